@@ -1,0 +1,35 @@
+# sorvane_module(NAME DIR [DEPS ...]): a static library of every .cpp in DIR (an INTERFACE
+# library while the folder has headers only), with src/ on the include path.
+function(sorvane_module name dir)
+  cmake_parse_arguments(M "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${M_DEPS} PRIVATE sorvane_warnings)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${M_DEPS})
+  endif()
+endfunction()
+
+# sorvane_test(NAME DIR DEPS ...): one GoogleTest program of every .cpp in DIR. Natively each
+# case is its own CTest test; under Wine the whole program is one test, since every Wine
+# process start is costly.
+function(sorvane_test name dir)
+  cmake_parse_arguments(T "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${T_DEPS} GTest::gtest_main sorvane_warnings)
+  target_compile_definitions(${name} PRIVATE SORVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  if(CMAKE_CROSSCOMPILING)
+    target_link_options(${name} PRIVATE -static)
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  endif()
+endfunction()

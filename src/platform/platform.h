@@ -1,0 +1,137 @@
+#pragma once
+// What the clock needs from the operating system, as interfaces. The Windows shell
+// (platform/win32) implements them with the real API; platform/headless implements them
+// with recording fakes so the whole program runs in unit tests.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "files/file_service.h"
+#include "region/region.h"
+#include "timefmt/date_format.h"
+#include "timefmt/locale_data.h"
+
+namespace sorvane::platform {
+
+struct Size {
+  int32_t width = 0;
+  int32_t height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+// The clock window as the program sees it: a borderless, stay-on-top window whose region
+// is the clock's outline.
+class ClockWindow {
+ public:
+  virtual ~ClockWindow() = default;
+  virtual Rect Bounds() const = 0;  // screen pixels, right/bottom exclusive
+  virtual void SetWidth(int32_t width) = 0;
+  virtual void SetHeight(int32_t height) = 0;
+  virtual void SetLeft(int32_t left) = 0;
+  virtual void SetTop(int32_t top) = 0;
+  // COLORREF (0x00BBGGRR); the window repaints in it.
+  virtual void SetColor(int32_t color) = 0;
+  // The window takes the region over and redraws.
+  virtual void SetRegion(const Region& region) = 0;
+  virtual void Repaint() = 0;
+  // Closes the window, which ends the message loop.
+  virtual void Close() = 0;
+};
+
+// Solid fills of the client area, used by the paint handler.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  virtual void FillRect(const Rect& rect, int32_t color) = 0;
+};
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  virtual Size PrimarySize() const = 0;  // GetSystemMetrics(SM_CXSCREEN / SM_CYSCREEN)
+  virtual std::vector<Rect> Monitors() const = 0;  // every monitor, primary first
+};
+
+class LocalClock {
+ public:
+  virtual ~LocalClock() = default;
+  virtual DateTime Now() const = 0;  // local date and time
+};
+
+// A logical font as the text region asks for it (the fields of a LOGFONT that matter).
+struct FontSpec {
+  int32_t height = 0;
+  int32_t width = 0;
+  int32_t weight = 400;
+  bool italic = false;
+  bool underline = false;
+  bool strike_out = false;
+  uint8_t char_set = 1;
+  std::string face;  // at most 31 characters
+  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// Glyph outlines of one line of text in a font, through the system's text paths.
+class TextOutlines {
+ public:
+  virtual ~TextOutlines() = default;
+  // Width of the text in pixels, nothing when the measurement fails.
+  virtual std::optional<int32_t> MeasureWidth(const FontSpec& font, const std::string& text) = 0;
+  // The filled outlines (alternate fill) of the text drawn with its cell's top-left at (x, y).
+  virtual Region Outline(const FontSpec& font, const std::string& text, int32_t x, int32_t y) = 0;
+};
+
+// The window's drawing font: what the font dialog chose and the clock text starts from.
+struct ClockFontState {
+  std::string face = "Microsoft Sans Serif";
+  int32_t height = 13;  // character height in pixels
+  int32_t point_size = 10;
+  bool bold = true;
+  bool italic = false;
+  bool underline = false;
+  bool strike_out = false;
+  uint8_t char_set = 204;
+  int32_t color = 0;  // COLORREF
+  friend bool operator==(const ClockFontState&, const ClockFontState&) = default;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // The colour dialog opened at `initial`; nothing on Cancel.
+  virtual std::optional<int32_t> ChooseColor(int32_t initial) = 0;
+  // The font dialog opened at `current`; nothing on Cancel.
+  virtual std::optional<ClockFontState> ChooseFont(const ClockFontState& current) = 0;
+};
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  virtual void OpenHelp(const std::string& topic_path) = 0;  // HtmlHelpA, HH_DISPLAY_TOPIC
+  virtual void OpenUrl(const std::string& address) = 0;      // ShellExecuteA
+};
+
+// The framework's error box.
+class ErrorReporter {
+ public:
+  virtual ~ErrorReporter() = default;
+  virtual void ShowError(const std::string& text) = 0;
+};
+
+// Everything the clock window is given when it is made.
+struct Services {
+  ClockWindow& window;
+  Screen& screen;
+  LocalClock& clock;
+  TextOutlines& text;
+  Dialogs& dialogs;
+  Shell& shell;
+  ErrorReporter& errors;
+  FileService& files;
+  LocaleData locale;
+  std::filesystem::path program_folder;
+};
+
+}  // namespace sorvane::platform

@@ -1,0 +1,82 @@
+#pragma once
+// A window region as a value: the set of pixels a shaped window shows. Stored as y-bands
+// sorted top to bottom, each a sorted list of disjoint half-open x-spans [x0, x1); bands
+// that touch and have identical spans are merged, and no band is empty. Pixel rules follow
+// GDI's CreatePolygonRgn, CreateEllipticRgn and CombineRgn so that a region built here is
+// the one Windows would have built.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace sorvane {
+
+struct Point {
+  int32_t x = 0;
+  int32_t y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// Half-open: covers left <= x < right, top <= y < bottom.
+struct Rect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t right = 0;
+  int32_t bottom = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+enum class FillMode { Alternate = 1, Winding = 2 };
+// The values are GDI's RGN_AND, RGN_OR, RGN_XOR and RGN_DIFF.
+enum class CombineMode { And = 1, Or = 2, Xor = 3, Diff = 4 };
+
+class Region {
+ public:
+  struct Span {
+    int32_t x0, x1;
+    friend bool operator==(const Span&, const Span&) = default;
+  };
+  struct Band {
+    int32_t y0, y1;        // rows y0 <= y < y1
+    uint32_t first_span;   // index into spans_
+    uint32_t span_count;
+    friend bool operator==(const Band&, const Band&) = default;
+  };
+
+  Region() = default;  // empty
+
+  static Region FromRect(const Rect& r);  // empty when r has no area (as given, not normalised)
+  // A polygon closed from the last vertex back to the first, filled like CreatePolygonRgn.
+  static Region Polygon(std::span<const Point> vertices, FillMode mode);
+  // The ellipse inscribed in the box, as CreateEllipticRgn(left, top, right, bottom).
+  static Region Ellipse(const Rect& box);
+  // The union of rectangles, e.g. the rectangle list GetRegionData returns.
+  static Region FromRects(std::span<const Rect> rects);
+
+  static Region Combine(const Region& a, const Region& b, CombineMode mode);
+  void CombineWith(const Region& other, CombineMode mode) { *this = Combine(*this, other, mode); }
+
+  bool IsEmpty() const { return bands_.empty(); }
+  Rect Bounds() const;  // all zero when empty
+  bool Contains(int32_t x, int32_t y) const;
+  // One rectangle per span, top to bottom and left to right within a band (GDI's order).
+  std::vector<Rect> Rects() const;
+  void Translate(int32_t dx, int32_t dy);
+
+  // True when bands are sorted, disjoint and non-empty, spans sorted, disjoint, non-empty
+  // and not touching, and no two touching bands have equal spans.
+  bool IsValid() const;
+
+  const std::vector<Band>& bands() const { return bands_; }
+  std::span<const Span> spans_of(const Band& b) const {
+    return {spans_.data() + b.first_span, b.span_count};
+  }
+
+  friend bool operator==(const Region& a, const Region& b);
+
+ private:
+  std::vector<Band> bands_;
+  std::vector<Span> spans_;
+  friend class RegionBuilder;
+};
+
+}  // namespace sorvane
