@@ -38,6 +38,9 @@ class ClockWindow {
   virtual void Repaint() = 0;
   // Closes the window, which ends the message loop.
   virtual void Close() = 0;
+  // Whether an unowned top-level window titled "Sorvane" other than this copy's
+  // application window exists.
+  virtual bool AnotherCopyRunning() = 0;
 };
 
 // Solid fills of the client area, used by the paint handler.
@@ -120,6 +123,13 @@ class ErrorReporter {
   virtual void ShowError(const std::string& text) = 0;
 };
 
+// Opens the popup menu at a screen point (the menu itself comes from the menu model).
+class MenuView {
+ public:
+  virtual ~MenuView() = default;
+  virtual void PopupAt(int32_t screen_x, int32_t screen_y) = 0;
+};
+
 // Everything the clock window is given when it is made.
 struct Services {
   ClockWindow& window;
@@ -129,6 +139,7 @@ struct Services {
   Dialogs& dialogs;
   Shell& shell;
   ErrorReporter& errors;
+  MenuView& menu;
   FileService& files;
   LocaleData locale;
   std::filesystem::path program_folder;
