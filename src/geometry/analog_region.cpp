@@ -1,0 +1,89 @@
+#include "geometry/analog_region.h"
+
+#include <string>
+#include <utility>
+
+#include "geometry/shape_region.h"
+
+namespace sorvane {
+namespace {
+
+constexpr int kMinuteMark = 14;  // mark 0 is the generic hour mark, 1 to 12 specific ones;
+                                 // mark 13 belongs to no position and is never drawn here
+
+// Unites one copy after another; the first copy is taken as it is.
+class Union {
+ public:
+  Union(int side, int x0, int y0) : side_(side), x0_(x0), y0_(y0) {}
+
+  void Draw(const TShape& shape, int angle) {
+    if (shape.empty()) return;
+    Region piece = MakeRgnFromShape(shape, side_, angle, x0_, y0_, scratch_);
+    if (drawn_) {
+      out_.CombineWith(piece, CombineMode::Or);
+    } else {
+      out_ = std::move(piece);
+      drawn_ = true;
+    }
+  }
+
+  Region Take() { return std::move(out_); }
+
+ private:
+  int side_, x0_, y0_;
+  ShapeScratch scratch_;
+  Region out_;
+  bool drawn_ = false;
+};
+
+// Minute marks stand at every minute except the twelve hour positions.
+void DrawMinuteMarks(const TSkin& skin, Union& u) {
+  const TShape& mark = skin.Marks[kMinuteMark];
+  if (mark.empty()) return;
+  for (int j = 1; j < 60; ++j) {
+    if (j % 5 != 0) u.Draw(mark, -6 * j);
+  }
+}
+
+// Position j (0 = 12 o'clock, clockwise) shows specific mark j + 1 when the skin has one,
+// else the generic mark 0. A mark whose rotation is off stands where the skin drew it.
+void DrawHourMarks(const TSkin& skin, Union& u) {
+  for (std::size_t j = 0; j < 12; ++j) {
+    const std::size_t chosen = skin.Marks[j + 1].empty() ? 0 : j + 1;
+    const int angle = skin.MarkRotate[chosen] ? -30 * static_cast<int>(j) : 0;
+    u.Draw(skin.Marks[chosen], angle);
+  }
+}
+
+void DrawSlot(const std::string& slot, const TSkin& skin, TimeOfDay t, bool showseconds,
+              Union& u) {
+  if (slot == "static") {
+    u.Draw(skin.StaticAnalog, 0);
+  } else if (slot == "marks") {
+    DrawMinuteMarks(skin, u);
+    DrawHourMarks(skin, u);
+  } else if (slot == "harrow") {
+    u.Draw(skin.HArrow, HourHandAngle(t));
+  } else if (slot == "marrow") {
+    u.Draw(skin.MArrow, MinuteHandAngle(t));
+  } else if (slot == "sarrow" && showseconds) {
+    u.Draw(skin.SArrow, SecondHandAngle(t));
+  }
+}
+
+}  // namespace
+
+int HourHandAngle(TimeOfDay t) { return -(30 * t.hours + t.minutes / 2); }
+int MinuteHandAngle(TimeOfDay t) { return -6 * t.minutes; }
+int SecondHandAngle(TimeOfDay t) { return -6 * t.seconds; }
+
+Region MakeAnalogClockRgn(const TSkins& skins, int32_t cur_skin, TimeOfDay t, bool showseconds,
+                          int x0, int y0, int side) {
+  if (cur_skin < 0 || static_cast<std::size_t>(cur_skin) >= skins.size()) return Region();
+  const TSkin& skin = skins[static_cast<std::size_t>(cur_skin)];
+  Union u(side, x0, y0);
+  for (const std::string& slot : skin.AnalogOrder) DrawSlot(slot, skin, t, showseconds, u);
+  return u.Take();
+}
+
+}  // namespace sorvane

@@ -1,0 +1,25 @@
+#pragma once
+// The analog clock's outline for a time of day: face, marks and hands of the current skin
+// united into one region.
+#include <cstdint>
+
+#include "files/skin.h"
+#include "region/region.h"
+#include "timefmt/date_format.h"
+
+namespace sorvane {
+
+// The hour hand turns one degree every two minutes and uses the 24-hour hour (afternoon
+// angles reach -719, the same places as the morning ones).
+int HourHandAngle(TimeOfDay t);
+int MinuteHandAngle(TimeOfDay t);
+int SecondHandAngle(TimeOfDay t);
+
+// The union of what the five analog order slots of skin `cur_skin` name, exactly spelt:
+// "static" (the face), "marks" (48 minute marks and the 12 hour marks), "harrow",
+// "marrow", and "sarrow" (only when `showseconds`). The face is the `side`-pixel square
+// centred at (x0, y0). No skin at `cur_skin`, or nothing to draw, gives an empty region.
+Region MakeAnalogClockRgn(const TSkins& skins, int32_t cur_skin, TimeOfDay t, bool showseconds,
+                          int x0, int y0, int side);
+
+}  // namespace sorvane

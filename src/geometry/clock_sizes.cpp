@@ -1,0 +1,70 @@
+#include "geometry/clock_sizes.h"
+
+namespace sorvane {
+namespace {
+
+// Unknown style words draw the analog face; they differ from "Analog" only at full screen,
+// where the face keeps the whole screen height even with the date line on.
+enum class Style { Analog, Digital, AnaDigi, Invisible, Other };
+
+Style StyleOf(std::string_view style) {
+  if (style == "Digital") return Style::Digital;
+  if (style == "AnaDigi") return Style::AnaDigi;
+  if (style == "Invisible") return Style::Invisible;
+  if (style == "Analog") return Style::Analog;
+  return Style::Other;
+}
+
+// A text band (time line or date line) is a quarter of the side high.
+PixelSize FixedSide(int32_t s, Style style, bool datashow) {
+  const int32_t band = s / 4;
+  const int32_t date = datashow ? band : 0;
+  switch (style) {
+    case Style::Digital: return {s, band + date};
+    case Style::AnaDigi: return {s, s + band + date};
+    case Style::Invisible: return {0, 0};
+    case Style::Analog:
+    case Style::Other: break;
+  }
+  return {s, s + date};
+}
+
+// Full screen: the window takes the screen height, and the face narrows so the text bands
+// still fit below it; the digital clock alone takes the screen width instead.
+PixelSize FullScreen(PixelSize screen, Style style, bool datashow) {
+  const int32_t sw = screen.width;
+  const int32_t sh = screen.height;
+  switch (style) {
+    case Style::Digital: return {sw, datashow ? sw / 4 + sw / 4 : sw / 4};
+    case Style::AnaDigi: {
+      const int32_t w1 = sh - sh / 4;
+      return {datashow ? w1 - w1 / 4 : w1, sh};
+    }
+    case Style::Invisible: return {0, 0};
+    case Style::Other: return {sh, sh};
+    case Style::Analog: break;
+  }
+  return {datashow ? sh - sh / 4 : sh, sh};
+}
+
+}  // namespace
+
+std::optional<int> FindClockSize(std::string_view name) {
+  for (std::size_t i = 0; i < ClockSizes.size(); ++i) {
+    if (ClockSizes[i].name == name) return static_cast<int>(i) + 1;
+  }
+  return std::nullopt;
+}
+
+std::optional<int32_t> ClockSideByTag(int tag) {
+  if (tag < 1 || tag > static_cast<int>(ClockSizes.size())) return std::nullopt;
+  return ClockSizes[static_cast<std::size_t>(tag - 1)].side;
+}
+
+PixelSize WindowDimensions(int32_t side, std::string_view style, bool datashow,
+                           PixelSize screen) {
+  const Style s = StyleOf(style);
+  return side > 0 ? FixedSide(side, s, datashow) : FullScreen(screen, s, datashow);
+}
+
+}  // namespace sorvane

@@ -1,0 +1,45 @@
+#pragma once
+// The seven clock sizes and the window dimensions that follow from a size and a style.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace sorvane {
+
+struct ClockSize {
+  std::string_view name;
+  int32_t side;  // pixels; 0 for "FullScreen", which is sized from the screen
+};
+
+// Row n (1 to 7) is ClockSizes[n - 1]; the row number is the Tag of its Size menu item.
+inline constexpr std::array<ClockSize, 7> ClockSizes{{
+    {"Huge", 250},
+    {"Large", 213},
+    {"Medium", 174},
+    {"Small", 137},
+    {"Tiny", 100},
+    {"SuperTiny", 50},
+    {"FullScreen", 0},
+}};
+
+// The row number (1 to 7) whose name equals `name` exactly, letter case included.
+std::optional<int> FindClockSize(std::string_view name);
+
+// The side of row `tag` (1 to 7); nothing for any other number.
+std::optional<int32_t> ClockSideByTag(int tag);
+
+struct PixelSize {
+  int32_t width = 0;
+  int32_t height = 0;
+  friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+// Window width and height for a size row of side `side` (0 = full screen, sized from
+// `screen`), the profile's style ("Analog", "Digital", "AnaDigi", "Invisible"; any other
+// word draws the analog face) and whether the date line is shown. The analog face is always
+// the width-by-width square at the top of the window.
+PixelSize WindowDimensions(int32_t side, std::string_view style, bool datashow,
+                           PixelSize screen);
+
+}  // namespace sorvane
