@@ -42,6 +42,13 @@ class Region {
     friend bool operator==(const Band&, const Band&) = default;
   };
 
+  // Every coordinate of a region lies within [-kCoordLimit, kCoordLimit]: no window is that
+  // large, and the bound keeps the arithmetic of hostile inputs (a skin with coordinates near
+  // the int32 extremes) exact in 64 bits and the number of rows a shape can produce small.
+  // Rectangles and translations are clipped to it; polygon vertices beyond +-2^30 are clamped
+  // to that, and shapes are scan-converted only inside the limit.
+  static constexpr int32_t kCoordLimit = 1 << 16;
+
   Region() = default;  // empty
 
   static Region FromRect(const Rect& r);  // empty when r has no area (as given, not normalised)
@@ -53,6 +60,8 @@ class Region {
   static Region FromRects(std::span<const Rect> rects);
 
   static Region Combine(const Region& a, const Region& b, CombineMode mode);
+  // The union of many regions, merged pairwise so the total cost stays near-linear.
+  static Region UnionOf(std::span<const Region> parts);
   void CombineWith(const Region& other, CombineMode mode) { *this = Combine(*this, other, mode); }
 
   bool IsEmpty() const { return bands_.empty(); }
