@@ -1,0 +1,83 @@
+// The clock's outline and its paint: the analog face of the current skin and the glyph
+// shapes of the time and date lines, united into the window region; then the two colours.
+#include "app/digital_text.h"
+#include "app/form.h"
+#include "app/outline_layout.h"
+#include "geometry/analog_region.h"
+
+namespace sorvane {
+
+namespace {
+constexpr int32_t kDateLine = 2;
+constexpr int32_t kTimeLine = 1;
+
+int32_t WidthOf(const Rect& r) { return r.right - r.left; }
+int32_t HeightOf(const Rect& r) { return r.bottom - r.top; }
+}  // namespace
+
+void TForm1::MakeRgn() { BuildOutline(Now()); }
+
+// The whole outline is built from one reading of the clock so that the face, the time and
+// the date always agree.
+void TForm1::BuildOutline(const DateTime& now) {
+  const int32_t width = WidthOf(services_.window.Bounds());
+  HalfWidth = width / 2;
+  const TProfile& profile = Profile();
+  const std::optional<OutlineLayout> layout = LayoutForStyle(profile.style, width);
+  if (!layout) return;  // "Invisible" and unknown styles keep the outline they have
+
+  Region outline;
+  if (layout->time_top) {
+    outline = MakeFontDigitalClockRgn(0, *layout->time_top, width, kTimeLine, now);
+  }
+  if (layout->analog_face) {
+    // A skin that draws nothing (or no skin at all) leaves the analog part empty.
+    const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
+    outline.CombineWith(MakeAnalogClockRgn(Skins, CurSkin, time, profile.showseconds,
+                                           HalfWidth, HalfWidth, width),
+                        CombineMode::Or);
+  }
+  if (profile.datashow) {
+    outline.CombineWith(MakeFontDigitalClockRgn(0, layout->date_top, width, kDateLine, now),
+                        CombineMode::Or);
+  }
+  services_.window.SetRegion(outline);
+}
+
+Region TForm1::MakeFontDigitalClockRgn(int32_t X, int32_t Y, int32_t Width, int32_t Mode) {
+  return MakeFontDigitalClockRgn(X, Y, Width, Mode, Now());
+}
+
+Region TForm1::MakeFontDigitalClockRgn(int32_t X, int32_t Y, int32_t Width, int32_t Mode,
+                                       const DateTime& now) {
+  const std::string text = TextOfLine(Mode, now);
+  const platform::FontSpec font = TextLineFont(text, Width, ClockFont, FontCharSet);
+  const int32_t left = CentredLeft(X, Width, services_.text.MeasureWidth(font, text));
+  return services_.text.Outline(font, text, left, Y);
+}
+
+std::string TForm1::TextOfLine(int32_t Mode, const DateTime& now) const {
+  const TProfile& profile = Profile();
+  if (Mode == kDateLine) {
+    return FormatDate(DateLineFormat(DateFormats, profile.dateformatnumber), now,
+                      services_.locale, DateSep);
+  }
+  return TimeLineText(SplitTimeOfDay(MillisecondsSinceMidnight(now)), profile.format12,
+                      profile.showsecondsd, TimeSep);
+}
+
+// Only the inside of the outline is seen: the analog shapes show the window colour
+// (the profile's clockcolor) and the text bands show the text colour.
+void TForm1::FormPaint(platform::Canvas& canvas) {
+  const Rect bounds = services_.window.Bounds();
+  const int32_t width = WidthOf(bounds);
+  const int32_t height = HeightOf(bounds);
+  canvas.FillRect({0, 0, width, height}, window_color_);
+  if (Profiles.empty()) return;  // a paint before any profile was read
+  const TProfile& profile = Profile();
+  if (const auto band = TextColorBand(profile.style, profile.datashow, width, height)) {
+    canvas.FillRect(*band, profile.timecolor);
+  }
+}
+
+}  // namespace sorvane

@@ -1,0 +1,70 @@
+// Applying a profile to the window: the clock font's face and slant, the window's size for
+// the clock size and style, its place from the anchor, its colour and the skin in use.
+// The outline is not rebuilt here; callers that change its look call MakeRgn afterwards.
+#include <algorithm>
+#include <limits>
+
+#include "app/form.h"
+#include "geometry/anchor.h"
+#include "geometry/clock_sizes.h"
+
+namespace sorvane {
+
+namespace {
+
+PixelSize ToPixelSize(platform::Size size) { return {size.width, size.height}; }
+
+int32_t ClampedSum(int32_t a, int32_t b) {
+  const int64_t sum = int64_t{a} + b;
+  return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
+                                                  std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+void TForm1::RealiseProfile(int32_t index) {
+  const TProfile& profile = Profiles.at(index);
+  ApplyFont(profile);
+  ApplySize(profile);
+  ApplyPosition(profile);
+  SetWindowColor(profile.clockcolor);
+  CurSkin = GetSkinByFileName(Skins, profile.skinfile);
+}
+
+// The clock text is never bold, underlined or struck out, whatever the font was before.
+void TForm1::ApplyFont(const TProfile& profile) {
+  ClockFont.face = profile.fontname;
+  ClockFont.italic = profile.fontitalic;
+  ClockFont.bold = false;
+  ClockFont.underline = false;
+  ClockFont.strike_out = false;
+}
+
+// A size that names no row leaves the window as large as it is.
+void TForm1::ApplySize(const TProfile& profile) {
+  const std::optional<int> row = FindClockSize(profile.size);
+  if (!row) return;
+  const PixelSize size =
+      WindowDimensions(ClockSizes[static_cast<size_t>(*row - 1)].side, profile.style,
+                       profile.datashow, ToPixelSize(services_.screen.PrimarySize()));
+  services_.window.SetWidth(size.width);
+  services_.window.SetHeight(size.height);
+  services_.window.Repaint();
+}
+
+// Also for a size that matched nothing and for a 0 x 0 "Invisible" window. A place that
+// would show the window on no monitor is moved onto the primary screen; the tick then
+// stores the new offsets as after a drag.
+void TForm1::ApplyPosition(const TProfile& profile) {
+  const PixelSize screen = ToPixelSize(services_.screen.PrimarySize());
+  const Point place = PlaceFromProfile(profile, screen);
+  const Rect bounds = services_.window.Bounds();
+  const Rect wanted{place.x, place.y, ClampedSum(place.x, bounds.right - bounds.left),
+                    ClampedSum(place.y, bounds.bottom - bounds.top)};
+  const std::vector<Rect> monitors = services_.screen.Monitors();
+  const Rect kept = KeepOnSomeMonitor(wanted, monitors);
+  services_.window.SetLeft(kept.left);
+  services_.window.SetTop(kept.top);
+}
+
+}  // namespace sorvane

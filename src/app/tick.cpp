@@ -1,0 +1,55 @@
+// The once-a-second tick: keep the stored position in step with a dragged window, and
+// rebuild the outline when the shown time has changed. Each step drops its own errors so
+// that one bad tick never stops the clock; the next tick simply tries again.
+#include "app/form.h"
+#include "geometry/anchor.h"
+
+namespace sorvane {
+
+namespace {
+PixelSize ToPixelSize(platform::Size size) { return {size.width, size.height}; }
+}  // namespace
+
+void TForm1::Timer2Timer() {
+  if (!timer_running_) return;
+  try {
+    KeepPositionInStep();
+  } catch (...) {
+  }
+  try {
+    RebuildWhenTimeChanged();
+  } catch (...) {
+  }
+}
+
+// A drag moves the window without telling the clock; the offsets follow here. They reach
+// the profiles file only with the next save.
+void TForm1::KeepPositionInStep() {
+  TProfile& profile = Profile();
+  const Rect bounds = services_.window.Bounds();
+  const Point offsets = GetPoint(bounds.left, bounds.top, profile,
+                                 ToPixelSize(services_.screen.PrimarySize()));
+  if (offsets.x != profile.x || offsets.y != profile.y) {
+    profile.x = offsets.x;
+    profile.y = offsets.y;
+  }
+}
+
+void TForm1::RebuildWhenTimeChanged() {
+  const DateTime now = Now();
+  const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
+  if (!ShownTimeChanged(time)) return;
+  BuildOutline(now);
+  RecordRebuildTime(time);
+}
+
+// Seconds count only while either face shows them; otherwise the outline changes once a
+// minute.
+bool TForm1::ShownTimeChanged(const TimeOfDay& time) const {
+  const TProfile& profile = Profile();
+  const bool seconds_shown = profile.showseconds || profile.showsecondsd;
+  if (time.hours != LastHour || time.minutes != LastMinute) return true;
+  return seconds_shown && time.seconds != LastSecond;
+}
+
+}  // namespace sorvane

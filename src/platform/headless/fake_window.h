@@ -1,0 +1,45 @@
+#pragma once
+// A clock window that only remembers what it was told.
+#include <cstdint>
+#include <vector>
+
+#include "platform/headless/journal.h"
+#include "platform/platform.h"
+
+namespace sorvane::headless {
+
+class FakeWindow : public platform::ClockWindow {
+ public:
+  explicit FakeWindow(Journal* journal = nullptr) : journal_(journal) {}
+
+  Rect Bounds() const override;
+  void SetWidth(int32_t width) override;
+  void SetHeight(int32_t height) override;
+  void SetLeft(int32_t left) override;
+  void SetTop(int32_t top) override;
+  void SetColor(int32_t color) override;
+  void SetRegion(const Region& region) override;
+  void Repaint() override;
+  void Close() override;
+  bool AnotherCopyRunning() override;
+
+  // Moves the window as a drag would, without going through the clock's setters.
+  void DragTo(int32_t left, int32_t top);
+
+  // The window's starting place and size, before any profile is applied.
+  int32_t left = 144, top = 237, width = 302, height = 302;
+  int32_t color = 0x00FF0000;  // blue
+  std::vector<Region> regions;  // every region set, in order
+  int repaints = 0;
+  bool closed = false;
+  bool another_copy = false;  // what the single-instance check finds
+
+  int RegionCount() const { return static_cast<int>(regions.size()); }
+  bool HasRegion() const { return !regions.empty(); }
+  const Region& CurrentRegion() const { return regions.back(); }
+
+ private:
+  Journal* journal_;
+};
+
+}  // namespace sorvane::headless

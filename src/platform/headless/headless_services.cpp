@@ -1,0 +1,9 @@
+#include "platform/headless/headless_services.h"
+
+namespace sorvane::headless {
+
+HeadlessServices::HeadlessServices()
+    : services{window, screen, clock, text,  dialogs,           shell,
+               errors, menu,   files, UsEnglishLocale(), ProgramFolder()} {}
+
+}  // namespace sorvane::headless

@@ -1,0 +1,35 @@
+#pragma once
+// Shell, error box and menu view that keep what they were asked to show.
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace sorvane::headless {
+
+class RecordingShell : public platform::Shell {
+ public:
+  void OpenHelp(const std::string& topic_path) override { help_opened.push_back(topic_path); }
+  void OpenUrl(const std::string& address) override { urls_opened.push_back(address); }
+
+  std::vector<std::string> help_opened;
+  std::vector<std::string> urls_opened;
+};
+
+class RecordingErrors : public platform::ErrorReporter {
+ public:
+  void ShowError(const std::string& text) override { shown.push_back(text); }
+
+  std::vector<std::string> shown;
+};
+
+class RecordingMenuView : public platform::MenuView {
+ public:
+  void PopupAt(int32_t screen_x, int32_t screen_y) override {
+    popups.push_back({screen_x, screen_y});
+  }
+
+  std::vector<Point> popups;
+};
+
+}  // namespace sorvane::headless
