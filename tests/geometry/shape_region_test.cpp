@@ -1,0 +1,183 @@
+#include "geometry/shape_region.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "geometry/pixel_round.h"
+#include "shape_builders.h"
+
+namespace sorvane {
+namespace {
+
+using testing::Bar;
+using testing::Circle;
+using testing::CountComponents;
+using testing::Poly;
+
+Region Ring(Rect outer, Rect inner) {
+  return Region::Combine(Region::Ellipse(outer), Region::Ellipse(inner), CombineMode::Diff);
+}
+
+TEST(MakeRgnFromShape, CirclesUseTheirRoundedBoxes) {
+  // Radius 290 on a 250 face is 120.83 px; radius 270 is 112.5 px, whose box edges 12.5
+  // and 237.5 round to the even pixels 12 and 238.
+  const TShape ring{Circle(0, 0, 290, '+'), Circle(0, 0, 270, '-')};
+  const Region r = MakeRgnFromShape(ring, 250, 0, 125, 125);
+  EXPECT_TRUE(r.IsValid());
+  EXPECT_EQ(r, Ring({4, 4, 246, 246}, {12, 12, 238, 238}));
+  // A centred circle does not move with the angle.
+  EXPECT_EQ(MakeRgnFromShape(ring, 250, -137, 125, 125), r);
+}
+
+TEST(MakeRgnFromShape, OnlyTheCircleCentreTurns) {
+  const TShape dot{Circle(0, -240, 36)};  // 15 px radius, 100 px above the centre
+  const struct {
+    int angle;
+    Rect box;
+  } cases[] = {
+      {0, {110, 10, 140, 40}},      // centre (125, 25)
+      {-90, {210, 110, 240, 140}},  // centre (225, 125): 3 o'clock
+      {90, {10, 110, 40, 140}},     // 9 o'clock
+      {-180, {110, 210, 140, 240}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MakeRgnFromShape(dot, 250, c.angle, 125, 125), Region::Ellipse(c.box)) << c.angle;
+  }
+}
+
+TEST(MakeRgnFromShape, LaterElementsCombineByTheirOperation) {
+  const TShapeElement a = Circle(-50, 0, 100);
+  const Region ra = MakeRgnFromShape({a}, 600, 0, 300, 300);
+  const struct {
+    char op;
+    CombineMode mode;
+  } ops[] = {{'+', CombineMode::Or},
+             {'-', CombineMode::Diff},
+             {'&', CombineMode::And},
+             {'%', CombineMode::Xor}};
+  for (const auto& o : ops) {
+    const TShapeElement b = Circle(50, 0, 100, o.op);
+    const Region rb = MakeRgnFromShape({b}, 600, 0, 300, 300);
+    const Region got = MakeRgnFromShape({a, b}, 600, 0, 300, 300);
+    EXPECT_EQ(got, Region::Combine(ra, rb, o.mode)) << o.op;
+    EXPECT_TRUE(got.IsValid()) << o.op;
+  }
+  // Two overlapping discs joined by '%' keep both lenses apart: two pieces.
+  EXPECT_EQ(CountComponents(MakeRgnFromShape({a, Circle(50, 0, 100, '%')}, 600, 0, 300, 300)), 2);
+}
+
+TEST(MakeRgnFromShape, OperationsOfTheFirstAndOfNoneChangeNothing) {
+  const Region disc = MakeRgnFromShape({Circle(0, 0, 100)}, 250, 0, 125, 125);
+  // The first element's operation is not used.
+  EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100, '-')}, 250, 0, 125, 125), disc);
+  EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100, 0)}, 250, 0, 125, 125), disc);
+  // A later element with no operation leaves the list as it was, however large.
+  EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100), Circle(0, 0, 5000, 0)}, 250, 0, 125, 125), disc);
+  EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100), Circle(0, 0, 5000, 'x')}, 250, 0, 125, 125),
+            disc);
+  // A later '&' that touches nothing leaves an empty region.
+  EXPECT_TRUE(MakeRgnFromShape({Circle(-200, 0, 50), Circle(200, 0, 50, '&')}, 250, 0, 125, 125)
+                  .IsEmpty());
+}
+
+TEST(MakeRgnFromShape, EmptyAndDegenerateShapesGiveNoArea) {
+  EXPECT_TRUE(MakeRgnFromShape({}, 250, 0, 125, 125).IsEmpty());
+  const TShapeElement no_points = Circle(0, 0, 0);  // a "circle" of radius 0 is a polygon
+  EXPECT_TRUE(MakeRgnFromShape({no_points}, 250, 0, 125, 125).IsEmpty());
+  EXPECT_TRUE(MakeRgnFromShape({Circle(0, 0, -40)}, 250, 0, 125, 125).IsEmpty());
+  EXPECT_TRUE(MakeRgnFromShape({Poly({{0, 0}, {100, 100}})}, 250, 0, 125, 125).IsEmpty());
+  EXPECT_TRUE(MakeRgnFromShape({Poly({{7, 7}})}, 250, 0, 125, 125).IsEmpty());
+  // A degenerate first element still starts the list: later shapes combine into nothing.
+  const Region disc = MakeRgnFromShape({Circle(0, 0, 100)}, 250, 0, 125, 125);
+  EXPECT_EQ(MakeRgnFromShape({Poly({{0, 0}}), Circle(0, 0, 100, '+')}, 250, 0, 125, 125), disc);
+  EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100), Poly({{0, 0}, {9, 9}}, '+')}, 250, 0, 125, 125),
+            disc);
+  // No face size: everything falls onto the centre pixel and covers nothing.
+  EXPECT_TRUE(MakeRgnFromShape(Bar(), 0, 0, 125, 125).IsEmpty());
+}
+
+TEST(MakeRgnFromShape, PolygonVerticesAreTurnedAndRoundedEach) {
+  // The bar at 12 o'clock, turned to 3 o'clock on a 600 face: pixel coordinates are the
+  // skin coordinates turned by hand, plus the centre.
+  const Region turned = MakeRgnFromShape(Bar(-270, -290, 6), 600, -90, 300, 300);
+  const Point expected[] = {{590, 294}, {590, 306}, {570, 306}, {570, 294}};
+  EXPECT_EQ(turned, Region::Polygon(expected, FillMode::Alternate));
+  EXPECT_EQ(turned.Bounds(), (Rect{570, 294, 590, 306}));
+}
+
+// A five-pointed star drawn as one crossing outline.
+TShapeElement Star(char op) {
+  TShapeElement e;
+  e.Operation = op;
+  for (int k = 0; k < 5; ++k) {
+    const double a = (k * 144.0 - 90.0) * std::numbers::pi / 180.0;
+    e.Points.push_back({static_cast<int32_t>(std::lround(250 * std::cos(a))),
+                        static_cast<int32_t>(std::lround(250 * std::sin(a)))});
+  }
+  return e;
+}
+
+TEST(MakeRgnFromShape, FirstPolygonFillsAlternateLaterOnesWinding) {
+  const Region first = MakeRgnFromShape({Star('+')}, 600, 0, 300, 300);
+  EXPECT_FALSE(first.Contains(300, 300)) << "the first star keeps its hole";
+  // Behind a shape that covers nothing, the same star is a later element and fills solid.
+  const Region later = MakeRgnFromShape({Poly({{0, 0}}), Star('+')}, 600, 0, 300, 300);
+  EXPECT_TRUE(later.Contains(300, 300));
+  EXPECT_EQ(Region::Combine(first, later, CombineMode::Diff), Region());
+  EXPECT_GT(CountComponents(Region::Combine(later, first, CombineMode::Diff)), 0);
+}
+
+TEST(MakeRgnFromShape, PolygonsOfManyVerticesAreHandledWhole) {
+  // Well past any small fixed buffer: a 1000-vertex polygon approximating a circle.
+  TShapeElement round;
+  std::vector<Point> pixels;
+  for (int k = 0; k < 1000; ++k) {
+    const double a = k * 2 * std::numbers::pi / 1000;
+    const Point skin{static_cast<int32_t>(std::lround(280 * std::cos(a))),
+                     static_cast<int32_t>(std::lround(280 * std::sin(a)))};
+    round.Points.push_back(skin);
+    pixels.push_back({skin.x + 300, skin.y + 300});  // side 600: one unit is one pixel
+  }
+  const Region r = MakeRgnFromShape({round}, 600, 0, 300, 300);
+  EXPECT_EQ(r, Region::Polygon(pixels, FillMode::Alternate));
+  EXPECT_EQ(r.Bounds(), (Rect{20, 20, 580, 580}));
+}
+
+TEST(MakeRgnFromShape, ScratchBuffersCarryNothingBetweenCalls) {
+  ShapeScratch scratch;
+  const TShape big{Poly({{-290, -290}, {290, -290}, {290, 290}, {-290, 290}, {-10, 0}})};
+  const TShape small = Bar();
+  (void)MakeRgnFromShape(big, 250, 0, 125, 125, scratch);
+  EXPECT_EQ(MakeRgnFromShape(small, 250, -30, 125, 125, scratch),
+            MakeRgnFromShape(small, 250, -30, 125, 125));
+}
+
+TEST(MakeRgnFromShape, ExtremeSkinNumbersStayBounded) {
+  const int32_t max = std::numeric_limits<int32_t>::max();
+  const int32_t min = std::numeric_limits<int32_t>::min();
+  const TShape shapes[] = {
+      {Poly({{min, min}, {max, min}, {max, max}, {min, max}})},
+      {Poly({{min, 0}, {max, 0}, {0, max}})},
+      {Circle(max, min, max)},
+      {Circle(0, 0, max), Circle(min, max, max, '%')},
+      {Circle(0, 0, 100), Poly({{min, min}, {max, max}, {min, max}}, '-')},
+  };
+  for (const TShape& s : shapes) {
+    for (int side : {250, 1080}) {
+      const Region r = MakeRgnFromShape(s, side, -45, side / 2, side / 2);
+      EXPECT_TRUE(r.IsValid());
+      const Rect b = r.Bounds();
+      EXPECT_GE(b.left, -kPixelLimit);
+      EXPECT_LE(b.right, kPixelLimit);
+    }
+  }
+  // A huge face size and centre are clamped in the same way.
+  const Region r = MakeRgnFromShape(Bar(), max, -7, max, min);
+  EXPECT_TRUE(r.IsValid());
+}
+
+}  // namespace
+}  // namespace sorvane

@@ -1,0 +1,108 @@
+#include "geometry/transform.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <numbers>
+
+#include "geometry/pixel_round.h"
+
+namespace sorvane {
+namespace {
+
+TEST(RoundToPixel, HalvesGoToTheEvenPixelAndExtremesStayDefined) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double in;
+    int32_t out;
+  } cases[] = {
+      {12.5, 12},  {13.5, 14},     {237.5, 238},   {-0.5, 0},
+      {-1.5, -2},  {-2.5, -2},     {0.49999, 0},   {166.6667, 167},
+      {-3.7, -4},  {1e300, kPixelLimit},           {-1e300, -kPixelLimit},
+      {inf, kPixelLimit},          {-inf, -kPixelLimit},
+      {nan, 0},    {4294967296.0, kPixelLimit},    {-2147483649.0, -kPixelLimit},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RoundToPixel(c.in), c.out) << c.in;
+}
+
+TEST(RotateP, TurnsCounterclockwiseOnTheScreenForPositiveAngles) {
+  const struct {
+    RealPoint in;
+    double degrees;
+    RealPoint out;
+  } cases[] = {
+      {{0, -100}, -90, {100, 0}},   // 12 o'clock turned clockwise to 3 o'clock
+      {{0, -100}, 90, {-100, 0}},   // and counterclockwise to 9 o'clock
+      {{0, -100}, 180, {0, 100}},
+      {{30, 40}, 0, {30, 40}},
+      {{30, 40}, -360, {30, 40}},
+      {{30, 40}, 720, {30, 40}},
+      {{0, -100}, -6, {100 * std::sin(6 * std::numbers::pi / 180), -100 * std::cos(6 * std::numbers::pi / 180)}},
+  };
+  for (const auto& c : cases) {
+    const RealPoint r = RotateP(c.in, c.degrees);
+    EXPECT_NEAR(r.x, c.out.x, 1e-9) << c.degrees;
+    EXPECT_NEAR(r.y, c.out.y, 1e-9) << c.degrees;
+  }
+}
+
+TEST(TransformPointR, MapsSkinUnitsOntoTheFace) {
+  // A "Huge" analog window: side 250, centre (125, 125).
+  const struct {
+    RealPoint in;
+    int side, angle, x0, y0;
+    Point pixel;
+  } cases[] = {
+      {{0, -300}, 250, 0, 125, 125, {125, 0}},
+      {{300, 0}, 250, 0, 125, 125, {250, 125}},
+      {{0, -100}, 250, -90, 125, 125, {167, 125}},
+      {{0, 300}, 250, 0, 125, 125, {125, 250}},
+      {{123, -77}, 0, 45, 40, 60, {40, 60}},        // no face: everything at the centre
+      {{0, -300}, 1080, -180, 540, 540, {540, 1080}},
+      {{-300, 0}, 100, 0, 50, 50, {0, 50}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RoundPoint(TransformPointR(c.in, c.side, c.angle, c.x0, c.y0)), c.pixel)
+        << c.in.x << "," << c.in.y << " at " << c.angle;
+  }
+  const RealPoint exact = TransformPointR({0, -100}, 250, -90, 125, 125);
+  EXPECT_NEAR(exact.x, 125 + 250.0 / 6, 1e-9);
+}
+
+TEST(TransformPointR, WholeTurnsLandOnTheSamePixels) {
+  // Afternoon hour angles run down to -719 and must point where the morning ones do.
+  for (int a = 0; a > -360; a -= 7) {
+    for (const RealPoint p : {RealPoint{0, -250}, RealPoint{-12, -250}, RealPoint{280, 17}}) {
+      const Point once = RoundPoint(TransformPointR(p, 250, a, 125, 125));
+      EXPECT_EQ(RoundPoint(TransformPointR(p, 250, a - 360, 125, 125)), once) << a;
+      EXPECT_EQ(RoundPoint(TransformPointR(p, 1080, a - 360, 540, 540)),
+                RoundPoint(TransformPointR(p, 1080, a, 540, 540)))
+          << a;
+    }
+  }
+}
+
+TEST(SkinTransform, GivesExactlyWhatTransformPointRGives) {
+  for (int a : {0, -1, -6, -90, -329, -719, 45, 360}) {
+    const SkinTransform t(213, a, 106, 106);
+    for (const RealPoint p : {RealPoint{0, -300}, RealPoint{17, -251}, RealPoint{-299, 3}}) {
+      EXPECT_EQ(t.Apply(p), TransformPointR(p, 213, a, 106, 106)) << a;
+    }
+  }
+}
+
+TEST(TransformPointR, ExtremeSkinNumbersGiveDefinedPixels) {
+  const double big = std::numeric_limits<int32_t>::max();
+  const double small = std::numeric_limits<int32_t>::min();
+  const Point p = RoundPoint(TransformPointR({big, small}, 1 << 30, -45, 1 << 30, -(1 << 30)));
+  EXPECT_LE(std::abs(p.x), kPixelLimit);
+  EXPECT_LE(std::abs(p.y), kPixelLimit);
+  EXPECT_EQ(RoundPoint(TransformPointR({big, big}, 250, 0, 125, 125)),
+            (Point{kPixelLimit, kPixelLimit}));
+}
+
+}  // namespace
+}  // namespace sorvane
