@@ -1,0 +1,273 @@
+// Reading "*.skn" files into the catalogue. One reader serves a whole LoadSkin run: the
+// running skin index, the entry and vertex counters and the working list carry over from
+// file to file, while the "\names" flag, the mode and the target start afresh in each file.
+// So lines of a file that come before its own "\names" line act on the skin made last.
+#include <optional>
+
+#include "files/skin.h"
+#include "files/tokenizer.h"
+
+namespace sorvane {
+namespace {
+
+constexpr std::string_view kHeader = "Vitrelle skin file.";
+constexpr std::string_view kExtension = ".skn";
+
+enum class Mode { kNone, kAnalogOrder, kDigitalOrder, kShapes, kPolygon, kCircle };
+enum class ListKind {
+  kNone,
+  kHArrow,
+  kMArrow,
+  kSArrow,
+  kStaticAnalog,
+  kStaticDigital,
+  kMark,
+  kDigit
+};
+
+// Which list of the current skin the working list is stored into. It names a list, not a
+// skin: the store always goes to the skin created last.
+struct Target {
+  ListKind kind = ListKind::kNone;
+  int number = 0;  // for marks and digits
+};
+
+std::string LowerAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+std::optional<int32_t> Number(const std::string& word) {
+  if (!IsNum(word)) return std::nullopt;
+  return ToInt32(word);  // digits and '-' that are no 32-bit integer count as no number
+}
+
+TShape& ListOf(TSkin& skin, const Target& target) {
+  switch (target.kind) {
+    case ListKind::kHArrow:
+      return skin.HArrow;
+    case ListKind::kMArrow:
+      return skin.MArrow;
+    case ListKind::kSArrow:
+      return skin.SArrow;
+    case ListKind::kStaticAnalog:
+      return skin.StaticAnalog;
+    case ListKind::kStaticDigital:
+      return skin.StaticDigital;
+    case ListKind::kMark:
+      return skin.Marks[static_cast<size_t>(target.number)];
+    default:
+      return skin.Digits[static_cast<size_t>(target.number)];
+  }
+}
+
+ListKind NamedSection(const std::string& keyword) {
+  if (keyword == "\\harrow") return ListKind::kHArrow;
+  if (keyword == "\\marrow") return ListKind::kMArrow;
+  if (keyword == "\\sarrow") return ListKind::kSArrow;
+  if (keyword == "\\staticanalog") return ListKind::kStaticAnalog;
+  if (keyword == "\\staticdigital") return ListKind::kStaticDigital;
+  return ListKind::kNone;
+}
+
+TView* ViewOf(TSkin& skin, const std::string& keyword) {
+  if (keyword == "\\firsthourview") return &skin.FirstHourView;
+  if (keyword == "\\secondhourview") return &skin.SecondHourView;
+  if (keyword == "\\firstminuteview") return &skin.FirstMinuteView;
+  if (keyword == "\\secondminuteview") return &skin.SecondMinuteView;
+  if (keyword == "\\firstsecondview") return &skin.FirstSecondView;
+  if (keyword == "\\secondsecondview") return &skin.SecondSecondView;
+  if (keyword == "\\firstampmview") return &skin.FirstAmPmView;
+  if (keyword == "\\secondampmview") return &skin.SecondAmPmView;
+  return nullptr;
+}
+
+bool IsOrderEntry(const std::string& keyword) {
+  return keyword == "static" || keyword == "marks" || keyword == "harrow" || keyword == "marrow" ||
+         keyword == "sarrow" || keyword == "digits";
+}
+
+// The words of one line, taken apart once.
+struct Words {
+  explicit Words(const std::string& line)
+      : text(line),
+        first(GetWord(line, 1)),
+        keyword(LowerAscii(first)),
+        second(GetWord(line, 2)),
+        third(GetWord(line, 3)),
+        fourth(GetWord(line, 4)) {}
+  const std::string& text;
+  std::string first, keyword, second, third, fourth;
+};
+
+class SkinReader {
+ public:
+  SkinReader(TSkins& skins, const SkinCreated& on_created)
+      : skins_(skins), on_created_(on_created) {}
+
+  void ReadFile(const std::string& file_name, const std::string& bytes) {
+    const std::vector<std::string> lines = SplitLines(bytes);
+    if (lines.empty() || lines.front() != kHeader) return;  // not a skin: adds nothing
+    names_seen_ = false;
+    mode_ = Mode::kNone;
+    target_ = Target{};
+    for (size_t i = 1; i < lines.size(); ++i) ReadLine(file_name, Words(lines[i]));
+  }
+
+ private:
+  void ReadLine(const std::string& file_name, const Words& w) {
+    NamesStep(file_name, w);
+    if (skins_.empty()) return;  // nothing to act on before the first skin exists
+    SectionStep(w);
+    ViewStep(w);
+    ShapeStartStep(w);
+    DataStep(w);
+    OrderStep(w);
+    StoreStep();
+  }
+
+  TSkin& Current() { return skins_.back(); }
+
+  void NamesStep(const std::string& file_name, const Words& w) {
+    if (w.keyword != "\\names" || names_seen_) return;
+    ++index_;
+    // The name is everything after the six characters of "\names", blank included.
+    const std::string name = w.text.size() > 6 ? w.text.substr(6) : std::string();
+    if (on_created_) on_created_(name, index_);
+    skins_.emplace_back();  // index_ is always the index of this new last record
+    skins_.back().Name = name;
+    skins_.back().FileName = file_name;
+    names_seen_ = true;
+    dirty_ = true;  // a target carried over now points at the new skin
+  }
+
+  void TakeUp(const Target& target) {
+    target_ = target;
+    working_ = ListOf(Current(), target);
+  }
+
+  void SectionStep(const Words& w) {
+    const ListKind named = NamedSection(w.keyword);
+    if (w.keyword == "\\analogorder") {
+      OpenSection(Mode::kAnalogOrder);
+    } else if (w.keyword == "\\digitalorder") {
+      OpenSection(Mode::kDigitalOrder);
+    } else if (named != ListKind::kNone) {
+      OpenSection(Mode::kShapes);
+      TakeUp({named, 0});
+    } else if (w.keyword == "\\mark") {
+      OpenSection(Mode::kShapes);
+      const std::optional<int32_t> n = Number(w.second);
+      if (!n || *n < 0 || *n > 14) return;  // a section without a target: shapes discarded
+      TakeUp({ListKind::kMark, *n});
+      if (LowerAscii(w.third) == "u") Current().MarkRotate[static_cast<size_t>(*n)] = false;
+    } else if (w.keyword == "\\digit") {
+      OpenSection(Mode::kShapes);
+      const std::optional<int32_t> n = Number(w.second);
+      if (n && *n >= 0 && *n <= 12) TakeUp({ListKind::kDigit, *n});
+    }
+  }
+
+  void OpenSection(Mode mode) {
+    mode_ = mode;
+    target_ = Target{};
+    entries_ = 0;
+  }
+
+  void ViewStep(const Words& w) {
+    TView* view = ViewOf(Current(), w.keyword);
+    if (view == nullptr) return;
+    const std::optional<int32_t> a = Number(w.second), b = Number(w.third), c = Number(w.fourth);
+    if (a && b && c) *view = {*a, *b, *c};
+  }
+
+  void ShapeStartStep(const Words& w) {
+    const bool polygon = w.keyword == "polygon";
+    if (!polygon && w.keyword != "circle") return;
+    mode_ = polygon ? Mode::kPolygon : Mode::kCircle;
+    vertices_ = 0;
+    ++entries_;
+    // Resizing, not appending: a repeated section starts overwriting its old shapes.
+    working_.resize(static_cast<size_t>(entries_));
+    TShapeElement& element = working_.back();
+    element.Radius = polygon ? 0 : 10;
+    if (w.second.size() == 1) {
+      const char c = w.second[0];
+      element.Operation = (c == '%' || c == '&' || c == '+' || c == '-') ? c : '+';
+    }
+    dirty_ = true;
+  }
+
+  void DataStep(const Words& w) {
+    if (mode_ != Mode::kPolygon && mode_ != Mode::kCircle) return;
+    const std::optional<int32_t> x = Number(w.first), y = Number(w.second);
+    if (!x || !y) return;
+    // After an order entry in a shape section the counter points past the list: there is
+    // no element to fill.
+    if (entries_ < 1 || static_cast<size_t>(entries_) > working_.size()) return;
+    TShapeElement& element = working_[static_cast<size_t>(entries_) - 1];
+    if (mode_ == Mode::kCircle) {
+      const std::optional<int32_t> radius = Number(w.third);
+      if (!radius) return;
+      element.X = *x;
+      element.Y = *y;
+      element.Radius = *radius;
+    } else {
+      if (WordCount(w.text) != 2) return;
+      ++vertices_;
+      element.Points.resize(static_cast<size_t>(vertices_));
+      element.Points.back() = Point{*x, *y};
+    }
+    dirty_ = true;
+  }
+
+  void OrderStep(const Words& w) {
+    if (!IsOrderEntry(w.keyword)) return;
+    ++entries_;  // shared with the shapes, so it advances in any mode
+    const size_t slot = static_cast<size_t>(entries_) - 1;
+    // Entries beyond the last slot have nowhere to go and are dropped.
+    if (mode_ == Mode::kAnalogOrder && slot < Current().AnalogOrder.size()) {
+      Current().AnalogOrder[slot] = w.first;  // stored as written, case and all
+    } else if (mode_ == Mode::kDigitalOrder && slot < Current().DigitalOrder.size()) {
+      Current().DigitalOrder[slot] = w.first;
+    }
+  }
+
+  // Stores the working list into its target. Writing it back only when something changed
+  // gives the same lists as storing after every line, without copying a long section once
+  // per line.
+  void StoreStep() {
+    if (target_.kind == ListKind::kNone || !dirty_) return;
+    ListOf(Current(), target_) = working_;
+    dirty_ = false;
+  }
+
+  TSkins& skins_;
+  const SkinCreated& on_created_;
+  // Carried from file to file within one run.
+  int32_t index_ = -1;
+  int entries_ = 0;
+  int vertices_ = 0;
+  TShape working_;
+  bool dirty_ = false;
+  // Started afresh in every file.
+  bool names_seen_ = false;
+  Mode mode_ = Mode::kNone;
+  Target target_;
+};
+
+}  // namespace
+
+void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
+              const SkinCreated& on_created) {
+  ClearSkins(skins);
+  SkinReader reader(skins, on_created);
+  for (const std::string& name : files.List(folder, kExtension)) {
+    // A file that cannot be read throws: the skins read so far stay in the catalogue.
+    reader.ReadFile(name, files.ReadAll(folder / name));
+  }
+}
+
+}  // namespace sorvane

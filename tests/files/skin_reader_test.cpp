@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/skin.h"
+#include "skin_test_support.h"
+
+namespace sorvane {
+namespace {
+
+using namespace sorvane::testing;
+
+TSkin LoadOne(const std::vector<std::string>& lines) {
+  const Catalogue c = LoadFiles({{"one.skn", SkinText(lines)}});
+  EXPECT_EQ(c.skins.size(), 1u);
+  return c.skins.empty() ? TSkin{} : c.skins.front();
+}
+
+TEST(SkinReader, ReadsASmallCompleteSkin) {
+  const Catalogue c = LoadFiles({{"plain.skn", SkinText({
+                                                   "\\names Plain",
+                                                   "\\staticanalog",
+                                                   "circle +",
+                                                   "0 0 290",
+                                                   "circle -",
+                                                   "0 0 270",
+                                                   "\\harrow",
+                                                   "polygon +",
+                                                   "-10 0",
+                                                   "0 -170",
+                                                   "10 0",
+                                                   "\\mark 0",
+                                                   "polygon +",
+                                                   "-6 -290",
+                                                   "6 -290",
+                                                   "6 -250",
+                                                   "-6 -250",
+                                               })}});
+  ASSERT_EQ(c.skins.size(), 1u);
+  const TSkin& s = c.skins[0];
+  EXPECT_EQ(s.Name, " Plain");  // the blank after the keyword belongs to the name
+  EXPECT_EQ(s.FileName, "plain.skn");
+  EXPECT_EQ(c.created, (std::vector<std::pair<std::string, int32_t>>{{" Plain", 0}}));
+  EXPECT_EQ(s.StaticAnalog, (TShape{Circle('+', 0, 0, 290), Circle('-', 0, 0, 270)}));
+  EXPECT_EQ(s.HArrow, (TShape{Poly('+', {{-10, 0}, {0, -170}, {10, 0}})}));
+  EXPECT_EQ(s.Marks[0], (TShape{Poly('+', {{-6, -290}, {6, -290}, {6, -250}, {-6, -250}})}));
+  const TSkin fresh;
+  EXPECT_EQ(s.AnalogOrder, fresh.AnalogOrder);
+  EXPECT_EQ(s.DigitalOrder, fresh.DigitalOrder);
+  EXPECT_EQ(s.MarkRotate, fresh.MarkRotate);
+  EXPECT_TRUE(s.MArrow.empty() && s.SArrow.empty() && s.Marks[14].empty());
+}
+
+// One skin per case: the lines after "\names S", and a check of what they gave.
+struct SkinCase {
+  const char* what;
+  std::vector<std::string> lines;
+  std::function<void(const TSkin&)> check;
+};
+
+TEST(SkinReader, ReadsEveryKindOfLineWithItsQuirks) {
+  using Order = std::array<std::string, 5>;
+  const std::vector<SkinCase> cases = {
+      {"keywords in any case",
+       {"\\HARROW", "Polygon -", "1 2", "\\MArrow", "CIRCLE", "3 4 5"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.HArrow, (TShape{Poly('-', {{1, 2}})}));
+         EXPECT_EQ(s.MArrow, (TShape{Circle(0, 3, 4, 5)}));
+       }},
+      {"order entries keep their case",
+       {"\\analogorder", "sarrow", "Marks", "static"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.AnalogOrder, (Order{"sarrow", "Marks", "static", "marrow", "sarrow"}));
+       }},
+      {"extra order entries are dropped",
+       {"\\analogorder", "static", "static", "static", "static", "static", "harrow",
+        "\\digitalorder", "digits", "static", "marks"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.AnalogOrder, (Order{"static", "static", "static", "static", "static"}));
+         EXPECT_EQ(s.DigitalOrder, (std::array<std::string, 2>{"digits", "static"}));
+       }},
+      {"u in any case turns rotation off",
+       {"\\mark 3 U", "\\mark 4 x", "\\mark 5 u", "\\mark 20 u", "\\mark - u"},
+       [](const TSkin& s) {
+         for (size_t k = 0; k < 15; ++k) EXPECT_EQ(s.MarkRotate[k], k != 3 && k != 5) << k;
+       }},
+      {"operation characters",
+       {"\\sarrow", "polygon", "polygon ++", "polygon x", "circle &", "circle %", "polygon -"},
+       [](const TSkin& s) {
+         ASSERT_EQ(s.SArrow.size(), 6u);
+         const std::string ops{s.SArrow[0].Operation, s.SArrow[1].Operation, s.SArrow[2].Operation,
+                               s.SArrow[3].Operation, s.SArrow[4].Operation, s.SArrow[5].Operation};
+         EXPECT_EQ(ops, std::string("\0\0+&%-", 6));
+       }},
+      {"circles: defaults, the last data line wins, two numbers are no circle",
+       {"\\staticdigital", "circle", "circle +", "1 2 3", "4 5 6", "circle", "7 8", "circle",
+        "1 2 3 4"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.StaticDigital, (TShape{Circle(0, 0, 0, 10), Circle('+', 4, 5, 6),
+                                            Circle(0, 0, 0, 10), Circle(0, 1, 2, 3)}));
+       }},
+      {"polygon vertices need exactly two words",
+       {"\\harrow", "polygon", "1 2", "3 4 5", "6 7 x", "8 9"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{1, 2}, {8, 9}})}));
+       }},
+      {"data before the first shape and in sections without a target is discarded",
+       {"\\harrow", "1 2", "\\mark x", "polygon", "1 1", "\\mark 20", "circle", "0 0 5",
+        "\\digit 13", "polygon", "2 2", "\\marrow", "1 2 3"},
+       [](const TSkin& s) {
+         EXPECT_TRUE(s.HArrow.empty() && s.MArrow.empty());
+         for (const TShape& m : s.Marks) EXPECT_TRUE(m.empty());
+         for (const TShape& d : s.Digits) EXPECT_TRUE(d.empty());
+       }},
+      {"marks and digits at the ends of their ranges",
+       {"\\mark 14", "polygon", "1 1", "\\digit 12", "circle", "0 0 3", "\\digit 0", "polygon",
+        "5 5"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.Marks[14], (TShape{Poly(0, {{1, 1}})}));
+         EXPECT_EQ(s.Digits[12], (TShape{Circle(0, 0, 0, 3)}));
+         EXPECT_EQ(s.Digits[0], (TShape{Poly(0, {{5, 5}})}));
+       }},
+      {"numbers that are no 32-bit integers",
+       {"\\harrow", "polygon", "- 1", "1-2 3", "99999999999 0", "-2147483648 2147483647",
+        "\\firsthourview 1 - 3", "\\mark -"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{INT32_MIN, INT32_MAX}})}));
+         EXPECT_EQ(s.FirstHourView, (TView{0, 0, 0}));
+       }},
+      {"a view line stays inside its section",
+       {"\\marrow", "polygon +", "1 1", "\\FirstHourView 1 2 3", "2 2",
+        "\\secondampmview -1 -2 -3 9", "circle", "0 0 4"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.MArrow, (TShape{Poly('+', {{1, 1}, {2, 2}}), Circle(0, 0, 0, 4)}));
+         EXPECT_EQ(s.FirstHourView, (TView{1, 2, 3}));
+         EXPECT_EQ(s.SecondAmPmView, (TView{-1, -2, -3}));
+       }},
+      {"an order entry in a shape section leaves an empty element",
+       {"\\harrow", "polygon +", "1 1", "marks", "5 5", "polygon -", "2 2"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.HArrow, (TShape{Poly('+', {{1, 1}}), TShapeElement{}, Poly('-', {{2, 2}})}));
+         EXPECT_EQ(s.AnalogOrder, TSkin{}.AnalogOrder);
+       }},
+      {"a shape in an order section ends the order entries",
+       {"\\analogorder", "sarrow", "polygon", "harrow", "static"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.AnalogOrder, (Order{"sarrow", "marks", "harrow", "marrow", "sarrow"}));
+       }},
+      {"a repeated section overwrites its list from the first element",
+       {"\\staticanalog", "circle +", "0 0 290", "circle -", "0 0 270", "\\harrow",
+        "\\staticanalog", "polygon", "1 1", "2 2"},
+       [](const TSkin& s) {
+         // The first element is reused: it keeps its operation and centre, drops its radius.
+         TShapeElement reused = Poly('+', {{1, 1}, {2, 2}});
+         EXPECT_EQ(s.StaticAnalog, TShape{reused});
+       }},
+      {"a repeated header with no shape keeps the list",
+       {"\\harrow", "polygon", "1 1", "\\marrow", "\\harrow", "\\harrow"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{1, 1}})}));
+       }},
+      {"only the first names line counts",
+       {"\\harrow", "polygon", "1 1", "\\names Second", "2 2"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.Name, " S");
+         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{1, 1}, {2, 2}})}));
+       }},
+      {"unknown lines are ignored",
+       {"", "   ", "\\harow", "polygon", "hello 1 2", "1 2", "%& 3", "\\HARROW", "3 4"},
+       [](const TSkin& s) { EXPECT_TRUE(s.HArrow.empty()); }},
+  };
+  for (const SkinCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> lines{"\\names S"};
+    lines.insert(lines.end(), c.lines.begin(), c.lines.end());
+    c.check(LoadOne(lines));
+  }
+}
+
+TEST(SkinReader, StoresPolygonsOfAnyLength) {
+  std::vector<std::string> lines{"\\names Big", "\\staticanalog", "polygon +"};
+  std::vector<Point> points;
+  for (int32_t i = 0; i < 5000; ++i) {
+    points.push_back({i, -i});
+    lines.push_back(std::to_string(i) + " " + std::to_string(-i));
+  }
+  EXPECT_EQ(LoadOne(lines).StaticAnalog, (TShape{Poly('+', points)}));
+}
+
+TEST(SkinReader, NamesLineRulesAndFilesWithoutHeader) {
+  const Catalogue c = LoadFiles({
+      {"a.skn", SkinText({"\\harrow", "polygon", "1 1", "\\names", "\\marrow", "circle", "1 1 1"})},
+      {"b.skn", "vitrelle skin file.\r\n\\names Lower\r\n"},
+      {"c.skn", "Vitrelle skin file. \r\n\\names Blank\r\n"},
+      {"d.skn", ""},
+      {"e.skn", SkinText({"  \\NAMES  Two words "})},
+  });
+  ASSERT_EQ(c.skins.size(), 2u);
+  EXPECT_EQ(c.skins[0].Name, "");          // "\names" with nothing after it
+  EXPECT_TRUE(c.skins[0].HArrow.empty());  // lines before the first skin act on nothing
+  EXPECT_EQ(c.skins[0].MArrow, (TShape{Circle(0, 1, 1, 1)}));
+  EXPECT_EQ(c.skins[1].Name, "ES  Two words ");  // read by position
+  EXPECT_EQ(c.skins[1].FileName, "e.skn");
+  EXPECT_EQ(c.created,
+            (std::vector<std::pair<std::string, int32_t>>{{"", 0}, {"ES  Two words ", 1}}));
+}
+
+TEST(SkinReader, LinesOfALaterFileActOnTheSkinMadeLast) {
+  const Catalogue c = LoadFiles({
+      {"first.skn", SkinText({"\\names First", "\\harrow", "polygon +", "1 1"})},
+      // No "\names": its lines go to the first skin, and it makes no skin of its own.
+      {"nameless.skn", SkinText({"\\analogorder", "harrow", "\\mark 2 u", "circle", "9 9 9"})},
+      {"third.skn",
+       SkinText({"\\sarrow", "circle", "5 5 5", "\\names Third", "\\marrow", "polygon", "7 7"})},
+  });
+  ASSERT_EQ(c.skins.size(), 2u);
+  const TSkin& first = c.skins[0];
+  EXPECT_EQ(first.HArrow, (TShape{Poly('+', {{1, 1}})}));
+  EXPECT_EQ(first.AnalogOrder[0], "harrow");
+  EXPECT_FALSE(first.MarkRotate[2]);
+  EXPECT_EQ(first.Marks[2], (TShape{Circle(0, 9, 9, 9)}));
+  EXPECT_EQ(first.SArrow, (TShape{Circle(0, 5, 5, 5)}));
+  const TSkin& third = c.skins[1];
+  EXPECT_EQ(third.Name, " Third");
+  EXPECT_EQ(third.MArrow, (TShape{Poly(0, {{7, 7}})}));
+  // The open "\sarrow" section carried over the "\names" line into the new skin.
+  EXPECT_EQ(third.SArrow, (TShape{Circle(0, 5, 5, 5)}));
+}
+
+TEST(SkinReader, KeepsDirectoryOrderAndFindsSkinsByFileName) {
+  const Catalogue c = LoadFiles({
+      {"zeta.skn", SkinText({"\\names Same"})},
+      {"alpha.skn", SkinText({"\\names Same"})},
+      {"Alpha.skn", SkinText({"\\names Other"})},
+  });
+  ASSERT_EQ(c.skins.size(), 3u);
+  EXPECT_EQ(c.skins[0].FileName, "zeta.skn");
+  EXPECT_EQ(c.skins[1].FileName, "alpha.skn");
+  EXPECT_EQ(c.created[1], (std::pair<std::string, int32_t>{" Same", 1}));
+  EXPECT_EQ(GetSkinByFileName(c.skins, "alpha.skn"), 1);
+  EXPECT_EQ(GetSkinByFileName(c.skins, "Alpha.skn"), 2);
+  EXPECT_EQ(GetSkinByFileName(c.skins, "ALPHA.SKN"), 0);
+  EXPECT_EQ(GetSkinByFileName(c.skins, "alpha"), 0);
+  EXPECT_EQ(GetSkinByFileName({}, "alpha.skn"), 0);
+  TSkins twice{c.skins[0], c.skins[0]};
+  EXPECT_EQ(GetSkinByFileName(twice, "zeta.skn"), 1);  // the last match wins
+}
+
+TEST(SkinReader, UnreadableFileStopsTheLoadAndKeepsEarlierSkins) {
+  FakeFiles disk;
+  disk.Add(kSkinFolder / "a.skn", SkinText({"\\names A"}));
+  disk.Add(kSkinFolder / "b.skn", SkinText({"\\names B"}));
+  disk.Add(kSkinFolder / "c.skn", SkinText({"\\names C"}));
+  disk.MakeUnreadable(kSkinFolder / "b.skn");
+  TSkins skins;
+  EXPECT_THROW(LoadSkin(kSkinFolder, disk, skins, {}), FileError);
+  ASSERT_EQ(skins.size(), 1u);
+  EXPECT_EQ(skins[0].Name, " A");
+  EXPECT_EQ(disk.reads, 2);  // c.skn was never read
+}
+
+TEST(SkinReader, ClearingReleasesEveryList) {
+  TSkins skins =
+      LoadFiles({{"a.skn", SkinText({"\\names A", "\\harrow", "polygon", "1 1", "\\digit 3",
+                                     "circle", "\\mark 7", "polygon", "2 2"})}})
+          .skins;
+  ASSERT_EQ(skins.size(), 1u);
+  TSkin skin = skins[0];
+  ClearSkin(skin);
+  EXPECT_TRUE(skin.HArrow.empty() && skin.Digits[3].empty() && skin.Marks[7].empty());
+  EXPECT_EQ(skin.Name, " A");
+  ClearSkins(skins);
+  EXPECT_TRUE(skins.empty());
+  TShape shape{Poly('+', {{1, 1}}), Circle('-', 0, 0, 4)};
+  ClearShape(shape);
+  EXPECT_TRUE(shape.empty());
+}
+
+}  // namespace
+}  // namespace sorvane
