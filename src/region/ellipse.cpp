@@ -2,6 +2,13 @@
 // bottom edges are left out, and the outline is traced with an integer midpoint stepper from
 // the middle row outwards; the upper half mirrors the lower one. A box less than three pixels
 // across in either direction gives the plain rectangle without its right column and bottom row.
+//
+// Two places where GDI (as Wine implements it) goes wrong are put right here:
+// - A box with no width or no height has no ellipse. GDI takes the right column and bottom row
+//   off before it orders the corners, so such a box there turns into a one-pixel strip
+//   outside it, left of or above the box.
+// - For a tall, slim ellipse the stepper can reach the sides before it reaches the last rows;
+//   GDI leaves those rows unwritten (whatever memory held). Here they continue the tip.
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
@@ -19,6 +26,7 @@ Region Region::Ellipse(const Rect& box) {
   const int64_t bottom = std::max(coords::Clamp(box.top), coords::Clamp(box.bottom)) - 1;
   const int64_t width = right - left;   // columns covered
   const int64_t height = bottom - top;  // rows covered
+  if (width < 0 || height < 0) return {};
   if (width < 2 || height < 2) {
     return FromRect({static_cast<int32_t>(left), static_cast<int32_t>(top),
                      static_cast<int32_t>(right), static_cast<int32_t>(bottom)});
@@ -48,6 +56,7 @@ Region Region::Ellipse(const Rect& box) {
       inset[row] = x;
     }
   }
+  for (std::size_t rest = row + 1; rest < inset.size(); ++rest) inset[rest] = inset[row];
 
   RegionBuilder out(static_cast<std::size_t>(height), static_cast<std::size_t>(height));
   for (int64_t i = 0; i < height; ++i) {

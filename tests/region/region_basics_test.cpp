@@ -69,6 +69,25 @@ TEST(RegionBasics, SmallEllipses) {
   }
 }
 
+// Regressions where GDI itself goes wrong and the engine does the sound thing instead.
+TEST(RegionBasics, EllipseBoxesWithoutAreaAreEmpty) {
+  // GDI drops the right column and bottom row before ordering the corners, which turns these
+  // into a strip left of or above the box.
+  const Rect boxes[] = {{0, 0, 0, 0}, {5, 5, 5, 9}, {2, 3, 9, 3}, {7, 1, 7, -6}};
+  for (const Rect& box : boxes) EXPECT_TRUE(Region::Ellipse(box).IsEmpty());
+}
+
+TEST(RegionBasics, SlimEllipsesKeepTheirTips) {
+  // The stepper reaches the sides before the end rows; GDI leaves those rows unwritten.
+  EXPECT_EQ(RectsOf(Region::Ellipse({0, 0, 3, 4})), (std::vector<Rect>{{0, 0, 2, 3}}));
+  const Region slim = Region::Ellipse({272, 289, 284, 493});
+  EXPECT_TRUE(slim.IsValid());
+  EXPECT_EQ(slim.Bounds(), (Rect{272, 289, 283, 492}));
+  const std::vector<Rect> rects = slim.Rects();
+  EXPECT_EQ(rects.front(), (Rect{277, 289, 278, 291}));  // the tip, two rows high
+  EXPECT_EQ(rects.back(), (Rect{277, 490, 278, 492}));
+}
+
 TEST(RegionBasics, PolygonRulesAtTheEdges) {
   const std::vector<Point> square{{0, 0}, {4, 0}, {4, 3}, {0, 3}};
   EXPECT_EQ(RectsOf(Region::Polygon(square, FillMode::Alternate)),
