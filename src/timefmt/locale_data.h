@@ -17,6 +17,7 @@ struct LocaleData {
   std::string long_time;        // LOCALE_STIMEFORMAT
   std::string am = "AM";        // LOCALE_S1159
   std::string pm = "PM";        // LOCALE_S2359
+  std::string era_name = "A.D.";  // CAL_SERASTRING of the Gregorian calendar (pattern "g")
   std::array<std::string, 12> month_names;         // January first
   std::array<std::string, 12> abbrev_month_names;
   std::array<std::string, 7> day_names;            // Monday first
