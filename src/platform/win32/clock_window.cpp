@@ -1,0 +1,183 @@
+#include "platform/win32/clock_window.h"
+
+#include <windowsx.h>
+
+#include <stdexcept>
+
+#include "platform/win32/app_title.h"
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/gdi_holders.h"
+#include "platform/win32/region_conversion.h"
+#include "platform/win32/single_instance.h"
+
+namespace sorvane::win32 {
+
+namespace {
+
+constexpr const char* kClassName = "TForm1";
+// Size and place of a new window; the profile replaces both at start-up.
+constexpr int kInitialLeft = 144;
+constexpr int kInitialTop = 237;
+constexpr int kInitialSide = 302;
+
+void RegisterClassOnce(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  wc.lpszClassName = kClassName;
+  // No class brush: the background is erased in the window's own colour.
+  if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    throw std::runtime_error("Cannot register the clock window class.");
+  }
+}
+
+}  // namespace
+
+Win32ClockWindow::Win32ClockWindow(HINSTANCE instance, HWND application_window)
+    : application_window_(application_window) {
+  RegisterClassOnce(instance, WindowProc);
+  // WS_POPUP without WS_CAPTION or WS_BORDER: no frame, so the client area is the window.
+  handle_ = CreateWindowExA(WS_EX_TOPMOST, kClassName, kAppTitle, WS_POPUP, kInitialLeft,
+                            kInitialTop, kInitialSide, kInitialSide, application_window,
+                            nullptr, instance, this);
+  if (handle_ == nullptr) throw std::runtime_error("Cannot create the clock window.");
+  SetTimer(handle_, kTimerId, kTickMilliseconds, nullptr);
+}
+
+Win32ClockWindow::~Win32ClockWindow() {
+  events_ = nullptr;
+  if (handle_ != nullptr) DestroyWindow(handle_);
+}
+
+void Win32ClockWindow::Show() { ShowWindow(handle_, SW_SHOW); }
+
+Rect Win32ClockWindow::Bounds() const {
+  RECT r{};
+  GetWindowRect(handle_, &r);
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void Win32ClockWindow::MoveTo(const Rect& b) {
+  SetWindowPos(handle_, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32ClockWindow::SetWidth(int32_t width) {
+  Rect b = Bounds();
+  b.right = b.left + width;
+  MoveTo(b);
+}
+
+void Win32ClockWindow::SetHeight(int32_t height) {
+  Rect b = Bounds();
+  b.bottom = b.top + height;
+  MoveTo(b);
+}
+
+void Win32ClockWindow::SetLeft(int32_t left) {
+  Rect b = Bounds();
+  MoveTo(Rect{left, b.top, left + (b.right - b.left), b.bottom});
+}
+
+void Win32ClockWindow::SetTop(int32_t top) {
+  Rect b = Bounds();
+  MoveTo(Rect{b.left, top, b.right, top + (b.bottom - b.top)});
+}
+
+void Win32ClockWindow::SetColor(int32_t color) {
+  const auto new_color = static_cast<COLORREF>(color);
+  if (new_color == color_) return;
+  color_ = new_color;
+  InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void Win32ClockWindow::SetRegion(const Region& region) {
+  RegionHandle outline = ToGdiRegion(region);
+  if (!outline) return;
+  // On success the system owns the region (and frees the one it replaces).
+  if (SetWindowRgn(handle_, outline.get(), TRUE)) outline.release();
+}
+
+void Win32ClockWindow::Repaint() {
+  InvalidateRect(handle_, nullptr, TRUE);
+  UpdateWindow(handle_);
+}
+
+// Posted, so the command that asked for it finishes before the window goes.
+void Win32ClockWindow::Close() { PostMessageA(handle_, WM_CLOSE, 0, 0); }
+
+bool Win32ClockWindow::AnotherCopyRunning() {
+  return UnownedWindowTitled(handle_, application_window_, kAppTitle);
+}
+
+LRESULT CALLBACK Win32ClockWindow::WindowProc(HWND window, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+    auto* self = static_cast<Win32ClockWindow*>(create->lpCreateParams);
+    self->handle_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Win32ClockWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(window, message, wparam, lparam);
+  return self->Handle(message, wparam, lparam);
+}
+
+LRESULT Win32ClockWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      // Every left press becomes a press on a caption bar: the system drags the window.
+      return SendMessageA(handle_, WM_NCLBUTTONDOWN, HTCAPTION, lparam);
+    case WM_RBUTTONDOWN:
+      if (events_ != nullptr) events_->RightButtonDown(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+      return 0;
+    case WM_MBUTTONDOWN:
+      if (events_ != nullptr) events_->MiddleButtonDown(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+      return 0;
+    case WM_TIMER:
+      if (wparam == kTimerId && events_ != nullptr) events_->Tick();
+      return 0;
+    case WM_COMMAND:
+      if (events_ != nullptr) events_->Command(LOWORD(wparam));
+      return 0;
+    case WM_ERASEBKGND:
+      EraseBackground(reinterpret_cast<HDC>(wparam));
+      return 1;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_DESTROY:
+      OnDestroy();
+      return 0;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+      handle_ = nullptr;
+      return 0;
+    default:
+      return DefWindowProcA(handle_, message, wparam, lparam);
+  }
+}
+
+void Win32ClockWindow::EraseBackground(HDC dc) {
+  RECT client{};
+  GetClientRect(handle_, &client);
+  GdiCanvas(dc).FillRect(Rect{client.left, client.top, client.right, client.bottom},
+                         static_cast<int32_t>(color_));
+}
+
+void Win32ClockWindow::OnPaint() {
+  PaintScope paint(handle_);
+  if (events_ == nullptr) return;
+  GdiCanvas canvas(paint.dc());
+  events_->Paint(canvas);
+}
+
+void Win32ClockWindow::OnDestroy() {
+  KillTimer(handle_, kTimerId);
+  if (events_ != nullptr) events_->Destroyed();
+}
+
+}  // namespace sorvane::win32

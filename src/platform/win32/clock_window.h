@@ -1,0 +1,52 @@
+#pragma once
+// The clock window: class "TForm1", no frame, topmost, owned by the application window.
+// Only the inside of its window region exists for the screen and the mouse.
+#include "platform/win32/windows_api.h"
+
+#include "platform/platform.h"
+#include "platform/win32/clock_window_events.h"
+
+namespace sorvane::win32 {
+
+class Win32ClockWindow final : public platform::ClockWindow {
+ public:
+  static constexpr UINT_PTR kTimerId = 2;      // Timer2
+  static constexpr UINT kTickMilliseconds = 1000;
+  static constexpr COLORREF kInitialColor = RGB(0, 0, 255);  // blue until clockcolor
+
+  Win32ClockWindow(HINSTANCE instance, HWND application_window);
+  Win32ClockWindow(const Win32ClockWindow&) = delete;
+  Win32ClockWindow& operator=(const Win32ClockWindow&) = delete;
+  ~Win32ClockWindow() override;
+
+  HWND handle() const { return handle_; }
+  // Where messages go; nothing is forwarded while unset.
+  void SetEvents(ClockWindowEvents* events) { events_ = events; }
+  void Show();
+
+  Rect Bounds() const override;
+  void SetWidth(int32_t width) override;
+  void SetHeight(int32_t height) override;
+  void SetLeft(int32_t left) override;
+  void SetTop(int32_t top) override;
+  void SetColor(int32_t color) override;
+  void SetRegion(const Region& region) override;
+  void Repaint() override;
+  void Close() override;
+  bool AnotherCopyRunning() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void OnPaint();
+  void EraseBackground(HDC dc);
+  void OnDestroy();
+  void MoveTo(const Rect& bounds);
+
+  HWND handle_ = nullptr;
+  HWND application_window_ = nullptr;
+  ClockWindowEvents* events_ = nullptr;
+  COLORREF color_ = kInitialColor;
+};
+
+}  // namespace sorvane::win32

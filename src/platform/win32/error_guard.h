@@ -1,0 +1,21 @@
+#pragma once
+// The framework's error handler: an error raised by a handler is shown in the error box and
+// goes no further, so no C++ exception ever crosses the window procedure.
+#include <exception>
+
+#include "platform/platform.h"
+
+namespace sorvane::win32 {
+
+template <typename Handler>
+void ReportErrors(platform::ErrorReporter& errors, Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    errors.ShowError(error.what());
+  } catch (...) {
+    errors.ShowError("Unknown error.");
+  }
+}
+
+}  // namespace sorvane::win32

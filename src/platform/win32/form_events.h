@@ -1,0 +1,25 @@
+#pragma once
+// Hands the clock window's messages to the clock's handlers (TForm1), under the
+// framework's error handler.
+#include "app/form.h"
+#include "platform/win32/clock_window_events.h"
+
+namespace sorvane::win32 {
+
+class FormEvents final : public ClockWindowEvents {
+ public:
+  FormEvents(TForm1& form, platform::ErrorReporter& errors) : form_(form), errors_(errors) {}
+
+  void Tick() override;
+  void Paint(platform::Canvas& canvas) override;
+  void RightButtonDown(int32_t x, int32_t y) override;
+  void MiddleButtonDown(int32_t x, int32_t y) override;
+  void Command(UINT id) override;
+  void Destroyed() override;
+
+ private:
+  TForm1& form_;
+  platform::ErrorReporter& errors_;
+};
+
+}  // namespace sorvane::win32

@@ -1,0 +1,89 @@
+#include "platform/win32/run_clock.h"
+
+#include <filesystem>
+#include <string>
+
+#include "app/form.h"
+#include "files/file_service.h"
+#include "platform/win32/application_window.h"
+#include "platform/win32/clock_window.h"
+#include "platform/win32/common_dialogs.h"
+#include "platform/win32/error_guard.h"
+#include "platform/win32/form_events.h"
+#include "platform/win32/gdi_text_outlines.h"
+#include "platform/win32/locale_reader.h"
+#include "platform/win32/popup_menu_view.h"
+#include "platform/win32/shell_links.h"
+#include "platform/win32/system_services.h"
+
+namespace sorvane::win32 {
+
+namespace {
+
+std::filesystem::path ProgramFolder() {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length < name.size()) {
+      name.resize(length);
+      break;
+    }
+    name.resize(name.size() * 2);
+  }
+  return std::filesystem::path(name).parent_path();
+}
+
+int RunMessageLoop() {
+  MSG message{};
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+// The services the clock is given, all living as long as the program.
+struct Win32Services {
+  explicit Win32Services(HWND clock_window) : menu(clock_window) {
+    errors.SetOwner(clock_window);
+    dialogs.SetOwner(clock_window);
+    shell.SetOwner(clock_window);
+  }
+  Win32Screen screen;
+  Win32LocalClock clock;
+  GdiTextOutlines text;
+  Win32Dialogs dialogs;
+  Win32Shell shell;
+  MessageBoxErrors errors;
+  PopupMenuView menu;
+};
+
+}  // namespace
+
+int RunClock(HINSTANCE instance) {
+  ApplicationWindow application(instance);
+  Win32ClockWindow window(instance, application.handle());
+  Win32Services system(window.handle());
+  platform::Services services{window,         system.screen, system.clock,
+                              system.text,    system.dialogs, system.shell,
+                              system.errors,  system.menu,   DiskFiles(),
+                              ReadUserLocale(), ProgramFolder()};
+  TForm1 form(services);
+  FormEvents events(form, system.errors);
+  system.menu.SetCommandHandler([&](UINT id) { events.Command(id); });
+
+  bool starts = true;
+  ReportErrors(system.errors, [&] {
+    window.SetEvents(&events);
+    starts = form.FormCreate();
+  });
+  if (!starts) {
+    // Another copy runs: end silently, without a word to the clock's handlers.
+    window.SetEvents(nullptr);
+    return 0;
+  }
+  window.Show();
+  return RunMessageLoop();
+}
+
+}  // namespace sorvane::win32

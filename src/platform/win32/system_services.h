@@ -1,0 +1,30 @@
+#pragma once
+// The small system services: screen, local time, the error box.
+#include "platform/win32/windows_api.h"
+
+#include "platform/platform.h"
+
+namespace sorvane::win32 {
+
+class Win32Screen final : public platform::Screen {
+ public:
+  platform::Size PrimarySize() const override;
+  std::vector<Rect> Monitors() const override;
+};
+
+class Win32LocalClock final : public platform::LocalClock {
+ public:
+  DateTime Now() const override;
+};
+
+// The framework's error box: the error's text, the application title, a stop sign.
+class MessageBoxErrors final : public platform::ErrorReporter {
+ public:
+  void SetOwner(HWND owner) { owner_ = owner; }
+  void ShowError(const std::string& text) override;
+
+ private:
+  HWND owner_ = nullptr;
+};
+
+}  // namespace sorvane::win32
