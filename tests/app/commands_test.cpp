@@ -1,0 +1,139 @@
+// Painting, the mouse, "Close" and the "Font" command.
+#include "clock_fixture.h"
+
+namespace sorvane::testing {
+namespace {
+
+struct Fill {
+  Rect rect;
+  int32_t color;
+  friend bool operator==(const Fill&, const Fill&) = default;
+};
+
+class RecordingCanvas : public platform::Canvas {
+ public:
+  void FillRect(const Rect& rect, int32_t color) override { fills.push_back({rect, color}); }
+  std::vector<Fill> fills;
+};
+
+using Commands = ClockTest;
+
+TEST_F(Commands, PaintFillsTheTextBandInTheTextColour) {
+  constexpr int32_t kClock = 0x0000FF, kText = 0xFFFFFF;
+  struct Case {
+    const char* style;
+    bool date;
+    std::vector<Fill> fills;
+  };
+  const Case cases[] = {
+      {"Analog", false, {{{0, 0, 250, 250}, kClock}}},
+      {"Analog", true, {{{0, 0, 250, 312}, kClock}, {{0, 250, 250, 312}, kText}}},
+      {"Digital", true, {{{0, 0, 250, 124}, kClock}, {{0, 0, 250, 124}, kText}}},
+      {"AnaDigi", false, {{{0, 0, 250, 312}, kClock}, {{0, 250, 250, 312}, kText}}},
+      {"Invisible", true, {{{0, 0, 0, 0}, kClock}}},
+  };
+  profile.clockcolor = kClock;
+  profile.timecolor = kText;
+  Start();
+  for (const Case& c : cases) {
+    Reapply([&](TProfile& p) {
+      p.style = c.style;
+      p.datashow = c.date;
+    });
+    RecordingCanvas canvas;
+    form.FormPaint(canvas);
+    EXPECT_EQ(canvas.fills, c.fills) << c.style << " " << c.date;
+  }
+}
+
+TEST_F(Commands, PaintBeforeAnyProfileFillsTheWindowBlue) {
+  RecordingCanvas canvas;
+  form.FormPaint(canvas);
+  EXPECT_EQ(canvas.fills, (std::vector<Fill>{{{0, 0, 302, 302}, kWindowBlue}}));
+}
+
+TEST_F(Commands, RightButtonOpensTheMenuAtTheScreenPoint) {
+  Start();
+  form.FormMouseDown(TForm1::MouseButton::Middle, 10, 20);
+  form.FormMouseDown(TForm1::MouseButton::Left, 10, 20);
+  EXPECT_TRUE(hs.menu.popups.empty());
+  form.FormMouseDown(TForm1::MouseButton::Right, 10, 20);
+  EXPECT_EQ(hs.menu.popups, (std::vector<Point>{{110, 70}}));
+}
+
+TEST_F(Commands, CloseSavesTheDraggedPositionThenCloses) {
+  Start();
+  hs.window.DragTo(300, 200);
+  form.Timer2Timer();
+  EXPECT_EQ(hs.files.writes, 0);
+  form.Close1Click();
+  EXPECT_EQ(hs.files.writes, 1);
+  EXPECT_TRUE(hs.window.closed);
+  EXPECT_LT(hs.journal.FirstIndexOf("files.ReplaceWith vl.prf"),
+            hs.journal.FirstIndexOf("window.Close"));
+  TProfile moved = profile;
+  moved.x = 300;
+  moved.y = 200;
+  ASSERT_NE(hs.files.Find(ProfilesPath()), nullptr);
+  EXPECT_EQ(*hs.files.Find(ProfilesPath()), FormatProfiles({moved}));
+}
+
+TEST_F(Commands, CloseWithFailedSaveKeepsTheWindowOpen) {
+  Start();
+  const std::string before = *hs.files.Find(ProfilesPath());
+  hs.window.DragTo(300, 200);
+  form.Timer2Timer();
+  hs.files.fail_writes = true;
+  EXPECT_THROW(form.Close1Click(), FileError);
+  EXPECT_FALSE(hs.window.closed);
+  EXPECT_EQ(*hs.files.Find(ProfilesPath()), before);
+}
+
+TEST_F(Commands, CancelledFontDialogChangesNothing) {
+  Start();
+  const platform::ClockFontState font = form.State().ClockFont;
+  form.ChooseFont1Click();
+  ASSERT_EQ(hs.dialogs.fonts_offered.size(), 1u);
+  EXPECT_EQ(hs.dialogs.fonts_offered[0], font);
+  EXPECT_EQ(form.State().ClockFont, font);
+  EXPECT_EQ(form.Profile(), profile);
+  EXPECT_EQ(hs.files.writes, 0);
+}
+
+TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
+  profile.style = "Digital";
+  Start();
+  platform::ClockFontState chosen;
+  chosen.face = "Georgia";
+  chosen.point_size = 24;
+  chosen.bold = true;
+  chosen.italic = true;
+  chosen.underline = true;
+  chosen.color = 0x00336699;
+  hs.dialogs.font_answers.push_back(chosen);
+  form.ChooseFont1Click();
+
+  EXPECT_EQ(form.Profile().fontname, "Georgia");
+  EXPECT_TRUE(form.Profile().fontitalic);
+  const platform::ClockFontState& font = form.State().ClockFont;
+  EXPECT_EQ(font.face, "Georgia");
+  EXPECT_TRUE(font.italic);
+  EXPECT_FALSE(font.bold);
+  EXPECT_FALSE(font.underline);
+  EXPECT_EQ(font.point_size, 24);  // seeds the next dialog
+  EXPECT_EQ(font.color, 0x00336699);
+  EXPECT_EQ(hs.files.writes, 1);
+  EXPECT_EQ(*hs.files.Find(ProfilesPath()), FormatProfiles({form.Profile()}));
+  EXPECT_EQ(hs.window.RegionCount(), 1);  // the new face shows from the next rebuild
+
+  hs.clock.SetTime(10, 21, 0);
+  form.Timer2Timer();
+  const platform::FontSpec& used = hs.text.outlines.back().font;
+  EXPECT_EQ(used.face, "Georgia");
+  EXPECT_TRUE(used.italic);
+  EXPECT_EQ(used.weight, 400);
+  EXPECT_FALSE(used.underline);
+}
+
+}  // namespace
+}  // namespace sorvane::testing

@@ -1,0 +1,131 @@
+// Applying a profile: window size, place, the off-screen rule, font, colour and skin.
+#include "clock_fixture.h"
+
+namespace sorvane::testing {
+namespace {
+
+using Realise = ClockTest;
+
+TEST_F(Realise, WindowSizeFromSizeStyleAndDate) {
+  struct Case {
+    const char* size;
+    const char* style;
+    bool date;
+    int32_t width, height;
+    bool repainted;
+  };
+  const Case cases[] = {
+      {"Small", "Analog", false, 137, 137, true},
+      {"Small", "Analog", true, 137, 171, true},
+      {"Huge", "AnaDigi", true, 250, 374, true},
+      {"FullScreen", "Digital", false, 1024, 256, true},
+      {"FullScreen", "Digital", true, 1024, 512, true},
+      {"FullScreen", "Analog", false, 768, 768, true},
+      {"Huge", "Invisible", true, 0, 0, true},
+      {"small", "Analog", false, 302, 302, false},  // letter case matters: no row
+      {"", "Digital", true, 302, 302, false},
+  };
+  Start();
+  for (const Case& c : cases) {
+    hs.window.width = hs.window.height = 302;
+    const int repaints = hs.window.repaints;
+    Reapply([&](TProfile& p) {
+      p.size = c.size;
+      p.style = c.style;
+      p.datashow = c.date;
+    });
+    EXPECT_EQ(hs.window.width, c.width) << c.size << " " << c.style << " " << c.date;
+    EXPECT_EQ(hs.window.height, c.height) << c.size << " " << c.style << " " << c.date;
+    EXPECT_EQ(hs.window.repaints > repaints, c.repainted) << c.size << " " << c.style;
+  }
+}
+
+TEST_F(Realise, PlacesWindowFromAnchorAndSides) {
+  struct Case {
+    const char* ancor;
+    const char* xside;
+    const char* yside;
+    int32_t x, y, left, top;
+  };
+  const Case cases[] = {
+      {"desktop", "right", "top", -137, 20, 886, 20},
+      {"desktop", "left", "bottom", 30, -137, 30, 630},
+      {"hook", "right", "bottom", 100, 50, 100, 50},
+      {"hook", "left", "top", 100, 50, 100, 50},
+  };
+  profile.size = "Small";
+  Start();
+  for (const Case& c : cases) {
+    Reapply([&](TProfile& p) {
+      p.ancor = c.ancor;
+      p.xside = c.xside;
+      p.yside = c.yside;
+      p.x = c.x;
+      p.y = c.y;
+    });
+    EXPECT_EQ(hs.window.left, c.left) << c.ancor << " " << c.xside << " " << c.x;
+    EXPECT_EQ(hs.window.top, c.top) << c.ancor << " " << c.yside << " " << c.y;
+  }
+}
+
+// A window that would show on no monitor lands on the primary screen at the nearest edge;
+// the tick then stores its new offsets as after a drag. Any visible part keeps it in place.
+TEST_F(Realise, WindowOffEveryMonitorComesBackOntoThePrimaryScreen) {
+  profile.size = "Small";
+  profile.x = 5000;
+  profile.y = -900;
+  Start();
+  EXPECT_EQ(hs.window.Bounds(), (Rect{1024 - 137, 0, 1024, 137}));
+  EXPECT_EQ(form.Profile().x, 5000);
+  form.Timer2Timer();
+  EXPECT_EQ(form.Profile().x, 1024 - 137);
+  EXPECT_EQ(form.Profile().y, 0);
+  EXPECT_EQ(hs.files.writes, 0);
+
+  hs.screen.AddMonitor({1024, -200, 2304, 824});
+  Reapply([](TProfile& p) {
+    p.x = 2000;
+    p.y = -150;
+  });
+  EXPECT_EQ(hs.window.Bounds(), (Rect{2000, -150, 2137, -13}));
+
+  Reapply([](TProfile& p) {
+    p.x = -136;  // one column still on the primary screen
+    p.y = 0;
+  });
+  EXPECT_EQ(hs.window.left, -136);
+}
+
+TEST_F(Realise, InvisibleWindowKeepsItsPlace) {
+  Start();
+  Reapply([](TProfile& p) { p.style = "Invisible"; });
+  EXPECT_EQ(hs.window.Bounds(), (Rect{100, 50, 100, 50}));
+}
+
+TEST_F(Realise, FontFaceAndSlantOnlyColourAndSkin) {
+  PutSkin("a.skn", "A");
+  PutSkin("b.skn", "B");
+  profile.fontname = "Courier New";
+  profile.fontitalic = true;
+  profile.clockcolor = 0x00123456;
+  profile.skinfile = "b.skn";
+  Start();
+  const platform::ClockFontState& font = form.State().ClockFont;
+  EXPECT_EQ(font.face, "Courier New");
+  EXPECT_TRUE(font.italic);
+  EXPECT_FALSE(font.bold);  // the window's font was bold
+  EXPECT_EQ(font.height, 13);
+  EXPECT_EQ(hs.window.color, 0x00123456);
+  EXPECT_EQ(form.WindowColor(), 0x00123456);
+  EXPECT_EQ(form.State().CurSkin, 1);
+
+  Reapply([](TProfile& p) {
+    p.fontitalic = false;
+    p.skinfile = "B.skn";  // file names are compared exactly
+  });
+  EXPECT_FALSE(form.State().ClockFont.italic);
+  EXPECT_EQ(form.State().CurSkin, 0);
+}
+
+}  // namespace
+}  // namespace sorvane::testing
