@@ -231,7 +231,7 @@ def ring():
     s.section("\\marrow")
     s.polygon("+", tapered(20, 158, 14, 9))
     s.section("\\sarrow")
-    s.circle("+", 0, -170, 17)
+    s.circle("+", 0, -160, 22)
     return s
 
 
