@@ -19,5 +19,3 @@ void BM_MakeAnalogClockRgn(benchmark::State& state) {
 BENCHMARK(BM_MakeAnalogClockRgn)->Arg(250)->Arg(1080)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();
