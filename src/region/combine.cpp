@@ -17,10 +17,14 @@ using InsideTable = std::array<bool, 4>;
 
 InsideTable TableFor(CombineMode mode) {
   switch (mode) {
-    case CombineMode::And: return {false, false, false, true};
-    case CombineMode::Or: return {false, true, true, true};
-    case CombineMode::Xor: return {false, true, true, false};
-    case CombineMode::Diff: return {false, true, false, false};
+    case CombineMode::And:
+      return {false, false, false, true};
+    case CombineMode::Or:
+      return {false, true, true, true};
+    case CombineMode::Xor:
+      return {false, true, true, false};
+    case CombineMode::Diff:
+      return {false, true, false, false};
   }
   return {false, false, false, false};
 }
@@ -61,6 +65,10 @@ bool IsSingleRect(const Region& r) {
   return r.bands().size() == 1 && r.bands().front().span_count == 1;
 }
 
+bool RowsOverlap(const Region& a, const Region& b) {
+  return a.bands().front().y0 < b.bands().back().y1 && b.bands().front().y0 < a.bands().back().y1;
+}
+
 // Answers that need no sweep: an empty operand, disjoint bounds, two rectangles meeting.
 bool TryFastPath(const Region& a, const Region& b, CombineMode mode, Region& result) {
   if (a.IsEmpty() || b.IsEmpty()) {
@@ -69,18 +77,33 @@ bool TryFastPath(const Region& a, const Region& b, CombineMode mode, Region& res
     result = keep_a ? a : (keep_b ? b : Region{});
     return true;
   }
-  const Rect ba = a.Bounds(), bb = b.Bounds();
-  if (!BoundsOverlap(ba, bb)) {
-    if (mode == CombineMode::And) result = Region{};
-    if (mode == CombineMode::Diff) result = a;
-    return mode == CombineMode::And || mode == CombineMode::Diff;
+  // Union and exclusive or of disjoint regions still need the sweep to interleave bands.
+  if (mode == CombineMode::Or || mode == CombineMode::Xor) return false;
+  const bool disjoint = !RowsOverlap(a, b) || !BoundsOverlap(a.Bounds(), b.Bounds());
+  if (disjoint) {
+    result = mode == CombineMode::And ? Region{} : a;
+    return true;
   }
   if (mode == CombineMode::And && IsSingleRect(a) && IsSingleRect(b)) {
+    const Rect ba = a.Bounds(), bb = b.Bounds();
     result = Region::FromRect({std::max(ba.left, bb.left), std::max(ba.top, bb.top),
                                std::min(ba.right, bb.right), std::min(ba.bottom, bb.bottom)});
     return true;
   }
   return false;
+}
+
+// Where only one operand has rows, the result there is either that operand's rows unchanged
+// or nothing.
+bool KeepsAlone(CombineMode mode, bool is_a) {
+  return mode == CombineMode::Or || mode == CombineMode::Xor || (mode == CombineMode::Diff && is_a);
+}
+
+// The index of the first band at or after `from` that reaches below row y (or the end).
+std::size_t FirstBandEndingAfter(const std::vector<Region::Band>& bands, std::size_t from,
+                                 int64_t y) {
+  while (from < bands.size() && bands[from].y1 <= y) ++from;
+  return from;
 }
 
 }  // namespace
@@ -92,8 +115,7 @@ Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {
   const InsideTable inside = TableFor(mode);
   const auto& abands = a.bands();
   const auto& bbands = b.bands();
-  RegionBuilder out(abands.size() + bbands.size(),
-                    a.spans_.size() + b.spans_.size());
+  RegionBuilder out(abands.size() + bbands.size(), a.spans_.size() + b.spans_.size());
   constexpr int64_t kEnd = std::numeric_limits<int64_t>::max();
   std::size_t ia = 0, ib = 0;
   int64_t y = std::min(abands.front().y0, bbands.front().y0);
@@ -103,10 +125,27 @@ Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {
     // The rows from y down to the next place where either region changes.
     const int64_t a_next = ia >= abands.size() ? kEnd : (in_a ? abands[ia].y1 : abands[ia].y0);
     const int64_t b_next = ib >= bbands.size() ? kEnd : (in_b ? bbands[ib].y1 : bbands[ib].y0);
+    if (in_a != in_b) {
+      // One region alone until the other starts: its bands go over whole, or not at all.
+      const auto& bands = in_a ? abands : bbands;
+      std::size_t& i = in_a ? ia : ib;
+      const int64_t other_start = in_a ? b_next : a_next;
+      const std::size_t stop = FirstBandEndingAfter(bands, i, other_start);
+      if (KeepsAlone(mode, in_a)) {
+        out.CopyBands(in_a ? a : b, i, stop, static_cast<int32_t>(y));
+        if (stop < bands.size() && bands[stop].y0 < other_start) {
+          // The band the other region starts inside: its rows above that start.
+          out.AddBand(std::max<int32_t>(bands[stop].y0, static_cast<int32_t>(y)),
+                      static_cast<int32_t>(other_start), (in_a ? a : b).spans_of(bands[stop]));
+        }
+      }
+      i = stop;
+      y = other_start;
+      continue;
+    }
     const int64_t y_end = std::min(a_next, b_next);
-    if (in_a || in_b) {
-      CombineRow(in_a ? a.spans_of(abands[ia]) : std::span<const Span>{},
-                 in_b ? b.spans_of(bbands[ib]) : std::span<const Span>{}, inside, out);
+    if (in_a) {
+      CombineRow(a.spans_of(abands[ia]), b.spans_of(bbands[ib]), inside, out);
       out.EndBand(static_cast<int32_t>(y), static_cast<int32_t>(y_end));
     }
     y = y_end;

@@ -31,7 +31,7 @@ struct Edge {
   int64_t top = 0;     // first row it meets
   int64_t bottom = 0;  // first row it no longer meets
   int64_t x_top = 0, dx = 0, dy = 0;
-  int direction = 0;   // +1 downwards, -1 upwards
+  int direction = 0;  // +1 downwards, -1 upwards
   int64_t x = 0, rem = 0, step = 0, step_rem = 0;
 
   void StartAt(int64_t row) {

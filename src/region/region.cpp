@@ -87,8 +87,8 @@ bool Region::IsValid() const {
     if (prev != nullptr) {
       if (prev->y1 > b.y0) return false;
       const auto prev_spans = spans_of(*prev);
-      if (prev->y1 == b.y0 && std::equal(prev_spans.begin(), prev_spans.end(), spans.begin(),
-                                         spans.end())) {
+      if (prev->y1 == b.y0 &&
+          std::equal(prev_spans.begin(), prev_spans.end(), spans.begin(), spans.end())) {
         return false;  // should have been one band
       }
     }

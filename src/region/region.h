@@ -36,8 +36,8 @@ class Region {
     friend bool operator==(const Span&, const Span&) = default;
   };
   struct Band {
-    int32_t y0, y1;        // rows y0 <= y < y1
-    uint32_t first_span;   // index into spans_
+    int32_t y0, y1;       // rows y0 <= y < y1
+    uint32_t first_span;  // index into spans_
     uint32_t span_count;
     friend bool operator==(const Band&, const Band&) = default;
   };

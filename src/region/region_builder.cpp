@@ -49,6 +49,25 @@ void RegionBuilder::AddBand(int32_t y0, int32_t y1, std::span<const Region::Span
   EndBand(y0, y1);
 }
 
+void RegionBuilder::CopyBands(const Region& from, std::size_t first, std::size_t last, int32_t y0) {
+  if (first >= last) return;
+  const Region::Band& head = from.bands_[first];
+  AddBand(std::max(y0, head.y0), head.y1, from.spans_of(head));
+  if (first + 1 == last) return;
+  auto& bands = region_.bands_;
+  auto& spans = region_.spans_;
+  const uint32_t src_start = from.bands_[first + 1].first_span;
+  const uint32_t src_end = from.bands_[last - 1].first_span + from.bands_[last - 1].span_count;
+  const auto shift = static_cast<int64_t>(spans.size()) - src_start;
+  spans.insert(spans.end(), from.spans_.begin() + src_start, from.spans_.begin() + src_end);
+  for (std::size_t i = first + 1; i < last; ++i) {
+    Region::Band b = from.bands_[i];
+    b.first_span = static_cast<uint32_t>(b.first_span + shift);
+    bands.push_back(b);
+  }
+  pending_start_ = spans.size();
+}
+
 Region RegionBuilder::Finish() {
   region_.spans_.resize(pending_start_);
   pending_start_ = 0;

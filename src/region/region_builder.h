@@ -22,6 +22,11 @@ class RegionBuilder {
   // Appends the spans of a finished band unchanged and closes it as rows [y0, y1).
   void AddBand(int32_t y0, int32_t y1, std::span<const Region::Span> spans);
 
+  // Appends bands [first, last) of `from` whole, as far as rows go (an earlier cut may start
+  // the first one lower, at y0). Only the first can merge with what is already built; the
+  // rest are canonical among themselves and are copied in bulk.
+  void CopyBands(const Region& from, std::size_t first, std::size_t last, int32_t y0);
+
   Region Finish();
 
  private:

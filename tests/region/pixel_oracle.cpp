@@ -65,10 +65,14 @@ bool PolygonCovers(std::span<const Point> v, FillMode mode, int32_t x, int32_t y
 
 bool Apply(CombineMode mode, bool in_a, bool in_b) {
   switch (mode) {
-    case CombineMode::And: return in_a && in_b;
-    case CombineMode::Or: return in_a || in_b;
-    case CombineMode::Xor: return in_a != in_b;
-    case CombineMode::Diff: return in_a && !in_b;
+    case CombineMode::And:
+      return in_a && in_b;
+    case CombineMode::Or:
+      return in_a || in_b;
+    case CombineMode::Xor:
+      return in_a != in_b;
+    case CombineMode::Diff:
+      return in_a && !in_b;
   }
   return false;
 }

@@ -9,7 +9,9 @@
 namespace sorvane {
 namespace {
 
-std::vector<Rect> RectsOf(const Region& r) { return r.Rects(); }
+std::vector<Rect> RectsOf(const Region& r) {
+  return r.Rects();
+}
 
 TEST(RegionBasics, RectanglesAsGiven) {
   struct Case {
@@ -18,8 +20,8 @@ TEST(RegionBasics, RectanglesAsGiven) {
   } cases[] = {
       {{0, 0, 10, 5}, {{0, 0, 10, 5}}},
       {{-3, -4, -1, 2}, {{-3, -4, -1, 2}}},
-      {{0, 0, 0, 5}, {}},    // no width
-      {{5, 0, 2, 5}, {}},    // not normalised: no area
+      {{0, 0, 0, 5}, {}},  // no width
+      {{5, 0, 2, 5}, {}},  // not normalised: no area
       {{0, 7, 3, 7}, {}},
   };
   for (const Case& c : cases) {
@@ -35,8 +37,8 @@ TEST(RegionBasics, ContainsExcludesRightAndBottom) {
   struct Probe {
     int32_t x, y;
     bool in;
-  } probes[] = {{0, 0, true},  {3, 1, true},  {4, 1, false}, {5, 0, false}, {6, 0, true},
-                {7, 2, true},  {8, 2, false}, {0, 3, false}, {-1, 0, false}, {0, -1, false}};
+  } probes[] = {{0, 0, true}, {3, 1, true},  {4, 1, false}, {5, 0, false},  {6, 0, true},
+                {7, 2, true}, {8, 2, false}, {0, 3, false}, {-1, 0, false}, {0, -1, false}};
   for (const Probe& p : probes) EXPECT_EQ(r.Contains(p.x, p.y), p.in) << p.x << "," << p.y;
   // Top to bottom, left to right, one rectangle per span.
   EXPECT_EQ(RectsOf(r), (std::vector<Rect>{{0, 0, 4, 2}, {6, 0, 8, 2}, {0, 2, 8, 3}}));
@@ -64,8 +66,8 @@ TEST(RegionBasics, SmallEllipses) {
   for (const Case& c : cases) {
     const Region r = Region::Ellipse(c.box);
     EXPECT_TRUE(r.IsValid());
-    EXPECT_EQ(RectsOf(r), c.rects) << c.box.left << "," << c.box.top << "," << c.box.right
-                                   << "," << c.box.bottom;
+    EXPECT_EQ(RectsOf(r), c.rects)
+        << c.box.left << "," << c.box.top << "," << c.box.right << "," << c.box.bottom;
   }
 }
 

@@ -57,8 +57,8 @@ class Tally {
     if (ours == gdi) return;
     if (known != nullptr) {
       if (++known_ <= show_known_) {
-        std::printf("[parity] %s: known difference (%s), e.g. %s\n  ours: %s\n  gdi:  %s\n",
-                    what_, known, shape.c_str(), Describe(ours).c_str(), Describe(gdi).c_str());
+        std::printf("[parity] %s: known difference (%s), e.g. %s\n  ours: %s\n  gdi:  %s\n", what_,
+                    known, shape.c_str(), Describe(ours).c_str(), Describe(gdi).c_str());
       }
       return;
     }
@@ -135,7 +135,9 @@ class Shapes {
     return v;
   }
   FillMode Mode() { return Between(0, 1) ? FillMode::Winding : FillMode::Alternate; }
-  Rect Box(int32_t lo, int32_t hi) { return {Between(lo, hi), Between(lo, hi), Between(lo, hi), Between(lo, hi)}; }
+  Rect Box(int32_t lo, int32_t hi) {
+    return {Between(lo, hi), Between(lo, hi), Between(lo, hi), Between(lo, hi)};
+  }
 
  private:
   std::mt19937 rng_;
@@ -181,8 +183,7 @@ TEST(RegionParity, RandomPolygons) {
     for (int i = 0; i < 1500; ++i) {
       const auto v = make.Vertices(range[0], range[1]);
       const FillMode mode = make.Mode();
-      tally.Check(Region::Polygon(v, mode), ReadBack(GdiPolygon(v, mode).get()),
-                  Describe(v, mode));
+      tally.Check(Region::Polygon(v, mode), ReadBack(GdiPolygon(v, mode).get()), Describe(v, mode));
     }
   }
 }
@@ -190,18 +191,22 @@ TEST(RegionParity, RandomPolygons) {
 TEST(RegionParity, DegenerateAndAxisAlignedPolygons) {
   Tally tally("special polygons");
   const std::vector<std::vector<Point>> cases{
-      {}, {{3, 3}}, {{0, 0}, {9, 4}},                          // too few points
-      {{0, 0}, {10, 10}, {5, 5}}, {{0, 4}, {8, 4}, {3, 4}},    // no area
-      {{0, 0}, {6, 0}, {6, 5}, {0, 5}},                        // rectangles, both orders
-      {{6, 5}, {6, 0}, {0, 0}, {0, 5}}, {{0, 0}, {0, 5}, {6, 5}, {6, 0}, {0, 0}},
-      {{0, 0}, {6, 0}, {6, 0}, {0, 0}}, {{2, 2}, {2, 2}, {2, 2}, {2, 2}},
-      {{0, 0}, {8, 0}, {8, 8}, {0, 8}, {0, 0}, {4, 4}},        // spikes and repeated points
-      {{0, 0}, {8, 8}, {8, 0}, {0, 8}},                        // a bow tie
+      {},
+      {{3, 3}},
+      {{0, 0}, {9, 4}},  // too few points
+      {{0, 0}, {10, 10}, {5, 5}},
+      {{0, 4}, {8, 4}, {3, 4}},          // no area
+      {{0, 0}, {6, 0}, {6, 5}, {0, 5}},  // rectangles, both orders
+      {{6, 5}, {6, 0}, {0, 0}, {0, 5}},
+      {{0, 0}, {0, 5}, {6, 5}, {6, 0}, {0, 0}},
+      {{0, 0}, {6, 0}, {6, 0}, {0, 0}},
+      {{2, 2}, {2, 2}, {2, 2}, {2, 2}},
+      {{0, 0}, {8, 0}, {8, 8}, {0, 8}, {0, 0}, {4, 4}},  // spikes and repeated points
+      {{0, 0}, {8, 8}, {8, 0}, {0, 8}},                  // a bow tie
   };
   for (const auto& v : cases) {
     for (FillMode mode : {FillMode::Alternate, FillMode::Winding}) {
-      tally.Check(Region::Polygon(v, mode), ReadBack(GdiPolygon(v, mode).get()),
-                  Describe(v, mode));
+      tally.Check(Region::Polygon(v, mode), ReadBack(GdiPolygon(v, mode).get()), Describe(v, mode));
     }
   }
 }
