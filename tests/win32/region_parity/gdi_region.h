@@ -17,6 +17,11 @@ class GdiRegion {
     if (handle_ != nullptr) DeleteObject(handle_);
   }
   HRGN get() const { return handle_; }
+  HRGN release() {
+    HRGN h = handle_;
+    handle_ = nullptr;
+    return h;
+  }
 
  private:
   HRGN handle_;

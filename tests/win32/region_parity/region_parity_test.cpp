@@ -233,5 +233,43 @@ TEST(RegionParity, CombinationsOfShapes) {
   }
 }
 
+// Lists of shapes as a skin element is built: the first starts the region, each later one is
+// combined into it; polygons after the first fill winding.
+TEST(RegionParity, ShapeListsCombinedInTurn) {
+  Tally tally("shape lists");
+  Shapes make(31337);
+  const CombineMode modes[] = {CombineMode::And, CombineMode::Or, CombineMode::Xor,
+                               CombineMode::Diff};
+  for (int list = 0; list < 800; ++list) {
+    GdiRegion gdi(CreateRectRgn(0, 0, 0, 0));
+    Region ours;
+    std::string shape;
+    const int count = make.Between(1, 6);
+    for (int i = 0; i < count; ++i) {
+      Region piece;
+      HRGN gdi_piece = nullptr;
+      if (make.Between(0, 2) == 0) {
+        Rect box = make.Box(-50, 700);
+        while (Region::Ellipse(box) != ReadBack(GdiEllipse(box).get())) box = make.Box(-50, 700);
+        piece = Region::Ellipse(box);
+        gdi_piece = CreateEllipticRgn(box.left, box.top, box.right, box.bottom);
+        shape.append(" ellipse ").append(Describe(box));
+      } else {
+        const auto v = make.Vertices(-50, 700);
+        const FillMode fill = i == 0 ? FillMode::Alternate : FillMode::Winding;
+        piece = Region::Polygon(v, fill);
+        gdi_piece = GdiPolygon(v, fill).release();
+        shape.append(" ").append(Describe(v, fill));
+      }
+      const GdiRegion owned(gdi_piece);
+      const CombineMode mode = i == 0 ? CombineMode::Or : modes[make.Between(0, 3)];
+      if (i > 0) shape.append(" mode ").append(std::to_string(static_cast<int>(mode)));
+      ours.CombineWith(piece, mode);
+      CombineRgn(gdi.get(), gdi.get(), gdi_piece, static_cast<int>(mode));
+    }
+    tally.Check(ours, ReadBack(gdi.get()), shape);
+  }
+}
+
 }  // namespace
 }  // namespace sorvane::parity
