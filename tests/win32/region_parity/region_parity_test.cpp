@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -48,6 +49,9 @@ class Tally {
   ~Tally() {
     std::printf("[parity] %s: %d comparisons, %d mismatches, %d known differences\n", what_,
                 compared_, mismatched_, known_);
+    for (const auto& [why, count] : known_by_class_) {
+      std::printf("[parity]   %d x %s\n", count, why.c_str());
+    }
   }
   // known: why a difference is expected for this shape, or nullptr when none is.
   void Check(const Region& ours, const Region& gdi, const std::string& shape,
@@ -56,7 +60,9 @@ class Tally {
     EXPECT_TRUE(ours.IsValid()) << shape;
     if (ours == gdi) return;
     if (known != nullptr) {
-      if (++known_ <= show_known_) {
+      const int of_class = ++known_by_class_[known];
+      ++known_;
+      if (of_class == 1 || known_ <= show_known_) {
         std::printf("[parity] %s: known difference (%s), e.g. %s\n  ours: %s\n  gdi:  %s\n", what_,
                     known, shape.c_str(), Describe(ours).c_str(), Describe(gdi).c_str());
       }
@@ -71,10 +77,11 @@ class Tally {
  private:
   const char* what_;
   int show_ = 5;
-  int show_known_ = 1;
+  int show_known_ = 0;
   int compared_ = 0;
   int mismatched_ = 0;
   int known_ = 0;
+  std::map<std::string, int> known_by_class_;
 };
 
 std::vector<Region::Span> RowOf(const Region& r, int32_t y) {
