@@ -1,0 +1,294 @@
+#!/usr/bin/env python3
+"""End-to-end checks of sorvane.exe under Wine, made from outside as a user would see it.
+
+Each check starts the real program in a fresh temporary folder with the test skins, looks at
+it with probe.exe (window styles, owner, region) and drives it with xdotool (drag, right
+click, menu). Expects DISPLAY and WINEPREFIX to name a private display and Wine prefix.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+WS_POPUP = 0x80000000
+WS_CAPTION = 0x00C00000
+WS_THICKFRAME = 0x00040000
+WS_SYSMENU = 0x00080000
+WS_EX_TOPMOST = 0x8
+WS_EX_TOOLWINDOW = 0x80
+HEADER = b"Vitrelle profiles file.\r\n"
+
+
+def profile_bytes(x=100, y=100, size="Small", style="Analog", datashow=0, seconds=1,
+                  skin="test_ring.skn"):
+    lines = ["Vitrelle profiles file.", "\\profile StartUp", f"x {x} left", f"y {y} top",
+             f"size {size}", "timecolor 16777215", "clockcolor 255", "dateformatnumber  1",
+             f"style {style}", f"showseconds {seconds}", f"showsecondsd {seconds}",
+             f"datashow {datashow}", "format12 0", "showalarms 1", "ancor hook", "visible 1",
+             f"skinfile {skin}", "fontitalic 0", "fontname Arial"]
+    return ("\r\n".join(lines) + "\r\n").encode()
+
+
+class Clock:
+    """One copy of sorvane.exe in its own folder."""
+
+    def __init__(self, args, profile=None):
+        self.args = args
+        self.folder = tempfile.mkdtemp(prefix="sorvane-e2e-")
+        shutil.copy(args.exe, self.folder)
+        for name in os.listdir(args.skins):
+            shutil.copy(os.path.join(args.skins, name), self.folder)
+        if profile is not None:
+            with open(self.prf, "wb") as f:
+                f.write(profile)
+        self.process = None
+
+    @property
+    def prf(self):
+        return os.path.join(self.folder, "vl.prf")
+
+    def prf_bytes(self):
+        if not os.path.exists(self.prf):
+            return None
+        with open(self.prf, "rb") as f:
+            return f.read()
+
+    def start(self):
+        self.process = subprocess.Popen(["wine", "sorvane.exe"], cwd=self.folder,
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        return self.probe("wait", "20")
+
+    def run_second_copy(self, timeout=30):
+        began = time.monotonic()
+        code = subprocess.run(["wine", "sorvane.exe"], cwd=self.folder, timeout=timeout,
+                              stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode
+        return code, time.monotonic() - began
+
+    def probe(self, *words):
+        # Output to a file, not a pipe: Wine's helper processes may hold a pipe open long
+        # after the probe itself has ended.
+        with tempfile.TemporaryFile() as out_file:
+            subprocess.run(["wine", self.args.probe, *words], stdout=out_file,
+                           stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL, timeout=60)
+            out_file.seek(0)
+            out = out_file.read().decode(errors="replace")
+        facts = {}
+        for line in out.splitlines():
+            key, _, value = line.strip().partition("=")
+            facts[key] = value
+        return facts
+
+    def wait_for_exit(self, seconds):
+        try:
+            self.process.wait(timeout=seconds)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.probe("terminate")
+            if not self.wait_for_exit(10):
+                self.process.kill()
+                self.process.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def numbers(text):
+    return [int(v) for v in text.split(",")]
+
+
+def xdotool(*words):
+    subprocess.run(["xdotool", *[str(w) for w in words]], check=True)
+
+
+def visible_point(facts):
+    """A screen point inside the clock's region."""
+    left, top, _, _ = numbers(facts["clock.rect"])
+    x, y = numbers(facts["clock.region_inside"])
+    return left + x, top + y
+
+
+def drag(start, by):
+    x, y = start
+    xdotool("mousemove", x, y)
+    time.sleep(0.2)
+    xdotool("mousedown", 1)
+    for step in range(1, 6):
+        time.sleep(0.1)
+        xdotool("mousemove", x + by[0] * step // 5, y + by[1] * step // 5)
+    time.sleep(0.2)
+    xdotool("mouseup", 1)
+    time.sleep(0.3)
+
+
+class Checks:
+    def __init__(self):
+        self.failures = []
+        self.passed = 0
+
+    def expect(self, condition, what):
+        if condition:
+            self.passed += 1
+            print(f"  ok   {what}")
+        else:
+            self.failures.append(what)
+            print(f"  FAIL {what}")
+
+
+def check_windows(args, c):
+    print("windows and styles")
+    clock = Clock(args, profile_bytes())
+    try:
+        f = clock.start()
+        c.expect(f.get("clock") != "none", "the clock window appears")
+        if f.get("clock") == "none":
+            return
+        style, exstyle = int(f["clock.style"], 16), int(f["clock.exstyle"], 16)
+        c.expect(f["app.title"] == "Sorvane" and f["app.owner"] == "0",
+                 "the application window is unowned and titled Sorvane")
+        c.expect(int(f["app.exstyle"], 16) & WS_EX_TOOLWINDOW != 0,
+                 "the application window is a tool window (no taskbar button)")
+        c.expect(f["app.visible"] == "0", "the application window is hidden")
+        c.expect(f["clock.owner"] == f["app.handle"], "the clock window is owned by it")
+        c.expect(f["clock.title"] == "Sorvane" and f["clock.class"] == "TForm1",
+                 "the clock window is class TForm1 captioned Sorvane")
+        c.expect(exstyle & WS_EX_TOPMOST != 0, "the clock window is topmost")
+        c.expect(style & WS_POPUP != 0 and style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU) == 0,
+                 "the clock window has no frame, caption or system menu")
+        c.expect(numbers(f["clock.rect"]) == [100, 100, 237, 237],
+                 "a Small Analog hook profile at (100, 100) gives 137 x 137 there")
+        box = numbers(f["clock.region_box"])
+        c.expect(int(f["clock.region_rects"]) > 0 and box[0] >= 0 and box[2] <= 137,
+                 f"the window has a non-empty region inside it ({f['clock.region_rects']} rects)")
+        c.expect(clock.prf_bytes() == profile_bytes(), "starting writes no profiles file")
+    finally:
+        clock.stop()
+
+
+def check_second_copy(args, c):
+    print("a second copy")
+    clock = Clock(args, profile_bytes())
+    try:
+        clock.start()
+        os.remove(clock.prf)  # a second copy that read or wrote anything would show here
+        code, seconds = clock.run_second_copy()
+        f = clock.probe("clock")
+        c.expect(code == 0, f"the second copy ends by itself (in {seconds:.1f} s, code {code})")
+        c.expect(f.get("clock.count") == "1", "only one clock window exists")
+        c.expect(clock.process.poll() is None, "the first copy still runs")
+        c.expect(clock.prf_bytes() is None, "the second copy writes no profiles file")
+    finally:
+        clock.stop()
+
+
+def check_foreign_titles(args, c):
+    print("another program's windows")
+    for title, blocks in (("Sorvane", True), ("sorvane", False), ("Sorvane ", False)):
+        clock = Clock(args, profile_bytes())
+        held = os.path.join(clock.folder, "held.txt")
+        with open(held, "wb") as out_file:
+            holder = subprocess.Popen(["wine", args.probe, "hold", title, "40"],
+                                      stdin=subprocess.DEVNULL, stdout=out_file,
+                                      stderr=subprocess.DEVNULL)
+        try:
+            for _ in range(200):  # "held=..." once the window exists
+                if os.path.getsize(held) > 0:
+                    break
+                time.sleep(0.1)
+            if blocks:
+                code, _ = clock.run_second_copy()
+                c.expect(code == 0 and clock.probe("clock").get("clock") == "none",
+                         f"an unowned window titled {title!r} stops the start")
+            else:
+                f = clock.start()
+                c.expect(f.get("clock") != "none", f"a window titled {title!r} does not")
+        finally:
+            clock.stop()
+            holder.kill()
+            holder.wait()
+            # the held window goes with its process; give Wine a moment to forget it
+            time.sleep(0.5)
+
+
+def check_drag_close_kill(args, c):
+    print("drag, close from the menu, kill")
+    clock = Clock(args, profile_bytes())
+    try:
+        f = clock.start()
+        start = visible_point(f)
+        drag(start, (60, 40))
+        time.sleep(1.5)  # the next tick stores the offsets
+        moved = clock.probe("clock")
+        c.expect(numbers(moved["clock.rect"]) == [160, 140, 297, 277],
+                 f"a left drag moves the window by (60, 40): {moved['clock.rect']}")
+        c.expect(clock.prf_bytes() == profile_bytes(), "dragging writes no profiles file")
+
+        # Right click on the clock opens the menu at the mouse; its first item is "Close".
+        x, y = visible_point(moved)
+        xdotool("mousemove", x, y)
+        time.sleep(0.2)
+        xdotool("click", 3)
+        time.sleep(1.0)
+        xdotool("mousemove", x + 25, y + 9)
+        time.sleep(0.3)
+        xdotool("click", 1)
+        c.expect(clock.wait_for_exit(15), "choosing Close from the right-click menu ends it")
+        c.expect(clock.prf_bytes() == profile_bytes(x=160, y=140),
+                 "Close writes vl.prf with the dragged position, byte for byte")
+    finally:
+        clock.stop()
+
+    clock = Clock(args, profile_bytes(x=160, y=140))
+    try:
+        f = clock.start()
+        drag(visible_point(f), (-50, 30))
+        time.sleep(1.5)
+        clock.probe("terminate")
+        c.expect(clock.wait_for_exit(10), "the killed process ends")
+        c.expect(clock.prf_bytes() == profile_bytes(x=160, y=140),
+                 "killing the process loses the drag and writes nothing")
+    finally:
+        clock.stop()
+
+
+def check_first_start(args, c):
+    print("a first start without a profiles file")
+    clock = Clock(args)
+    try:
+        f = clock.start()
+        c.expect(f.get("clock") != "none", "the clock starts with the default profile")
+        c.expect(numbers(f["clock.rect"])[2] - numbers(f["clock.rect"])[0] == 302,
+                 "the default profile keeps the window's first width, 302")
+        clock.probe("command", "100")  # the Close item's command
+        c.expect(clock.wait_for_exit(15), "the Close command ends it")
+        data = clock.prf_bytes()
+        c.expect(data is not None and data.startswith(HEADER) and data.endswith(b"\r\n"),
+                 "Close writes a profiles file with its header and CR LF lines")
+    finally:
+        clock.stop()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--probe", required=True)
+    parser.add_argument("--skins", required=True)
+    args = parser.parse_args()
+    c = Checks()
+    for check in (check_windows, check_second_copy, check_foreign_titles,
+                  check_drag_close_kill, check_first_start):
+        check(args, c)
+    print(f"{c.passed} passed, {len(c.failures)} failed")
+    for what in c.failures:
+        print(f"failed: {what}")
+    return 1 if c.failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,253 @@
+// probe.exe: looks at a running clock from outside, as another program would, and prints
+// what it finds as "key=value" lines for the end-to-end driver.
+//
+//   probe list                 every top-level window: title, class, owner, styles, rect
+//   probe clock                the clock window (class TForm1) and its application window
+//   probe wait SECONDS         waits until a visible clock window exists, then as "clock"
+//   probe command ID           posts WM_COMMAND ID to the clock window
+//   probe message MSG          posts message MSG (decimal) with no parameters
+//   probe usage                GDI objects and CPU time of the clock's process
+//   probe terminate            ends the clock's process at once (TerminateProcess)
+//   probe hold TITLE SECONDS   keeps an unowned hidden window titled TITLE for SECONDS
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TopLevel {
+  HWND handle;
+  std::string title;
+  std::string class_name;
+};
+
+std::vector<TopLevel> TopLevelWindows() {
+  std::vector<TopLevel> found;
+  EnumWindows(
+      [](HWND window, LPARAM context) -> BOOL {
+        char title[256] = {};
+        char class_name[256] = {};
+        GetWindowTextA(window, title, sizeof(title));
+        GetClassNameA(window, class_name, sizeof(class_name));
+        reinterpret_cast<std::vector<TopLevel>*>(context)->push_back({window, title, class_name});
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+HWND FindClock() {
+  for (const TopLevel& w : TopLevelWindows()) {
+    if (w.class_name == "TForm1" && w.title == "Sorvane") return w.handle;
+  }
+  return nullptr;
+}
+
+void PrintRegion(const char* prefix, HWND window) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const int kind = GetWindowRgn(window, region);
+  RECT box{};
+  GetRgnBox(region, &box);
+  const DWORD bytes = GetRegionData(region, 0, nullptr);
+  std::vector<char> buffer(bytes);
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  unsigned rects = 0;
+  LONG inside_x = 0, inside_y = 0;
+  if (bytes >= sizeof(RGNDATAHEADER) && GetRegionData(region, bytes, data) == bytes) {
+    rects = data->rdh.nCount;
+    if (rects > 0) {
+      // The middle of the widest rectangle: a point the mouse can hit.
+      const auto* r = reinterpret_cast<const RECT*>(data->Buffer);
+      const RECT* best = &r[0];
+      for (unsigned i = 1; i < rects; ++i) {
+        if (r[i].right - r[i].left > best->right - best->left) best = &r[i];
+      }
+      inside_x = (best->left + best->right) / 2;
+      inside_y = (best->top + best->bottom) / 2;
+    }
+  }
+  std::printf("%s.region_kind=%d\n%s.region_rects=%u\n", prefix, kind, prefix, rects);
+  std::printf("%s.region_box=%ld,%ld,%ld,%ld\n", prefix, box.left, box.top, box.right,
+              box.bottom);
+  std::printf("%s.region_inside=%ld,%ld\n", prefix, inside_x, inside_y);
+  DeleteObject(region);
+}
+
+void PrintWindow(const char* prefix, HWND window) {
+  char title[256] = {};
+  char class_name[256] = {};
+  GetWindowTextA(window, title, sizeof(title));
+  GetClassNameA(window, class_name, sizeof(class_name));
+  RECT r{};
+  GetWindowRect(window, &r);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  std::printf("%s.handle=%llu\n%s.title=%s\n%s.class=%s\n", prefix,
+              static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)), prefix, title,
+              prefix, class_name);
+  std::printf("%s.owner=%llu\n", prefix,
+              static_cast<unsigned long long>(
+                  reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))));
+  std::printf("%s.style=0x%08lx\n%s.exstyle=0x%08lx\n", prefix,
+              static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)), prefix,
+              static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE)));
+  std::printf("%s.visible=%d\n%s.rect=%ld,%ld,%ld,%ld\n%s.pid=%lu\n", prefix,
+              IsWindowVisible(window) ? 1 : 0, prefix, r.left, r.top, r.right, r.bottom, prefix,
+              static_cast<unsigned long>(pid));
+}
+
+int ListWindows() {
+  int n = 0;
+  for (const TopLevel& w : TopLevelWindows()) {
+    const std::string prefix = "window" + std::to_string(n++);
+    PrintWindow(prefix.c_str(), w.handle);
+  }
+  std::printf("windows=%d\n", n);
+  return 0;
+}
+
+int PrintClock(HWND clock) {
+  if (clock == nullptr) {
+    std::printf("clock=none\n");
+    return 1;
+  }
+  PrintWindow("clock", clock);
+  PrintRegion("clock", clock);
+  HWND app = GetWindow(clock, GW_OWNER);
+  if (app != nullptr) PrintWindow("app", app);
+  int copies = 0;
+  for (const TopLevel& w : TopLevelWindows()) {
+    if (w.class_name == "TForm1" && w.title == "Sorvane") ++copies;
+  }
+  std::printf("clock.count=%d\n", copies);
+  return 0;
+}
+
+int WaitForClock(double seconds) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  for (;;) {
+    HWND clock = FindClock();
+    if (clock != nullptr && IsWindowVisible(clock)) return PrintClock(clock);
+    if (GetTickCount64() > end) return PrintClock(nullptr);
+    Sleep(100);
+  }
+}
+
+HANDLE OpenClockProcess(DWORD access) {
+  HWND clock = FindClock();
+  if (clock == nullptr) return nullptr;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(clock, &pid);
+  return OpenProcess(access, FALSE, pid);
+}
+
+// Wine's GetGuiResources reports 0; there, count the live entries of the process's GDI
+// handle table (PEB.GdiSharedHandleTable, 24-byte entries whose type byte is non-zero).
+long GdiObjectsFromHandleTable(HANDLE process) {
+  struct Entry {
+    uint64_t object;
+    uint32_t owner;
+    uint16_t unique;
+    uint8_t type;
+    uint8_t flags;
+    uint64_t user;
+  };
+  PROCESS_BASIC_INFORMATION basic{};
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof(basic),
+                                nullptr) != 0) {
+    return -1;
+  }
+  uint64_t table_address = 0;
+  const auto* peb = reinterpret_cast<const char*>(basic.PebBaseAddress);
+  if (!ReadProcessMemory(process, peb + 0xF8, &table_address, sizeof(table_address), nullptr) ||
+      table_address == 0) {
+    return -1;
+  }
+  std::vector<Entry> table(0x10000);
+  if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table_address), table.data(),
+                         table.size() * sizeof(Entry), nullptr)) {
+    return -1;
+  }
+  long live = 0;
+  for (const Entry& e : table) live += e.type != 0 ? 1 : 0;
+  return live;
+}
+
+double Milliseconds(const FILETIME& t) {
+  ULARGE_INTEGER v;
+  v.LowPart = t.dwLowDateTime;
+  v.HighPart = t.dwHighDateTime;
+  return static_cast<double>(v.QuadPart) / 10000.0;
+}
+
+int PrintUsage() {
+  HANDLE process = OpenClockProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ);
+  if (process == nullptr) {
+    std::printf("clock=none\n");
+    return 1;
+  }
+  const DWORD gui = GetGuiResources(process, GR_GDIOBJECTS);
+  const long objects = gui != 0 ? static_cast<long>(gui) : GdiObjectsFromHandleTable(process);
+  FILETIME created{}, ended{}, kernel{}, user{};
+  GetProcessTimes(process, &created, &ended, &kernel, &user);
+  std::printf("gdi_objects=%ld\ngdi_source=%s\n", objects,
+              gui != 0 ? "GetGuiResources" : "handle_table");
+  std::printf("cpu_user_ms=%.1f\ncpu_kernel_ms=%.1f\n", Milliseconds(user), Milliseconds(kernel));
+  CloseHandle(process);
+  return 0;
+}
+
+int Terminate() {
+  HANDLE process = OpenClockProcess(PROCESS_TERMINATE | SYNCHRONIZE);
+  if (process == nullptr) return 1;
+  const BOOL ok = TerminateProcess(process, 9);
+  WaitForSingleObject(process, 5000);
+  CloseHandle(process);
+  std::printf("terminated=%d\n", ok ? 1 : 0);
+  return ok ? 0 : 1;
+}
+
+int Post(UINT message, WPARAM wparam) {
+  HWND clock = FindClock();
+  if (clock == nullptr) return 1;
+  return PostMessageA(clock, message, wparam, 0) ? 0 : 1;
+}
+
+// Another program's unowned top-level window with a chosen title.
+int HoldWindow(const char* title, double seconds) {
+  HWND window = CreateWindowExA(0, "STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  if (window == nullptr) return 1;
+  std::printf("held=%s\n", title);
+  std::fflush(stdout);
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  while (GetTickCount64() < end) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(20);
+  }
+  DestroyWindow(window);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string what = argc > 1 ? argv[1] : "";
+  const char* arg = argc > 2 ? argv[2] : "0";
+  if (what == "list") return ListWindows();
+  if (what == "clock") return PrintClock(FindClock());
+  if (what == "wait") return WaitForClock(std::atof(arg));
+  if (what == "command") return Post(WM_COMMAND, static_cast<WPARAM>(std::atoi(arg)));
+  if (what == "message") return Post(static_cast<UINT>(std::atoi(arg)), 0);
+  if (what == "usage") return PrintUsage();
+  if (what == "terminate") return Terminate();
+  if (what == "hold" && argc > 3) return HoldWindow(argv[2], std::atof(argv[3]));
+  std::fprintf(stderr, "usage: probe list|clock|wait S|command ID|message M|usage|terminate|hold T S\n");
+  return 2;
+}

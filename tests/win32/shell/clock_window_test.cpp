@@ -1,0 +1,151 @@
+#include "platform/win32/clock_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gdi_object_count.h"
+#include "platform/win32/application_window.h"
+#include "platform/win32/region_conversion.h"
+
+namespace sorvane::win32 {
+namespace {
+
+struct RecordedEvents final : ClockWindowEvents {
+  std::vector<std::string> calls;
+  void Tick() override { calls.push_back("tick"); }
+  void Paint(platform::Canvas& canvas) override {
+    canvas.FillRect(Rect{0, 0, 5, 5}, 0x00FF00);
+    calls.push_back("paint");
+  }
+  void RightButtonDown(int32_t x, int32_t y) override {
+    calls.push_back("right " + std::to_string(x) + "," + std::to_string(y));
+  }
+  void MiddleButtonDown(int32_t x, int32_t y) override {
+    calls.push_back("middle " + std::to_string(x) + "," + std::to_string(y));
+  }
+  void Command(UINT id) override { calls.push_back("command " + std::to_string(id)); }
+  void Destroyed() override { calls.push_back("destroyed"); }
+};
+
+class ClockWindowTest : public ::testing::Test {
+ protected:
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  ApplicationWindow app{instance};
+  Win32ClockWindow window{instance, app.handle()};
+};
+
+std::string Title(HWND window) {
+  char text[128] = {};
+  GetWindowTextA(window, text, sizeof(text));
+  return text;
+}
+
+TEST_F(ClockWindowTest, StartsAsAFramelessTopmostOwnedWindow) {
+  char class_name[64] = {};
+  GetClassNameA(window.handle(), class_name, sizeof(class_name));
+  EXPECT_STREQ(class_name, "TForm1");
+  EXPECT_EQ(Title(window.handle()), "Sorvane");
+  EXPECT_EQ(GetWindow(window.handle(), GW_OWNER), app.handle());
+  const LONG style = GetWindowLongA(window.handle(), GWL_STYLE);
+  EXPECT_NE(style & WS_POPUP, 0);
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU), 0);
+  EXPECT_NE(GetWindowLongA(window.handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_EQ(window.Bounds(), (Rect{144, 237, 446, 539}));
+
+  EXPECT_EQ(Title(app.handle()), "Sorvane");
+  EXPECT_EQ(GetWindow(app.handle(), GW_OWNER), nullptr);
+  EXPECT_NE(GetWindowLongA(app.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+  EXPECT_FALSE(IsWindowVisible(app.handle()));
+}
+
+TEST_F(ClockWindowTest, SizeAndPlaceChangeOneAtATime) {
+  window.SetWidth(137);
+  EXPECT_EQ(window.Bounds(), (Rect{144, 237, 281, 539}));
+  window.SetHeight(171);
+  EXPECT_EQ(window.Bounds(), (Rect{144, 237, 281, 408}));
+  window.SetLeft(-20);
+  EXPECT_EQ(window.Bounds(), (Rect{-20, 237, 117, 408}));
+  window.SetTop(5);
+  EXPECT_EQ(window.Bounds(), (Rect{-20, 5, 117, 176}));
+  window.SetWidth(0);
+  window.SetHeight(0);
+  EXPECT_EQ(window.Bounds(), (Rect{-20, 5, -20, 5}));
+}
+
+TEST_F(ClockWindowTest, TheWindowTakesTheRegionItIsGiven) {
+  Region outline = Region::Ellipse(Rect{0, 0, 100, 100});
+  outline.CombineWith(Region::FromRect(Rect{0, 120, 100, 140}), CombineMode::Or);
+  window.SetRegion(outline);
+  RegionHandle copy(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(window.handle(), copy.get()), ERROR);
+  EXPECT_EQ(FromGdiRegion(copy.get()), outline);
+}
+
+TEST_F(ClockWindowTest, RebuildingTheOutlineLeavesNoGdiObjectBehind) {
+  window.SetRegion(Region::FromRect(Rect{0, 0, 10, 10}));
+  const long before = LiveGdiObjects();
+  ASSERT_GT(before, 0);
+  for (int i = 0; i < 500; ++i) {
+    window.SetRegion(Region::Ellipse(Rect{0, 0, 50 + i % 100, 60}));
+    window.SetColor(i);
+  }
+  EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+TEST_F(ClockWindowTest, MessagesReachTheClockHandlers) {
+  RecordedEvents events;
+  window.SetEvents(&events);
+  window.Show();
+  UpdateWindow(window.handle());
+  events.calls.clear();
+
+  SendMessageA(window.handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 20));
+  SendMessageA(window.handle(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(7, 3));
+  SendMessageA(window.handle(), WM_TIMER, Win32ClockWindow::kTimerId, 0);
+  SendMessageA(window.handle(), WM_TIMER, 99, 0);  // not Timer2
+  SendMessageA(window.handle(), WM_COMMAND, 100, 0);
+  window.Repaint();
+  const std::vector<std::string> expected{"right 10,20", "middle 7,3", "tick", "command 100",
+                                          "paint"};
+  EXPECT_EQ(events.calls, expected);
+
+  DestroyWindow(window.handle());
+  EXPECT_EQ(events.calls.back(), "destroyed");
+  EXPECT_EQ(window.handle(), nullptr);
+}
+
+TEST_F(ClockWindowTest, CloseAsksTheWindowToCloseLater) {
+  RecordedEvents events;
+  window.SetEvents(&events);
+  window.Close();
+  EXPECT_TRUE(IsWindow(window.handle()));  // the command that asked finishes first
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  EXPECT_EQ(window.handle(), nullptr);
+  EXPECT_EQ(events.calls.back(), "destroyed");
+}
+
+TEST_F(ClockWindowTest, OnlyAnUnownedWindowWithTheExactTitleIsAnotherCopy) {
+  EXPECT_FALSE(window.AnotherCopyRunning());  // its own two windows do not count
+  struct Case {
+    const char* title;
+    bool owned;
+    bool counts;
+  };
+  const Case cases[] = {{"Sorvane", false, true},   {"sorvane", false, false},
+                        {"Sorvane ", false, false}, {"Sorvane", true, false},
+                        {"SORVANE", false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title + std::string(c.owned ? " owned" : " unowned"));
+    HWND other = CreateWindowExA(0, "STATIC", c.title, WS_POPUP, 0, 0, 10, 10,
+                                 c.owned ? window.handle() : nullptr, nullptr, instance, nullptr);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(window.AnotherCopyRunning(), c.counts);
+    DestroyWindow(other);
+  }
+}
+
+}  // namespace
+}  // namespace sorvane::win32

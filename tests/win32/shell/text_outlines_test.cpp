@@ -1,0 +1,81 @@
+#include "platform/win32/gdi_text_outlines.h"
+
+#include <gtest/gtest.h>
+
+#include "gdi_object_count.h"
+
+namespace sorvane::win32 {
+namespace {
+
+platform::FontSpec Font(int32_t height, int32_t width) {
+  platform::FontSpec font;
+  font.height = height;
+  font.width = width;
+  font.face = "Arial";
+  return font;
+}
+
+TEST(GdiTextOutlines, DigitsHaveFilledStrokesAndOpenCounters) {
+  GdiTextOutlines text;
+  const Region zero = text.Outline(Font(100, 60), "0", 0, 0);
+  ASSERT_FALSE(zero.IsEmpty());
+  EXPECT_TRUE(zero.IsValid());
+  // The middle of a "0" is its counter: a hole under the alternate fill.
+  const Rect box = zero.Bounds();
+  EXPECT_FALSE(zero.Contains((box.left + box.right) / 2, (box.top + box.bottom) / 2));
+  // ... while the stroke at the left edge, half way down, is filled.
+  bool stroke = false;
+  for (int32_t x = box.left; x < box.left + 10; ++x) {
+    stroke = stroke || zero.Contains(x, (box.top + box.bottom) / 2);
+  }
+  EXPECT_TRUE(stroke);
+}
+
+// Lines stand at y >= 0 (the time and date lines of the window); x goes negative when a text
+// is wider than its box. (Wine rounds glyph paths above y = 0 a pixel differently, so the
+// outline is not the same shape moved there.)
+TEST(GdiTextOutlines, TheOutlineFollowsTheStartPoint) {
+  GdiTextOutlines text;
+  const Region at_origin = text.Outline(Font(40, 20), "12:34", 0, 0);
+  for (const Point to : {Point{37, 0}, Point{0, 11}, Point{37, 250}, Point{-20, 62}}) {
+    Region moved = at_origin;
+    moved.Translate(to.x, to.y);
+    EXPECT_EQ(text.Outline(Font(40, 20), "12:34", to.x, to.y), moved) << to.x << "," << to.y;
+  }
+}
+
+TEST(GdiTextOutlines, WidthGrowsWithTheTextAndMatchesTheOutline) {
+  GdiTextOutlines text;
+  const auto one = text.MeasureWidth(Font(50, 15), "1");
+  const auto five = text.MeasureWidth(Font(50, 15), "11111");
+  const auto none = text.MeasureWidth(Font(50, 15), "");
+  ASSERT_TRUE(one && five && none);
+  EXPECT_GT(*one, 0);
+  EXPECT_EQ(*five, 5 * *one);
+  EXPECT_EQ(*none, 0);
+  EXPECT_TRUE(text.Outline(Font(50, 15), "", 0, 0).IsEmpty());
+  const Region glyphs = text.Outline(Font(50, 15), "88:88", 0, 0);
+  EXPECT_LE(glyphs.Bounds().right, *text.MeasureWidth(Font(50, 15), "88:88") + 2);
+}
+
+TEST(GdiTextOutlines, ItalicLeansTheGlyphs) {
+  GdiTextOutlines text;
+  platform::FontSpec italic = Font(80, 40);
+  italic.italic = true;
+  EXPECT_NE(text.Outline(italic, "I", 0, 0), text.Outline(Font(80, 40), "I", 0, 0));
+}
+
+TEST(GdiTextOutlines, ManyLinesLeaveNoGdiObjectBehind) {
+  GdiTextOutlines text;
+  text.Outline(Font(30, 10), "warm up", 0, 0);
+  const long before = LiveGdiObjects();
+  ASSERT_GT(before, 0);
+  for (int i = 0; i < 300; ++i) {
+    text.MeasureWidth(Font(30 + i % 7, 10), "12:34:56");
+    text.Outline(Font(30 + i % 7, 10), "12:34:56", i, 0);
+  }
+  EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+}  // namespace
+}  // namespace sorvane::win32
