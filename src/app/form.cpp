@@ -22,7 +22,8 @@ bool TForm1::FormCreate() {
            [this](const std::string& name, int32_t index) {
              skin_items_.push_back({name, index});
            });
-  // The menu takes its check marks from the profile here, once the menu model exists.
+  // The menu's check marks follow the profile here (MakeProfilesStateMenu) and the current
+  // skin's item after RealiseProfile (SetCurSkinMenu) once the menu model is part of the form.
   RealiseProfile(CurProfile);
   MakeRgn();
   return true;
