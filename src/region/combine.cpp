@@ -106,6 +106,37 @@ std::size_t FirstBandEndingAfter(const std::vector<Region::Band>& bands, std::si
   return from;
 }
 
+constexpr int64_t kNoRow = std::numeric_limits<int64_t>::max();
+
+// One operand's progress down its bands during the sweep.
+struct Cursor {
+  const Region& region;
+  std::size_t band = 0;
+
+  bool done() const { return band >= region.bands().size(); }
+  const Region::Band& current() const { return region.bands()[band]; }
+  bool covers(int64_t y) const { return !done() && current().y0 <= y; }
+  // The next row at which this operand changes, seen from row y.
+  int64_t next_change(int64_t y) const {
+    return done() ? kNoRow : (covers(y) ? current().y1 : current().y0);
+  }
+};
+
+// Rows [y, until) where `alone` has bands and the other operand none: copy them whole, or skip.
+void SweepAlone(Cursor& alone, int64_t y, int64_t until, bool keep, RegionBuilder& out) {
+  const auto& bands = alone.region.bands();
+  const std::size_t stop = FirstBandEndingAfter(bands, alone.band, until);
+  if (keep) {
+    out.CopyBands(alone.region, alone.band, stop, static_cast<int32_t>(y));
+    if (stop < bands.size() && bands[stop].y0 < until) {
+      // The band the other operand starts inside: its rows above that start.
+      out.AddBand(std::max<int32_t>(bands[stop].y0, static_cast<int32_t>(y)),
+                  static_cast<int32_t>(until), alone.region.spans_of(bands[stop]));
+    }
+  }
+  alone.band = stop;
+}
+
 }  // namespace
 
 Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {
@@ -113,44 +144,27 @@ Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {
   if (TryFastPath(a, b, mode, fast)) return fast;
 
   const InsideTable inside = TableFor(mode);
-  const auto& abands = a.bands();
-  const auto& bbands = b.bands();
-  RegionBuilder out(abands.size() + bbands.size(), a.spans_.size() + b.spans_.size());
-  constexpr int64_t kEnd = std::numeric_limits<int64_t>::max();
-  std::size_t ia = 0, ib = 0;
-  int64_t y = std::min(abands.front().y0, bbands.front().y0);
-  while (ia < abands.size() || ib < bbands.size()) {
-    const bool in_a = ia < abands.size() && abands[ia].y0 <= y;
-    const bool in_b = ib < bbands.size() && bbands[ib].y0 <= y;
-    // The rows from y down to the next place where either region changes.
-    const int64_t a_next = ia >= abands.size() ? kEnd : (in_a ? abands[ia].y1 : abands[ia].y0);
-    const int64_t b_next = ib >= bbands.size() ? kEnd : (in_b ? bbands[ib].y1 : bbands[ib].y0);
+  RegionBuilder out(a.bands_.size() + b.bands_.size(), a.spans_.size() + b.spans_.size());
+  Cursor ca{a}, cb{b};
+  int64_t y = std::min(a.bands_.front().y0, b.bands_.front().y0);
+  while (!ca.done() || !cb.done()) {
+    const bool in_a = ca.covers(y), in_b = cb.covers(y);
+    const int64_t a_next = ca.next_change(y), b_next = cb.next_change(y);
     if (in_a != in_b) {
-      // One region alone until the other starts: its bands go over whole, or not at all.
-      const auto& bands = in_a ? abands : bbands;
-      std::size_t& i = in_a ? ia : ib;
       const int64_t other_start = in_a ? b_next : a_next;
-      const std::size_t stop = FirstBandEndingAfter(bands, i, other_start);
-      if (KeepsAlone(mode, in_a)) {
-        out.CopyBands(in_a ? a : b, i, stop, static_cast<int32_t>(y));
-        if (stop < bands.size() && bands[stop].y0 < other_start) {
-          // The band the other region starts inside: its rows above that start.
-          out.AddBand(std::max<int32_t>(bands[stop].y0, static_cast<int32_t>(y)),
-                      static_cast<int32_t>(other_start), (in_a ? a : b).spans_of(bands[stop]));
-        }
-      }
-      i = stop;
+      SweepAlone(in_a ? ca : cb, y, other_start, KeepsAlone(mode, in_a), out);
       y = other_start;
       continue;
     }
+    // Both operands have rows here (or neither): down to where either changes.
     const int64_t y_end = std::min(a_next, b_next);
     if (in_a) {
-      CombineRow(a.spans_of(abands[ia]), b.spans_of(bbands[ib]), inside, out);
+      CombineRow(a.spans_of(ca.current()), b.spans_of(cb.current()), inside, out);
       out.EndBand(static_cast<int32_t>(y), static_cast<int32_t>(y_end));
+      if (ca.current().y1 == y_end) ++ca.band;
+      if (cb.current().y1 == y_end) ++cb.band;
     }
     y = y_end;
-    if (in_a && abands[ia].y1 == y) ++ia;
-    if (in_b && bbands[ib].y1 == y) ++ib;
   }
   return out.Finish();
 }
