@@ -1,9 +1,8 @@
 // The resources linked into sorvane.exe, read back the way Windows reads them: the icon
 // groups with their image sizes, the icons loaded at each size, the version block and the
 // manifest. The test program links resources/sorvane.rc exactly as the clock does.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <string>
@@ -55,7 +54,8 @@ std::vector<IconImage> GroupImages(int id) {
   std::vector<IconImage> images;
   if (bytes.size() < sizeof(GroupIconHeader)) return images;
   const auto* header = reinterpret_cast<const GroupIconHeader*>(bytes.data());
-  const auto* entry = reinterpret_cast<const GroupIconEntry*>(bytes.data() + sizeof(GroupIconHeader));
+  const auto* entry =
+      reinterpret_cast<const GroupIconEntry*>(bytes.data() + sizeof(GroupIconHeader));
   for (int i = 0; i < header->count; ++i) {
     const int size = entry[i].width == 0 ? 256 : entry[i].width;
     images.push_back({size, entry[i].colour_count, entry[i].bit_count});
@@ -80,10 +80,11 @@ TEST(Resources, IconsLoadAtEachSize) {
     int id;
     int size;
   };
-  const Case cases[] = {{IDI_APP, 16}, {IDI_APP, 32}, {IDI_APP, 48}, {IDI_APP, 256}, {IDI_TRAY, 16}};
+  const Case cases[] = {
+      {IDI_APP, 16}, {IDI_APP, 32}, {IDI_APP, 48}, {IDI_APP, 256}, {IDI_TRAY, 16}};
   for (const Case& c : cases) {
-    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.id), IMAGE_ICON,
-                             c.size, c.size, 0);
+    HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.id), IMAGE_ICON, c.size,
+                             c.size, 0);
     ASSERT_NE(icon, nullptr) << "icon " << c.id << " at " << c.size;
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(static_cast<HICON>(icon), &info));

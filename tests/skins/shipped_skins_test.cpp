@@ -38,7 +38,8 @@ const TSkin& Skin(const std::string& file_name) {
 
 int64_t Area(const Region& r) {
   int64_t area = 0;
-  for (const Rect& rect : r.Rects()) area += int64_t{rect.right - rect.left} * (rect.bottom - rect.top);
+  for (const Rect& rect : r.Rects())
+    area += int64_t{rect.right - rect.left} * (rect.bottom - rect.top);
   return area;
 }
 
@@ -49,9 +50,11 @@ std::vector<const TShape*> AllShapes(const TSkin& s) {
 }
 
 TEST(ShippedSkins, LoadWithTheirNamesAndCrLfLines) {
-  const std::map<std::string, std::string> expected = {
-      {"classic.skn", " Classic"}, {"contrast.skn", " Contrast"}, {"minimal.skn", " Minimal"},
-      {"ornament.skn", " Ornament"}, {"ring.skn", " Ring"}};
+  const std::map<std::string, std::string> expected = {{"classic.skn", " Classic"},
+                                                       {"contrast.skn", " Contrast"},
+                                                       {"minimal.skn", " Minimal"},
+                                                       {"ornament.skn", " Ornament"},
+                                                       {"ring.skn", " Ring"}};
   ASSERT_EQ(ShippedSkins().size(), expected.size());
   for (const auto& [file, name] : expected) {
     EXPECT_EQ(Skin(file).FileName, file);
@@ -90,7 +93,8 @@ TEST(ShippedSkins, EveryShapeStaysInsideTheFace) {
         } else {
           EXPECT_GE(e.Points.size(), 3u) << s.FileName;
           for (const Point& p : e.Points)
-            EXPECT_TRUE(std::abs(p.x) <= 300 && std::abs(p.y) <= 300) << s.FileName << ": " << p.x << " " << p.y;
+            EXPECT_TRUE(std::abs(p.x) <= 300 && std::abs(p.y) <= 300)
+                << s.FileName << ": " << p.x << " " << p.y;
         }
       }
     }
@@ -116,10 +120,12 @@ TEST(ShippedSkins, TogetherUseEveryFeatureOfTheFormat) {
     }
     used["minute mark"] = used["minute mark"] || !s.Marks[14].empty();
     used["custom order"] = used["custom order"] || s.AnalogOrder != defaults.AnalogOrder;
-    EXPECT_FALSE(s.HArrow.empty() || s.MArrow.empty() || s.SArrow.empty()) << s.FileName << " lacks a hand";
+    EXPECT_FALSE(s.HArrow.empty() || s.MArrow.empty() || s.SArrow.empty())
+        << s.FileName << " lacks a hand";
   }
-  for (const char* feature : {"circle", "polygon", "operation +", "operation -", "operation &", "operation %",
-                              "generic hour mark", "own hour mark", "upright mark", "minute mark", "custom order"})
+  for (const char* feature :
+       {"circle", "polygon", "operation +", "operation -", "operation &", "operation %",
+        "generic hour mark", "own hour mark", "upright mark", "minute mark", "custom order"})
     EXPECT_TRUE(used[feature]) << "no shipped skin uses: " << feature;
 }
 
@@ -128,7 +134,8 @@ TEST(ShippedSkins, HandsShowFromSuperTinyToFullScreen) {
   // at any angle, and at every size most of each hand must lie off the face, over the
   // see-through middle, or it could not be told apart from the face in the clock's one colour.
   for (const TSkin& s : ShippedSkins()) {
-    for (const auto& [hand, shape] : {std::pair{"hour", &s.HArrow}, {"minute", &s.MArrow}, {"second", &s.SArrow}}) {
+    for (const auto& [hand, shape] :
+         {std::pair{"hour", &s.HArrow}, {"minute", &s.MArrow}, {"second", &s.SArrow}}) {
       for (const int side : {50, 137, 768}) {
         const Region face = MakeRgnFromShape(s.StaticAnalog, side, 0, side / 2, side / 2);
         for (const int angle : {0, -37, -90, -223, -354}) {
@@ -137,7 +144,8 @@ TEST(ShippedSkins, HandsShowFromSuperTinyToFullScreen) {
           const int64_t least = 4 * side * side / (50 * 50);  // four pixels on the 50-pixel clock
           EXPECT_GE(area, least) << s.FileName << " " << hand << " at " << side << " px, " << angle;
           const int64_t own = Area(Region::Combine(drawn, face, CombineMode::Diff));
-          EXPECT_GT(own * 4, area * 3) << s.FileName << " " << hand << " hidden in the face at " << angle;
+          EXPECT_GT(own * 4, area * 3)
+              << s.FileName << " " << hand << " hidden in the face at " << angle;
         }
       }
     }
@@ -147,7 +155,8 @@ TEST(ShippedSkins, HandsShowFromSuperTinyToFullScreen) {
 TEST(ShippedSkins, WholeClockFitsItsWindow) {
   for (int32_t i = 0; i < static_cast<int32_t>(ShippedSkins().size()); ++i) {
     for (const int side : {50, 250}) {
-      const Region clock = MakeAnalogClockRgn(ShippedSkins(), i, {10, 8, 37}, true, side / 2, side / 2, side);
+      const Region clock =
+          MakeAnalogClockRgn(ShippedSkins(), i, {10, 8, 37}, true, side / 2, side / 2, side);
       const Rect box = clock.Bounds();
       EXPECT_FALSE(clock.IsEmpty());
       EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= side && box.bottom <= side)
