@@ -1,0 +1,44 @@
+#!/usr/bin/env python3
+"""Screenshots of the running clock in each style, with and without the date, for docs/.
+
+take_screenshots.py --exe sorvane.exe --probe probe.exe --skins DIR --out DIR
+Expects DISPLAY and WINEPREFIX (see take_screenshots.sh).
+"""
+import argparse
+import os
+import subprocess
+import time
+
+from e2e_driver import Clock, numbers, profile_bytes
+
+MARGIN = 12
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for name in ("--exe", "--probe", "--skins", "--out"):
+        parser.add_argument(name, required=True)
+    args = parser.parse_args()
+    os.makedirs(args.out, exist_ok=True)
+    for style in ("Analog", "Digital", "AnaDigi"):
+        for datashow in (0, 1):
+            clock = Clock(args, profile_bytes(x=40, y=40, size="Huge", style=style,
+                                              datashow=datashow, skin="classic.skn"))
+            try:
+                f = clock.start()
+                time.sleep(2.5)  # a tick or two, and the paint after the region
+                left, top, right, bottom = numbers(clock.probe("clock")["clock.rect"])
+                name = style.lower() + ("-date" if datashow else "") + ".png"
+                path = os.path.join(args.out, name)
+                crop = f"{right - left + 2 * MARGIN}x{bottom - top + 2 * MARGIN}" \
+                       f"+{left - MARGIN}+{top - MARGIN}"
+                subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path],
+                               check=True)
+                print(f"{path}: window {left},{top},{right},{bottom}, "
+                      f"{f.get('clock.region_rects')} region rectangles")
+            finally:
+                clock.stop()
+
+
+if __name__ == "__main__":
+    main()
