@@ -1,10 +1,12 @@
 #include "app/form.h"
 
 #include "app/charset.h"
+#include "app/menu_tree.h"
 
 namespace sorvane {
 
-TForm1::TForm1(platform::Services& services) : services_(services) {}
+TForm1::TForm1(platform::Services& services)
+    : services_(services), menu_(BuildClockMenu()) {}
 
 bool TForm1::FormCreate() {
   // A second copy must leave before it reads or writes anything.
@@ -12,19 +14,20 @@ bool TForm1::FormCreate() {
 
   RecordRebuildTime(SplitTimeOfDay(MillisecondsSinceMidnight(Now())));
   ReadDateConventions();
+  SetDateFormatCaptions(menu_, DateFormatCaptions);
   FontCharSet = GetCharSet(services_.locale.language_id);
   Profiles.clear();
   Skins.clear();
-  skin_items_.clear();
+  RemoveSkinItems(menu_);
   SetDefault(DefaultProfile);
   LoadProfilesOrDefault();
   LoadSkin(services_.program_folder, services_.files, Skins,
            [this](const std::string& name, int32_t index) {
-             skin_items_.push_back({name, index});
+             AddSkinItem(menu_, name, index);
            });
-  // The menu's check marks follow the profile here (MakeProfilesStateMenu) and the current
-  // skin's item after RealiseProfile (SetCurSkinMenu) once the menu model is part of the form.
-  RealiseProfile(CurProfile);
+  MakeProfilesStateMenu();
+  RealiseProfile(CurProfile);  // selects the skin
+  SetCurSkinMenu();
   MakeRgn();
   return true;
 }
@@ -59,11 +62,6 @@ void TForm1::FormMouseDown(MouseButton button, int32_t x, int32_t y) {
   if (button != MouseButton::Right) return;
   const Rect bounds = services_.window.Bounds();
   services_.menu.PopupAt(bounds.left + x, bounds.top + y);
-}
-
-void TForm1::Close1Click() {
-  SaveProfiles(services_.program_folder, Profiles, services_.files);
-  services_.window.Close();
 }
 
 const TProfile& TForm1::Profile() const { return Profiles.at(CurProfile); }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/menu_model.h"
 #include "files/profile.h"
 #include "files/skin.h"
 #include "platform/platform.h"
@@ -44,12 +45,6 @@ struct TForm1State {
   std::array<std::string, 11> DateFormatCaptions;  // menu captions of formats 1 to 10
 };
 
-// One skin's item in the analog clock submenu, in the order the skins were read.
-struct SkinMenuItem {
-  std::string caption;  // the skin's name
-  int32_t tag = 0;      // its index in Skins
-};
-
 class TForm1 : private TForm1State {
  public:
   explicit TForm1(platform::Services& services);
@@ -65,6 +60,35 @@ class TForm1 : private TForm1State {
   enum class MouseButton { Left, Right, Middle };
   void FormMouseDown(MouseButton button, int32_t x, int32_t y);
 
+  // The popup menu as it stands. The shell draws it from this tree and hands the id of the
+  // chosen item to MenuCommand.
+  const MenuModel& Menu() const { return menu_; }
+  // Runs the handler of the item with this id; an unknown id, a disabled item or an item
+  // without a handler does nothing. A save that fails throws FileError after the change
+  // in memory and the new outline are in place; the shell reports it.
+  void MenuCommand(int32_t id);
+
+  // The check marks and enabled states from the profile, once at start-up.
+  void MakeProfilesStateMenu();
+  // Checks the item of CurSkin in the analog submenu.
+  void SetCurSkinMenu();
+
+  // The command handlers; `sender` is the id of the clicked item.
+  void Huge1Click(int32_t sender);
+  void Showseconds2Click(int32_t sender);
+  void ShowSeconds1Click(int32_t sender);
+  void ShowDate1Click(int32_t sender);
+  void EnableAnalogClock1Click(int32_t sender);  // both enable items
+  void N24HFormat1Click(int32_t sender);
+  void N12HFormat1Click(int32_t sender);
+  void N41Click(int32_t sender);  // every date-format item
+  void Clockcolor1Click();
+  void Timecolor1Click();
+  void Skins1Click(int32_t sender);  // does not save: the next saving command takes it along
+  void Help1Click();
+  void WebLink1Click();
+  void WebLink2Click();
+  void WebLink3Click();
   // Saves the profiles, then closes the window. A failed save throws and leaves it open.
   void Close1Click();
   void MakeRgn();
@@ -79,7 +103,6 @@ class TForm1 : private TForm1State {
   TProfile& Profile();
 
   const TForm1State& State() const { return *this; }
-  const std::vector<SkinMenuItem>& SkinItems() const { return skin_items_; }
   bool TimerRunning() const { return timer_running_; }
   int32_t WindowColor() const { return window_color_; }
   // The window colour is the base of every paint; the colour command sets it too.
@@ -100,6 +123,11 @@ class TForm1 : private TForm1State {
                                  const DateTime& now);
   std::string TextOfLine(int32_t Mode, const DateTime& now) const;
 
+  void RunHandler(const MenuItem& item);
+  void SetStyleChecks(const std::string& style);
+  void OpenWebLink(size_t index);
+  void SaveAll();
+
   void ApplyFont(const TProfile& profile);
   void ApplySize(const TProfile& profile);
   void ApplyPosition(const TProfile& profile);
@@ -107,7 +135,7 @@ class TForm1 : private TForm1State {
   platform::Services& services_;
   bool timer_running_ = true;  // Timer2 runs from the window's creation to FormDestroy
   int32_t window_color_ = kWindowBlue;
-  std::vector<SkinMenuItem> skin_items_;
+  MenuModel menu_;
 };
 
 }  // namespace sorvane

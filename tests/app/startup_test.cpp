@@ -1,4 +1,5 @@
 // Start-up: what the clock reads, in which order, and that it writes nothing.
+#include "app/menu_tree.h"
 #include "clock_fixture.h"
 
 namespace sorvane::testing {
@@ -42,9 +43,9 @@ TEST_F(StartUp, ReadsEverythingInOrderAndWritesNothing) {
   EXPECT_EQ(s.Profiles[0], profile);
   EXPECT_EQ(s.DefaultProfile.name, "StartUp");
   EXPECT_FALSE(s.DateFormatCaptions[1].empty());
-  ASSERT_EQ(form.SkinItems().size(), 1u);
-  EXPECT_EQ(form.SkinItems()[0].caption, " Disc");  // the name keeps the blank after \names
-  EXPECT_EQ(form.SkinItems()[0].tag, 0);
+  const MenuItem& skin_item = form.Menu().At(menu_id::Skin(0));
+  EXPECT_EQ(skin_item.caption, " Disc");  // the name keeps the blank after \names
+  EXPECT_EQ(skin_item.Tag, 0);
   EXPECT_TRUE(form.TimerRunning());
 }
 
