@@ -12,8 +12,8 @@ namespace {
 constexpr int kMinuteMark = 14;  // mark 0 is the generic hour mark, 1 to 12 specific ones;
                                  // mark 13 belongs to no position and is never drawn here
 
-// Collects one region per drawn copy and unites them all at the end; union does not depend
-// on order, and uniting in a balanced tree is far cheaper than adding each copy in turn.
+// Collects one region per drawn copy and unites them all at the end in one sweep; union does
+// not depend on order, and this is far cheaper than adding each copy to the result in turn.
 class Union {
  public:
   Union(int side, int x0, int y0) : side_(side), x0_(x0), y0_(y0) {}

@@ -6,9 +6,10 @@
 
 namespace sorvane {
 
-// Unites `parts` pairwise, neighbours first, like a tournament: each part takes part in
-// about log2(n) unions instead of every later one, so a large face is not walked once per
-// small mark. `parts` is left in an unspecified state.
-Region UnionAll(std::vector<Region>& parts);
+// The union of `parts` in one sweep down all of them together: each row band takes the
+// spans of every part present there, in x order, joined. Every part is walked once and the
+// result is built once, where uniting one part after another would walk the growing result
+// again for each small mark.
+Region UnionAll(const std::vector<Region>& parts);
 
 }  // namespace sorvane
