@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/win32/app_title.h"
+#include "resource_ids.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
 #include "platform/win32/region_conversion.h"
@@ -25,7 +26,7 @@ void RegisterClassOnce(HINSTANCE instance, WNDPROC procedure) {
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
   wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   wc.lpszClassName = kClassName;
   // No class brush: the background is erased in the window's own colour.
