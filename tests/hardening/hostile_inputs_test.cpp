@@ -1,0 +1,208 @@
+// Inputs no one should hand the clock, and the clock standing up to them: a skin that cannot
+// be read halfway through the catalogue, ten megabytes of garbage as the profiles file, and
+// skins far beyond any drawn by hand. Times are printed as figures, never asserted.
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+
+#include "hardening_support.h"
+
+namespace sorvane::hardening {
+namespace {
+
+std::string DiscSkin(const std::string& name) {
+  return "Vitrelle skin file.\r\n\\names " + name + "\r\n\\staticanalog\r\ncircle +\r\n0 0 300\r\n";
+}
+
+class HostileInputs : public ::testing::Test {
+ protected:
+  void PutProfiles(const std::string& bytes) {
+    qs.files.Put(InClockFolder(kProfilesFileName), bytes);
+  }
+  void PutSkin(const std::string& file, const std::string& bytes) {
+    qs.files.Put(InClockFolder(file), bytes);
+  }
+  void StartAt(const std::string& size, int32_t screen_w = 1024, int32_t screen_h = 768) {
+    qs.screen.SetPrimary(screen_w, screen_h);
+    TProfile p = HugeAnalogProfile();
+    p.size = size;
+    PutProfiles(FormatProfiles({p}));
+    AsTheFrameworkDoes(qs.errors, [&] { started = form.FormCreate(); });
+  }
+  double RebuildMilliseconds() {
+    return BestMilliseconds([&] { form.MakeRgn(); }, 3);
+  }
+  const Region& Shown() const { return qs.window.CurrentRegion(); }
+
+  QuietServices qs;
+  TForm1 form{qs.services};
+  bool started = false;
+};
+
+TEST_F(HostileInputs, SkinThatCannotBeReadStopsTheCatalogueButNotTheClock) {
+  PutSkin("first.skn", DiscSkin("First"));
+  PutSkin("broken.skn", DiscSkin("Broken"));
+  PutSkin("last.skn", DiscSkin("Last"));
+  qs.files.unreadable.insert(headless::MemoryFiles::Key(InClockFolder("broken.skn")));
+  StartAt("Huge");
+
+  ASSERT_EQ(qs.errors.shown.size(), 1u);
+  EXPECT_NE(qs.errors.shown[0].find("broken.skn"), std::string::npos) << qs.errors.shown[0];
+  ASSERT_EQ(form.State().Skins.size(), 1u)
+      << "skins read before the bad file stay, files after it are not read";
+  EXPECT_EQ(form.State().Skins[0].FileName, "first.skn");
+
+  // The window shows all the same, and the next change of the shown time draws the skin
+  // that was read.
+  qs.clock.SetTime(10, 21, 0);
+  form.Timer2Timer();
+  ASSERT_TRUE(qs.window.HasRegion());
+  EXPECT_FALSE(Shown().IsEmpty());
+  EXPECT_TRUE(Shown().IsValid());
+}
+
+// Deterministic garbage: random bytes, line ends, and fragments of real keys with random
+// values, so the reader meets both noise and almost-right lines.
+std::string Garbage(std::size_t size, bool with_header) {
+  static const char* const kFragments[] = {
+      "\\profile ", "x ", "y ", "size ", "style ", "ancor ", "timecolor ", "clockcolor ",
+      "dateformatnumber ", "skinfile ", "showseconds ", "datashow ", "format12 ",
+      "fontname ", "fontitalic ", "FullScreen", "AnaDigi", "-", "2147483648", "-2147483649",
+      "right", "bottom", "\t", "\r", "\n", "\r\n"};
+  std::string text = with_header ? "Vitrelle profiles file.\r\n" : "";
+  uint64_t state = 0x9E3779B97F4A7C15u;
+  auto next = [&state] {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    return state;
+  };
+  while (text.size() < size) {
+    const uint64_t r = next();
+    switch (r % 4) {
+      case 0: text += kFragments[(r >> 8) % std::size(kFragments)]; break;
+      case 1: text += std::to_string(static_cast<int64_t>(r >> 16) % 100000 - 50000); break;
+      case 2: {
+        // Ctrl-Z ends a data file, which would spare the reader the rest of the garbage.
+        const char c = static_cast<char>((r >> 8) & 0xFF);
+        text += c == '\x1A' ? '?' : c;
+        break;
+      }
+      default: text += "\r\n"; break;
+    }
+  }
+  return text;
+}
+
+TEST_F(HostileInputs, TenMegabytesOfGarbageAsProfiles) {
+  for (const bool header : {false, true}) {
+    QuietServices fresh;
+    fresh.files.Put(InClockFolder(kProfilesFileName), Garbage(10u << 20, header));
+    fresh.files.Put(InClockFolder("disc.skn"), DiscSkin("Disc"));
+    TForm1 clock(fresh.services);
+    bool ok = false;
+    const double ms = BestMilliseconds([&] { ok = clock.FormCreate(); }, 1);
+    PrintFigure(std::string("start-up on 10 MB of garbage, header ") + (header ? "yes" : "no"),
+                ms, "ms");
+
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(fresh.errors.shown.empty()) << "garbage is content, not an I/O error";
+    ASSERT_FALSE(clock.State().Profiles.empty());
+    ASSERT_TRUE(fresh.window.HasRegion());
+    EXPECT_TRUE(fresh.window.CurrentRegion().IsValid());
+    // Whatever the garbage set, the day goes on: every style and a tick at each.
+    // "Invisible" goes first: it is not read back, so the last style must be one that is.
+    for (const char* style : {"Invisible", "Digital", "AnaDigi", "Analog"}) {
+      StyleCommand(clock, fresh.services, style);
+      fresh.clock.SetTime(23, 59, 59);
+      clock.Timer2Timer();
+      EXPECT_TRUE(fresh.window.CurrentRegion().IsValid()) << style;
+    }
+    // What the clock saves from it reads back as the same profiles.
+    const TProfiles saved =
+        LoadProfiles(fresh.services.program_folder, clock.State().DefaultProfile, fresh.files);
+    std::printf("[ figure   ] profiles found in the garbage: %zu\n", saved.size());
+    ASSERT_EQ(saved.size(), clock.State().Profiles.size());
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+      EXPECT_EQ(FormatProfiles({saved[i]}), FormatProfiles({clock.State().Profiles[i]})) << i;
+    }
+  }
+}
+
+// The skin's single polygon: `count` vertices evenly round a circle of radius 290.
+std::string RoundPolygonSkin(int count) {
+  std::string text = "Vitrelle skin file.\r\n\\names Round\r\n\\staticanalog\r\npolygon +\r\n";
+  text.reserve(static_cast<std::size_t>(count) * 12);
+  for (int i = 0; i < count; ++i) {
+    const double a = 2 * std::numbers::pi * i / count;
+    text += std::to_string(std::lround(290 * std::cos(a))) + " " +
+            std::to_string(std::lround(290 * std::sin(a))) + "\r\n";
+  }
+  return text;
+}
+
+TEST_F(HostileInputs, PolygonOfOneHundredThousandVerticesIsDrawnWhole) {
+  PutSkin("round.skn", RoundPolygonSkin(100000));
+  StartAt("FullScreen", 1920, 1080);
+  ASSERT_TRUE(started);
+  PrintFigure("rebuild, 100,000-vertex polygon, full screen", RebuildMilliseconds(), "ms");
+
+  const Region& shown = Shown();
+  ASSERT_TRUE(shown.IsValid());
+  const Rect box = shown.Bounds();
+  const int32_t cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
+  const int32_t r = (box.right - box.left) / 2;
+  EXPECT_GT(r, 400) << "the disc spans most of the full-screen face";
+  // Points near the rim all round: a polygon cut short after its first vertices would
+  // miss most of them.
+  for (int deg = 0; deg < 360; deg += 30) {
+    const double a = deg * std::numbers::pi / 180;
+    const int32_t x = cx + static_cast<int32_t>(0.95 * r * std::cos(a));
+    const int32_t y = cy + static_cast<int32_t>(0.95 * r * std::sin(a));
+    EXPECT_TRUE(shown.Contains(x, y)) << deg << " degrees";
+  }
+  EXPECT_FALSE(shown.Contains(box.left, box.top)) << "the corner lies outside the circle";
+
+  form.Profile().size = "Huge";
+  form.RealiseProfile(0);
+  PrintFigure("rebuild, 100,000-vertex polygon, Huge", RebuildMilliseconds(), "ms");
+  EXPECT_TRUE(Shown().IsValid());
+}
+
+// `per_side` x `per_side` small circles on a grid over the face, each standing apart.
+std::string GridOfCirclesSkin(int per_side) {
+  std::string text = "Vitrelle skin file.\r\n\\names Grid\r\n\\staticanalog\r\n";
+  const int step = 594 / per_side;
+  for (int row = 0; row < per_side; ++row) {
+    for (int col = 0; col < per_side; ++col) {
+      text += "circle +\r\n" + std::to_string(-297 + step / 2 + col * step) + " " +
+              std::to_string(-297 + step / 2 + row * step) + " " + std::to_string(step / 3) +
+              "\r\n";
+    }
+  }
+  return text;
+}
+
+TEST_F(HostileInputs, TenThousandShapesEachStandApart) {
+  PutSkin("grid.skn", GridOfCirclesSkin(100));
+  StartAt("FullScreen", 1920, 1080);
+  ASSERT_TRUE(started);
+  PrintFigure("rebuild, 10,000 shapes, full screen", RebuildMilliseconds(), "ms");
+
+  const Region& shown = Shown();
+  ASSERT_TRUE(shown.IsValid());
+  // A row through the middle of a grid row crosses a hundred separate discs.
+  std::size_t widest_band = 0;
+  for (const Region::Band& band : shown.bands()) {
+    widest_band = std::max<std::size_t>(widest_band, band.span_count);
+  }
+  EXPECT_EQ(widest_band, 100u);
+
+  form.Profile().size = "Huge";
+  form.RealiseProfile(0);
+  PrintFigure("rebuild, 10,000 shapes, Huge", RebuildMilliseconds(), "ms");
+  EXPECT_TRUE(Shown().IsValid()) << "discs under a pixel across leave nothing, but validly";
+}
+
+}  // namespace
+}  // namespace sorvane::hardening
