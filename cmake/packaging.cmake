@@ -1,6 +1,7 @@
 # The Windows download: one ZIP of the program folder (sorvane.exe, the skins, snk.chm and
 # the web-link pages). The user unpacks it into any writable folder and runs sorvane.exe;
-# the clock writes vl.prf beside itself. `cmake --build <dir> --target package` makes it.
+# the clock writes vl.prf beside itself. After `cmake --build <dir>`,
+# `cmake --build <dir> --target package` (or cpack in <dir>) makes it in <dir>/package.
 if(NOT WIN32 OR NOT TARGET sorvane)
   return()
 endif()
@@ -10,6 +11,10 @@ if(DEFINED SORVANE_PROGRAM_DIR)
 else()
   set(sorvane_package_from ${CMAKE_BINARY_DIR}/bin)
 endif()
+
+# Packing takes the program folder as built (build first, then pack); it does not rebuild
+# every test program of the tree on the way.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS sorvane RUNTIME DESTINATION .)
 file(GLOB sorvane_package_skins CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/skins/*.skn)
