@@ -274,6 +274,48 @@ def check_first_start(args, c):
         clock.stop()
 
 
+def check_error_boxes(args, c):
+    print("errors reach the error box")
+    clock = Clock(args, profile_bytes())
+    # Another program holds vl.prf open without sharing: it exists but cannot be read.
+    locked = os.path.join(clock.folder, "locked.txt")
+    with open(locked, "wb") as out_file:
+        locker = subprocess.Popen(["wine", args.probe, "lock", "Z:" + clock.prf, "30"],
+                                  stdin=subprocess.DEVNULL, stdout=out_file,
+                                  stderr=subprocess.DEVNULL)
+    try:
+        for _ in range(200):
+            if os.path.getsize(locked) > 0:
+                break
+            time.sleep(0.1)
+        clock.process = subprocess.Popen(["wine", "sorvane.exe"], cwd=clock.folder,
+                                         stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL)
+        box = clock.probe("dialog", "20")
+        c.expect(box.get("dialog") == "shown" and "vl.prf" in box.get("dialog.text", ""),
+                 f"an unreadable vl.prf at start-up is reported: {box.get('dialog.text')!r}")
+        f = clock.probe("wait", "10")
+        c.expect(f.get("clock") != "none", "after the error box the window is shown all the same")
+    finally:
+        clock.stop()
+        locker.kill()
+        locker.wait()
+
+    clock = Clock(args, profile_bytes())
+    try:
+        clock.start()
+        os.remove(clock.prf)
+        os.mkdir(clock.prf)  # now the profiles file cannot be replaced
+        clock.probe("command", "100")
+        box = clock.probe("dialog", "20")
+        c.expect(box.get("dialog") == "shown", "a failed save on Close is reported")
+        time.sleep(1.5)
+        c.expect(clock.process.poll() is None and clock.probe("clock").get("clock") != "none",
+                 "and the clock stays open")
+    finally:
+        clock.stop()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", required=True)
@@ -282,7 +324,7 @@ def main():
     args = parser.parse_args()
     c = Checks()
     for check in (check_windows, check_second_copy, check_foreign_titles,
-                  check_drag_close_kill, check_first_start):
+                  check_drag_close_kill, check_first_start, check_error_boxes):
         check(args, c)
     print(f"{c.passed} passed, {len(c.failures)} failed")
     for what in c.failures:

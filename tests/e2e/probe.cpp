@@ -9,6 +9,9 @@
 //   probe usage                GDI objects and CPU time of the clock's process
 //   probe terminate            ends the clock's process at once (TerminateProcess)
 //   probe hold TITLE SECONDS   keeps an unowned hidden window titled TITLE for SECONDS
+//   probe lock FILE SECONDS    holds FILE open with no sharing, so no one else can read it
+//   probe dialog SECONDS       waits for a message box titled Sorvane, prints its text
+//                              and presses its OK button
 #include <windows.h>
 #include <winternl.h>
 
@@ -218,6 +221,48 @@ int Post(UINT message, WPARAM wparam) {
   return PostMessageA(clock, message, wparam, 0) ? 0 : 1;
 }
 
+int AnswerMessageBox(double seconds) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  HWND box = nullptr;
+  while (box == nullptr && GetTickCount64() <= end) {
+    for (const TopLevel& w : TopLevelWindows()) {
+      if (w.class_name == "#32770" && w.title == "Sorvane" && IsWindowVisible(w.handle)) {
+        box = w.handle;
+      }
+    }
+    if (box == nullptr) Sleep(100);
+  }
+  if (box == nullptr) {
+    std::printf("dialog=none\n");
+    return 1;
+  }
+  // The message is the longest text among the box's static controls.
+  std::string message;
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    char class_name[64] = {};
+    char text[512] = {};
+    GetClassNameA(child, class_name, sizeof(class_name));
+    GetWindowTextA(child, text, sizeof(text));
+    if (lstrcmpiA(class_name, "Static") == 0 && std::string(text).size() > message.size()) {
+      message = text;
+    }
+  }
+  std::printf("dialog=shown\ndialog.text=%s\n", message.c_str());
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
+int LockFile(const char* path, double seconds) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return 1;
+  std::printf("locked=%s\n", path);
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(seconds * 1000));
+  CloseHandle(file);
+  return 0;
+}
+
 // Another program's unowned top-level window with a chosen title.
 int HoldWindow(const char* title, double seconds) {
   HWND window = CreateWindowExA(0, "STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
@@ -247,7 +292,9 @@ int main(int argc, char** argv) {
   if (what == "message") return Post(static_cast<UINT>(std::atoi(arg)), 0);
   if (what == "usage") return PrintUsage();
   if (what == "terminate") return Terminate();
+  if (what == "dialog") return AnswerMessageBox(std::atof(arg));
+  if (what == "lock" && argc > 3) return LockFile(argv[2], std::atof(argv[3]));
   if (what == "hold" && argc > 3) return HoldWindow(argv[2], std::atof(argv[3]));
-  std::fprintf(stderr, "usage: probe list|clock|wait S|command ID|message M|usage|terminate|hold T S\n");
+  std::fprintf(stderr, "usage: probe list|clock|wait S|command ID|message M|usage|terminate|hold T S|dialog S|lock F S\n");
   return 2;
 }
