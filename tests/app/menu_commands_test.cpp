@@ -1,0 +1,330 @@
+// Every menu command through the clock's single entry: what it changes in the profile, the
+// window and the menu, whether it rebuilds the outline, and what it writes to vl.prf.
+#include <functional>
+
+#include "app/menu_tree.h"
+#include "app/web_links.h"
+#include "clock_fixture.h"
+#include "geometry/clock_sizes.h"
+
+namespace sorvane::testing {
+namespace {
+
+class MenuCommands : public ClockTest {
+ protected:
+  // Starts the clock, then forgets what start-up did so that only the command is seen.
+  void StartFresh() {
+    Start();
+    hs.journal.Clear();
+    hs.files.writes = 0;
+    regions_before_ = hs.window.RegionCount();
+  }
+  bool Realised() const { return hs.journal.Count("window.SetLeft") > 0; }
+  int Rebuilds() const { return hs.window.RegionCount() - regions_before_; }
+  std::string SavedFile() const { return *hs.files.Find(ProfilesPath()); }
+  platform::Size WindowSize() const {
+    const Rect r = hs.window.Bounds();
+    return {r.right - r.left, r.bottom - r.top};
+  }
+
+  int regions_before_ = 0;
+};
+
+TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
+  struct Case {
+    const char* what;
+    std::function<void(TProfile&)> before;  // the profile the clock starts with
+    int32_t id;
+    std::function<void(TProfile&)> change;  // what the command does to it
+    int32_t checked;                        // the item checked afterwards, 0 for none
+    bool realise;
+    bool rebuild;
+  };
+  const auto nothing = [](TProfile&) {};
+  const auto digital = [](TProfile& p) { p.style = "Digital"; };
+  const Case cases[] = {
+      {"size Large", nothing, menu_id::Size(2), [](TProfile& p) { p.size = "Large"; },
+       menu_id::Size(2), true, true},
+      {"size FullScreen", nothing, menu_id::Size(7), [](TProfile& p) { p.size = "FullScreen"; },
+       menu_id::Size(7), true, true},
+      {"analog seconds", nothing, menu_id::ShowSeconds2,
+       [](TProfile& p) { p.showseconds = true; }, menu_id::ShowSeconds2, false, true},
+      {"digital seconds", digital, menu_id::ShowSeconds1,
+       [](TProfile& p) { p.showsecondsd = true; }, menu_id::ShowSeconds1, false, true},
+      {"date", nothing, menu_id::ShowDate1, [](TProfile& p) { p.datashow = true; },
+       menu_id::ShowDate1, true, true},
+      {"digital face on", nothing, menu_id::EnableDigitalClock1,
+       [](TProfile& p) { p.style = "AnaDigi"; }, menu_id::EnableDigitalClock1, true, true},
+      {"12 hours", digital, menu_id::N12HFormat1, [](TProfile& p) { p.format12 = true; },
+       menu_id::N12HFormat1, true, true},
+      {"24 hours", [](TProfile& p) { p.style = "AnaDigi", p.format12 = true; },
+       menu_id::N24HFormat1, [](TProfile& p) { p.format12 = false; }, menu_id::N24HFormat1,
+       true, true},
+      {"date format 7", nothing, menu_id::DateFormat(7),
+       [](TProfile& p) { p.dateformatnumber = 7; }, menu_id::DateFormat(7), false, true},
+      {"date format 10", nothing, menu_id::DateFormat(10),
+       [](TProfile& p) { p.dateformatnumber = 10; }, menu_id::DateFormat(10), false, true},
+      {"analog colour", nothing, menu_id::SetClockColor1,
+       [](TProfile& p) { p.clockcolor = 0x00123456; }, 0, false, false},
+      {"digital colour", nothing, menu_id::SetDateColor1,
+       [](TProfile& p) { p.timecolor = 0x00123456; }, 0, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    headless::HeadlessServices services;
+    TForm1 clock(services.services);
+    TProfile expected = profile;
+    c.before(expected);
+    services.files.Put(ProfilesPath(), FormatProfiles({expected}));
+    ASSERT_TRUE(clock.FormCreate());
+    services.journal.Clear();
+    const int regions = services.window.RegionCount();
+    services.dialogs.color_answers.push_back(0x00123456);
+
+    clock.MenuCommand(c.id);
+
+    c.change(expected);
+    EXPECT_EQ(clock.Profile(), expected);
+    const headless::Journal& j = services.journal;
+    EXPECT_EQ(j.Count("window.SetLeft") > 0, c.realise);
+    EXPECT_EQ(services.window.RegionCount() - regions, c.rebuild ? 1 : 0);
+    EXPECT_EQ(services.files.writes, 1);
+    EXPECT_EQ(*services.files.Find(ProfilesPath()), FormatProfiles({expected}));
+    if (c.checked != 0) {
+      EXPECT_TRUE(clock.Menu().At(c.checked).Checked);
+    }
+    // Applied, then rebuilt, then saved.
+    const int save = j.FirstIndexOf("files.ReplaceWith");
+    if (c.realise) {
+      EXPECT_LT(j.FirstIndexOf("window.SetLeft"), save);
+    }
+    if (c.rebuild) {
+      EXPECT_LT(j.FirstIndexOf("window.SetRegion"), save);
+    }
+    if (c.realise && c.rebuild) {
+      EXPECT_LT(j.FirstIndexOf("window.SetLeft"), j.FirstIndexOf("window.SetRegion"));
+    }
+  }
+}
+
+TEST_F(MenuCommands, SwitchesTurnOffAgainOnTheSecondClick) {
+  profile.style = "AnaDigi";
+  profile.showseconds = profile.showsecondsd = profile.datashow = true;
+  StartFresh();
+  for (int32_t id : {menu_id::ShowSeconds2, menu_id::ShowSeconds1, menu_id::ShowDate1}) {
+    form.MenuCommand(id);
+    EXPECT_FALSE(form.Menu().At(id).Checked) << id;
+  }
+  TProfile expected = profile;
+  expected.showseconds = expected.showsecondsd = expected.datashow = false;
+  EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
+  EXPECT_EQ(hs.files.writes, 3);
+}
+
+TEST_F(MenuCommands, SizeAndDateChangeTheWindow) {
+  StartFresh();
+  EXPECT_EQ(WindowSize(), (platform::Size{250, 250}));
+  form.MenuCommand(menu_id::Size(5));
+  EXPECT_EQ(WindowSize(), (platform::Size{100, 100}));
+  EXPECT_FALSE(form.Menu().At(menu_id::Size(1)).Checked);
+  form.MenuCommand(menu_id::ShowDate1);
+  EXPECT_EQ(WindowSize(), (platform::Size{100, 125}));
+  form.MenuCommand(menu_id::Size(7));
+  const PixelSize full = WindowDimensions(0, "Analog", true, {1024, 768});
+  EXPECT_EQ(WindowSize(), (platform::Size{full.width, full.height}));
+  EXPECT_EQ(full.height, 768);
+}
+
+// The style from the two enable items, each clicked once from every style.
+TEST_F(MenuCommands, EnableItemsMoveBetweenTheFourStyles) {
+  struct Case {
+    const char* before;
+    int32_t clicked;
+    const char* after;
+    platform::Size size;  // Huge, no date line
+  };
+  const Case cases[] = {
+      {"Analog", menu_id::EnableAnalogClock1, "Invisible", {0, 0}},
+      {"Analog", menu_id::EnableDigitalClock1, "AnaDigi", {250, 312}},
+      {"Digital", menu_id::EnableAnalogClock1, "AnaDigi", {250, 312}},
+      {"Digital", menu_id::EnableDigitalClock1, "Invisible", {0, 0}},
+      {"AnaDigi", menu_id::EnableAnalogClock1, "Digital", {250, 62}},
+      {"AnaDigi", menu_id::EnableDigitalClock1, "Analog", {250, 250}},
+      {"Invisible", menu_id::EnableAnalogClock1, "Analog", {250, 250}},
+      {"Invisible", menu_id::EnableDigitalClock1, "Digital", {250, 62}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.before) + " " + std::to_string(c.clicked));
+    headless::HeadlessServices services;
+    TForm1 clock(services.services);
+    TProfile p = profile;
+    // "Invisible" is reached from the menu only: both faces of a digital clock turned off.
+    const bool invisible = std::string(c.before) == "Invisible";
+    p.style = invisible ? "Digital" : c.before;
+    services.files.Put(ProfilesPath(), FormatProfiles({p}));
+    ASSERT_TRUE(clock.FormCreate());
+    if (invisible) clock.MenuCommand(menu_id::EnableDigitalClock1);
+    ASSERT_EQ(clock.Profile().style, c.before);
+
+    clock.MenuCommand(c.clicked);
+    EXPECT_EQ(clock.Profile().style, c.after);
+    const Rect r = services.window.Bounds();
+    EXPECT_EQ((platform::Size{r.right - r.left, r.bottom - r.top}), c.size);
+    EXPECT_EQ(r.left, 100);  // the place is kept, also for a window of no size
+    EXPECT_EQ(r.top, 50);
+    p.style = c.after;
+    EXPECT_EQ(*services.files.Find(ProfilesPath()), FormatProfiles({p}));
+  }
+}
+
+TEST_F(MenuCommands, HourPairDisabledForAnAnalogStartStaysSo) {
+  StartFresh();
+  form.MenuCommand(menu_id::N12HFormat1);  // a disabled item cannot be chosen
+  EXPECT_FALSE(form.Profile().format12);
+  EXPECT_EQ(hs.files.writes, 0);
+  form.MenuCommand(menu_id::EnableDigitalClock1);
+  EXPECT_EQ(form.Profile().style, "AnaDigi");
+  EXPECT_FALSE(form.Menu().At(menu_id::N24HFormat1).Enabled);
+  EXPECT_FALSE(form.Menu().At(menu_id::N12HFormat1).Enabled);
+}
+
+TEST_F(MenuCommands, ItemsWithoutACommandDoNothing) {
+  StartFresh();
+  for (int32_t id : {0, -1, 99999, int32_t{menu_id::TitleItem}, int32_t{menu_id::AnalogClock2},
+                     int32_t{menu_id::FirstSeparator + 1}, int32_t{menu_id::Size1}}) {
+    form.MenuCommand(id);
+  }
+  EXPECT_TRUE(hs.journal.entries().empty());
+  EXPECT_TRUE(hs.dialogs.colors_offered.empty());
+}
+
+TEST_F(MenuCommands, SkinChoiceWaitsForTheNextSave) {
+  PutSkin("a.skn", "Whole");
+  hs.files.Put(headless::HeadlessServices::InProgramFolder("b.skn"),
+               "Vitrelle skin file.\r\n\\names Half\r\n\\staticanalog\r\ncircle +\r\n0 0 150\r\n");
+  profile.skinfile = "a.skn";
+  StartFresh();
+  const Region whole = hs.window.CurrentRegion();
+
+  form.MenuCommand(menu_id::Skin(1));
+  EXPECT_EQ(form.State().CurSkin, 1);
+  EXPECT_EQ(form.Profile().skinfile, "b.skn");
+  EXPECT_TRUE(form.Menu().At(menu_id::Skin(1)).Checked);
+  EXPECT_FALSE(form.Menu().At(menu_id::Skin(0)).Checked);
+  EXPECT_EQ(Rebuilds(), 1);
+  EXPECT_NE(hs.window.CurrentRegion(), whole);
+  EXPECT_FALSE(Realised());
+  EXPECT_EQ(hs.files.writes, 0);
+  EXPECT_EQ(SavedFile(), FormatProfiles({profile}));
+
+  form.MenuCommand(menu_id::ShowSeconds2);
+  TProfile expected = profile;
+  expected.skinfile = "b.skn";
+  expected.showseconds = true;
+  EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
+}
+
+TEST_F(MenuCommands, CloseWritesTheChosenSkin) {
+  PutSkin("a.skn", "One");
+  PutSkin("b.skn", "Two");
+  profile.skinfile = "a.skn";
+  StartFresh();
+  form.MenuCommand(menu_id::Skin(1));
+  form.MenuCommand(menu_id::Close1);
+  EXPECT_TRUE(hs.window.closed);
+  TProfile expected = profile;
+  expected.skinfile = "b.skn";
+  EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
+}
+
+TEST_F(MenuCommands, CancelledColourDialogsChangeAndWriteNothing) {
+  profile.clockcolor = 0x000000FF;
+  profile.timecolor = 0x00FFFFFF;
+  StartFresh();
+  form.MenuCommand(menu_id::SetClockColor1);
+  form.MenuCommand(menu_id::SetDateColor1);
+  EXPECT_EQ(hs.dialogs.colors_offered, (std::vector<int32_t>{0x000000FF, 0x00FFFFFF}));
+  EXPECT_EQ(form.Profile(), profile);
+  EXPECT_EQ(form.WindowColor(), 0x000000FF);
+  EXPECT_TRUE(hs.journal.entries().empty());
+  EXPECT_EQ(hs.files.writes, 0);
+}
+
+TEST_F(MenuCommands, AnalogColourRepaintsWithoutANewOutline) {
+  StartFresh();
+  hs.dialogs.color_answers.push_back(0x0000FF00);
+  form.MenuCommand(menu_id::SetClockColor1);
+  EXPECT_EQ(form.WindowColor(), 0x0000FF00);
+  EXPECT_EQ(hs.window.color, 0x0000FF00);
+  EXPECT_EQ(Rebuilds(), 0);
+  EXPECT_LT(hs.journal.FirstIndexOf("window.SetColor"),
+            hs.journal.FirstIndexOf("files.ReplaceWith"));
+}
+
+TEST_F(MenuCommands, DigitalColourRepaintsTheWindow) {
+  profile.style = "Digital";
+  StartFresh();
+  const int repaints = hs.window.repaints;
+  hs.dialogs.color_answers.push_back(0x0000FF00);
+  form.MenuCommand(menu_id::SetDateColor1);
+  EXPECT_EQ(form.Profile().timecolor, 0x0000FF00);
+  EXPECT_GT(hs.window.repaints, repaints);
+  EXPECT_EQ(Rebuilds(), 0);
+}
+
+// A save that fails reaches the shell's error box; what the command changed stays.
+TEST_F(MenuCommands, FailedSaveKeepsTheChangeAndTheNewOutline) {
+  StartFresh();
+  const std::string before = SavedFile();
+  hs.files.fail_writes = true;
+  EXPECT_THROW(form.MenuCommand(menu_id::ShowDate1), FileError);
+  EXPECT_TRUE(form.Profile().datashow);
+  EXPECT_TRUE(form.Menu().At(menu_id::ShowDate1).Checked);
+  EXPECT_EQ(WindowSize(), (platform::Size{250, 312}));
+  EXPECT_EQ(Rebuilds(), 1);
+  EXPECT_EQ(SavedFile(), before);
+
+  hs.files.fail_writes = false;
+  form.MenuCommand(menu_id::ShowSeconds2);  // the next good save takes both changes along
+  TProfile expected = profile;
+  expected.datashow = expected.showseconds = true;
+  EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
+}
+
+TEST_F(MenuCommands, DigitalSecondsOfAnAnalogClockOnlyQuickenTheTick) {
+  StartFresh();
+  form.MenuCommand(menu_id::ShowSeconds1);
+  EXPECT_TRUE(form.Profile().showsecondsd);
+  EXPECT_EQ(hs.files.writes, 1);
+  const int rebuilds = Rebuilds();
+  hs.clock.SetTime(10, 20, 31);
+  form.Timer2Timer();
+  EXPECT_EQ(Rebuilds(), rebuilds + 1);
+}
+
+TEST_F(MenuCommands, HelpOpensTheStartTopicOfTheHelpFile) {
+  StartFresh();
+  form.MenuCommand(menu_id::Help1);
+  // The folder's own backslash and the one put before the file name, as written.
+  EXPECT_EQ(hs.shell.help_opened,
+            std::vector<std::string>{"clock\\\\snk.chm::/1_1.html>mainwin"});
+  EXPECT_EQ(hs.files.writes, 0);
+}
+
+TEST_F(MenuCommands, WebLinksOpenTheirPagesInTheProgramFolder) {
+  StartFresh();
+  for (int32_t n = 1; n <= 3; ++n) form.MenuCommand(menu_id::WebLink(n));
+  EXPECT_EQ(hs.shell.urls_opened,
+            (std::vector<std::string>{"clock\\links\\gallery.html", "clock\\links\\readme.html",
+                                      "clock\\links\\changes.html"}));
+  EXPECT_TRUE(hs.journal.entries().empty());
+}
+
+TEST_F(MenuCommands, FontItemOpensTheFontDialog) {
+  StartFresh();
+  form.MenuCommand(menu_id::ChooseFont1);
+  EXPECT_EQ(hs.dialogs.fonts_offered.size(), 1u);
+}
+
+}  // namespace
+}  // namespace sorvane::testing

@@ -1,0 +1,152 @@
+// The menu's check marks and enabled states as start-up sets them from the profile.
+#include "app/menu_tree.h"
+#include "clock_fixture.h"
+
+namespace sorvane::testing {
+namespace {
+
+using MenuState = ClockTest;
+
+// The ids of the checked items among `items`.
+std::vector<int32_t> CheckedIds(const std::vector<MenuItem>& items) {
+  std::vector<int32_t> ids;
+  for (const MenuItem& item : items) {
+    if (item.Checked) ids.push_back(item.id);
+  }
+  return ids;
+}
+
+TEST_F(MenuState, FacesAndTwelveHourPairFollowTheStyle) {
+  struct Case {
+    const char* style;
+    bool analog;
+    bool digital;
+    bool pair_enabled;
+  };
+  const Case cases[] = {
+      {"Analog", true, false, false},   {"AnaDigi", true, true, true},
+      {"Digital", false, true, true},
+      // The profiles file does not take "Invisible" back: the default style, "Analog", shows.
+      {"Invisible", true, false, false},
+  };
+  for (const Case& c : cases) {
+    headless::HeadlessServices services;
+    TForm1 clock(services.services);
+    TProfile p = profile;
+    p.style = c.style;
+    services.files.Put(ProfilesPath(), FormatProfiles({p}));
+    ASSERT_TRUE(clock.FormCreate());
+    const MenuModel& menu = clock.Menu();
+    EXPECT_EQ(menu.At(menu_id::EnableAnalogClock1).Checked, c.analog) << c.style;
+    EXPECT_EQ(menu.At(menu_id::EnableDigitalClock1).Checked, c.digital) << c.style;
+    EXPECT_EQ(menu.At(menu_id::N24HFormat1).Enabled, c.pair_enabled) << c.style;
+    EXPECT_EQ(menu.At(menu_id::N12HFormat1).Enabled, c.pair_enabled) << c.style;
+  }
+}
+
+TEST_F(MenuState, InvisibleStyleLeavesFacesAndHourPairAsTheyWere) {
+  profile.style = "Digital";
+  Start();
+  form.Profile().style = "Invisible";
+  form.MakeProfilesStateMenu();
+  const MenuModel& menu = form.Menu();
+  EXPECT_FALSE(menu.At(menu_id::EnableAnalogClock1).Checked);
+  EXPECT_TRUE(menu.At(menu_id::EnableDigitalClock1).Checked);
+  EXPECT_TRUE(menu.At(menu_id::N24HFormat1).Enabled);
+  EXPECT_TRUE(menu.At(menu_id::N12HFormat1).Enabled);
+}
+
+TEST_F(MenuState, SizeChecksTheItemOfTheSameNameOrLeavesSmall) {
+  struct Case {
+    const char* size;
+    int32_t row;
+  };
+  const Case cases[] = {
+      {"FullScreen", 7}, {"Huge", 1},     {"Large", 2},     {"Medium", 3},
+      {"Small", 4},      {"Tiny", 5},     {"SuperTiny", 6}, {"huge", 4},
+      {"", 4},           {"&Huge", 4},    {"Gigantic", 4},
+  };
+  for (const Case& c : cases) {
+    headless::HeadlessServices services;
+    TForm1 clock(services.services);
+    TProfile p = profile;
+    p.size = c.size;
+    services.files.Put(ProfilesPath(), FormatProfiles({p}));
+    ASSERT_TRUE(clock.FormCreate());
+    EXPECT_EQ(CheckedIds(clock.Menu().At(menu_id::Size1).children),
+              std::vector<int32_t>{menu_id::Size(c.row)})
+        << c.size;
+  }
+}
+
+TEST_F(MenuState, DateFormatNumberChecksItsItemOrNone) {
+  for (int32_t number : {-1, 0, 1, 2, 5, 9, 10, 11, 100}) {
+    headless::HeadlessServices services;
+    TForm1 clock(services.services);
+    TProfile p = profile;
+    p.dateformatnumber = number;
+    services.files.Put(ProfilesPath(), FormatProfiles({p}));
+    ASSERT_TRUE(clock.FormCreate());
+    const std::vector<int32_t> expected =
+        number >= 1 && number <= 10 ? std::vector<int32_t>{menu_id::DateFormat(number)}
+                                    : std::vector<int32_t>{};
+    EXPECT_EQ(CheckedIds(clock.Menu().At(menu_id::DateFormat1).children), expected) << number;
+  }
+}
+
+TEST_F(MenuState, SwitchesAndHourFormatFollowTheProfile) {
+  struct Case {
+    bool format12, showseconds, showsecondsd, datashow;
+  };
+  const Case cases[] = {
+      {false, false, false, false}, {true, true, false, false},
+      {false, false, true, true},   {true, true, true, true},
+  };
+  for (const Case& c : cases) {
+    headless::HeadlessServices services;
+    TForm1 clock(services.services);
+    TProfile p = profile;
+    p.style = "Digital";
+    p.format12 = c.format12;
+    p.showseconds = c.showseconds;
+    p.showsecondsd = c.showsecondsd;
+    p.datashow = c.datashow;
+    services.files.Put(ProfilesPath(), FormatProfiles({p}));
+    ASSERT_TRUE(clock.FormCreate());
+    const MenuModel& menu = clock.Menu();
+    EXPECT_EQ(menu.At(menu_id::N12HFormat1).Checked, c.format12);
+    EXPECT_EQ(menu.At(menu_id::N24HFormat1).Checked, !c.format12);
+    EXPECT_EQ(menu.At(menu_id::ShowSeconds2).Checked, c.showseconds);
+    EXPECT_EQ(menu.At(menu_id::ShowSeconds1).Checked, c.showsecondsd);
+    EXPECT_EQ(menu.At(menu_id::ShowDate1).Checked, c.datashow);
+  }
+}
+
+TEST_F(MenuState, CurrentSkinIsCheckedAndNoFixedItemBecomesARadio) {
+  PutSkin("a.skn", "A");
+  PutSkin("b.skn", "B");
+  PutSkin("c.skn", "C");
+  struct Case {
+    const char* skinfile;
+    int32_t checked_skin;
+  };
+  // A file no skin has falls back to the first skin.
+  const Case cases[] = {{"c.skn", 2}, {"b.skn", 1}, {"a.skn", 0}, {"gone.skn", 0}};
+  for (const Case& c : cases) {
+    profile.skinfile = c.skinfile;
+    WriteProfile(profile);
+    TForm1 clock(hs.services);
+    ASSERT_TRUE(clock.FormCreate());
+    const MenuItem& analog = clock.Menu().At(menu_id::AnalogClock2);
+    std::vector<int32_t> skins_checked;
+    for (const MenuItem& item : analog.children) {
+      if (item.RadioItem && item.Checked) skins_checked.push_back(item.id);
+    }
+    EXPECT_EQ(skins_checked, std::vector<int32_t>{menu_id::Skin(c.checked_skin)}) << c.skinfile;
+    EXPECT_EQ(clock.State().CurSkin, c.checked_skin);
+    EXPECT_TRUE(clock.Menu().At(menu_id::EnableAnalogClock1).Checked);  // from the style
+  }
+}
+
+}  // namespace
+}  // namespace sorvane::testing
