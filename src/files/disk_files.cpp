@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <locale>
+#include <optional>
 #include <sstream>
 #include <system_error>
+#include <type_traits>
 
 #include "files/file_service.h"
 
@@ -29,6 +32,37 @@ char Lower(char c) {
 bool SameWithoutCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                             [](char l, char r) { return Lower(l) == Lower(r); });
+}
+
+std::string_view ExtensionOf(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  return dot == std::string_view::npos ? std::string_view() : name.substr(dot);
+}
+
+// A listed name is opened again as `folder / name`, so it must be spelt the way a path reads
+// narrow text back. With wide native paths that is the codecvt facet of the global locale;
+// path::string() may use another conversion (UTF-8 in MinGW's library) that does not come
+// back. Names with no such spelling are left out: they could not be opened by name.
+template <class Native>
+std::optional<std::string> Narrow(const Native& native) {
+  if constexpr (std::is_same_v<Native, std::string>) {
+    return native;
+  } else {
+    using Facet = std::codecvt<typename Native::value_type, char, std::mbstate_t>;
+    const Facet& facet = std::use_facet<Facet>(std::locale());
+    std::string narrow(native.size() * static_cast<size_t>(facet.max_length()), '\0');
+    std::mbstate_t state{};
+    const typename Native::value_type* from_next = nullptr;
+    char* to_next = nullptr;
+    const auto result = facet.out(state, native.data(), native.data() + native.size(), from_next,
+                                  narrow.data(), narrow.data() + narrow.size(), to_next);
+    if (result != std::codecvt_base::ok || from_next != native.data() + native.size()) {
+      return std::nullopt;
+    }
+    narrow.resize(static_cast<size_t>(to_next - narrow.data()));
+    if (fs::path(narrow).native() != native) return std::nullopt;
+    return narrow;
+  }
 }
 
 // The temporary file sits beside the target so the final rename never crosses volumes.
@@ -93,8 +127,8 @@ class DiskFileService final : public FileService {
       std::error_code type_ec;
       // Only regular files: a folder named like a data file cannot be read as one.
       if (!it->is_regular_file(type_ec) || type_ec) continue;
-      const fs::path name = it->path().filename();
-      if (SameWithoutCase(name.extension().string(), extension)) names.push_back(name.string());
+      const std::optional<std::string> name = Narrow(it->path().filename().native());
+      if (name && SameWithoutCase(ExtensionOf(*name), extension)) names.push_back(*name);
     }
     return names;
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,18 @@ TEST(DiskFiles, ListsRegularFilesWithTheExtensionInAnyCase) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"B.SKN", "a.skn", "c.Skn"}));
   EXPECT_TRUE(DiskFiles().List(folder.path() / "absent", ".skn").empty());
+}
+
+TEST(DiskFiles, ListedNamesOpenTheirFiles) {
+  TempFolder folder;
+  const fs::path accented(u8"Z\u00fcrich.skn");
+  {
+    std::ofstream out(folder.path() / accented, std::ios::binary);
+    out << "skin";
+  }
+  const std::vector<std::string> names = DiskFiles().List(folder.path(), ".skn");
+  ASSERT_EQ(names.size(), 1u);
+  EXPECT_EQ(DiskFiles().ReadAll(folder.path() / names[0]), "skin");
 }
 
 }  // namespace
