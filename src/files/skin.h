@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "files/file_service.h"
+#include "files/skin_notes.h"
 #include "region/region.h"
 
 namespace sorvane {
@@ -54,6 +55,10 @@ using SkinCreated = std::function<void(const std::string& name, int32_t index)>;
 // `skins`, which is why the catalogue is passed in rather than returned.
 void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
               const SkinCreated& on_created);
+// The same, telling `observer` of every line that is ignored or changes nothing the clock
+// draws (for the skin authors' tool; the clock passes no observer).
+void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
+              const SkinCreated& on_created, const SkinObserver& observer);
 
 // Index of the last skin whose FileName equals `file_name` exactly; 0 when none does.
 int32_t GetSkinByFileName(const TSkins& skins, const std::string& file_name);

@@ -3,6 +3,7 @@
 // file to file, while the "\names" flag, the mode and the target start afresh in each file.
 // So lines of a file that come before its own "\names" line act on the skin made last.
 #include <optional>
+#include <utility>
 
 #include "files/skin.h"
 #include "files/tokenizer.h"
@@ -104,20 +105,30 @@ struct Words {
 
 class SkinReader {
  public:
-  SkinReader(TSkins& skins, const SkinCreated& on_created)
-      : skins_(skins), on_created_(on_created) {}
+  SkinReader(TSkins& skins, const SkinCreated& on_created, const SkinObserver& observer)
+      : skins_(skins), on_created_(on_created), observer_(observer) {}
 
   void ReadFile(const std::string& file_name, const std::string& bytes) {
     const std::vector<std::string> lines = SplitLines(bytes);
-    if (lines.empty() || lines.front() != kHeader) return;  // not a skin: adds nothing
+    file_ = file_name;
+    line_ = 1;
+    if (lines.empty() || lines.front() != kHeader) {  // not a skin: adds nothing
+      Notify(SkinNote::kNotSkinHeader, lines.empty() ? std::string() : lines.front());
+      return;
+    }
     names_seen_ = false;
     mode_ = Mode::kNone;
     target_ = Target{};
-    for (size_t i = 1; i < lines.size(); ++i) ReadLine(file_name, Words(lines[i]));
+    for (size_t i = 1; i < lines.size(); ++i) {
+      line_ = static_cast<int32_t>(i + 1);
+      ReadLine(file_name, Words(lines[i]));
+    }
+    if (observer_) ClosePolygon();
   }
 
  private:
   void ReadLine(const std::string& file_name, const Words& w) {
+    if (observer_) Inspect(w);  // before the steps, which change what it looks at
     NamesStep(file_name, w);
     if (skins_.empty()) return;  // nothing to act on before the first skin exists
     SectionStep(w);
@@ -244,8 +255,150 @@ class SkinReader {
     dirty_ = false;
   }
 
+  // What an author may want to know about the line: ignored, or changing nothing drawn.
+  // Looks at the reader's state only; the steps do the reading.
+  void Inspect(const Words& w) {
+    if (w.first == kNoWord) return;  // blank lines are for the eye
+    if (w.keyword == "\\names") {
+      if (names_seen_) return Note(SkinNote::kSecondNames, w);
+      return ClosePolygon();
+    }
+    if (!names_seen_) return Note(SkinNote::kBeforeNames, w);
+    if (IsSectionHeader(w.keyword)) {
+      ClosePolygon();
+      return InspectSection(w);
+    }
+    if (ViewOf(Current(), w.keyword) != nullptr) {
+      if (!Number(w.second) || !Number(w.third) || !Number(w.fourth)) {
+        return Note(SkinNote::kViewMalformed, w);
+      }
+      if (GetWord(w.text, 5) != kNoWord) Note(SkinNote::kExtraWords, w);
+      return;
+    }
+    if (w.keyword == "polygon" || w.keyword == "circle") {
+      ClosePolygon();
+      return InspectShapeStart(w);
+    }
+    if (IsNum(w.first)) return InspectData(w);
+    if (IsOrderEntry(w.keyword)) return InspectOrder(w);
+    Note(SkinNote::kUnknownLine, w);
+  }
+
+  static bool IsSectionHeader(const std::string& keyword) {
+    return keyword == "\\analogorder" || keyword == "\\digitalorder" || keyword == "\\mark" ||
+           keyword == "\\digit" || NamedSection(keyword) != ListKind::kNone;
+  }
+
+  void InspectSection(const Words& w) {
+    const ListKind named = NamedSection(w.keyword);
+    if (named != ListKind::kNone || w.keyword == "\\analogorder" ||
+        w.keyword == "\\digitalorder") {
+      if (w.second != kNoWord) Note(SkinNote::kExtraWords, w);
+      if (named != ListKind::kNone && !ListOf(Current(), {named, 0}).empty()) {
+        Note(SkinNote::kSectionRepeated, w);
+      }
+      return;
+    }
+    const bool mark = w.keyword == "\\mark";
+    const std::optional<int32_t> n = Number(w.second);
+    if (!n || *n < 0 || *n > (mark ? 14 : 12)) return Note(SkinNote::kNoTarget, w);
+    const bool rotate_word = mark && LowerAscii(w.third) == "u";
+    if (mark && *n == 13) Note(SkinNote::kMarkNeverDrawn, w);
+    if (rotate_word && *n == 14) Note(SkinNote::kRotateIgnored, w);
+    if ((w.third != kNoWord && !rotate_word) || w.fourth != kNoWord) {
+      Note(SkinNote::kExtraWords, w);
+    }
+    if (!ListOf(Current(), {mark ? ListKind::kMark : ListKind::kDigit, *n}).empty()) {
+      Note(SkinNote::kSectionRepeated, w);
+    }
+  }
+
+  void InspectShapeStart(const Words& w) {
+    if (target_.kind == ListKind::kNone) return Note(SkinNote::kShapeDiscarded, w);
+    const size_t index = static_cast<size_t>(entries_);  // the element this line starts
+    char operation = index < working_.size() ? working_[index].Operation : char{0};
+    if (w.second.size() == 1) {
+      operation = w.second[0];
+      if (operation != '%' && operation != '&' && operation != '+' && operation != '-') {
+        Note(SkinNote::kOperationUnknown, w);
+      }
+    } else if (w.second != kNoWord) {
+      Note(SkinNote::kOperationInvalid, w);
+    }
+    if (w.third != kNoWord) Note(SkinNote::kExtraWords, w);
+    if (index > 0 && operation == 0) Note(SkinNote::kNoOperation, w);
+    if (w.keyword == "polygon") open_polygon_ = OpenPolygon{true, index, line_, w.text};
+  }
+
+  // Digits and '-' that make no 32-bit integer get their own note.
+  void NoteNotNumber(const std::string& word, const Words& w) {
+    Note(IsNum(word) ? SkinNote::kBadNumber : SkinNote::kDataMalformed, w);
+  }
+
+  void InspectData(const Words& w) {
+    if (!Number(w.first)) return NoteNotNumber(w.first, w);
+    if (!Number(w.second)) return NoteNotNumber(w.second, w);
+    if (mode_ != Mode::kPolygon && mode_ != Mode::kCircle) {
+      return Note(SkinNote::kDataOutsideShape, w);
+    }
+    if (target_.kind == ListKind::kNone) return;  // its shape was noted as dropped
+    if (entries_ < 1 || static_cast<size_t>(entries_) > working_.size()) {
+      return Note(SkinNote::kDataNoElement, w);
+    }
+    if (mode_ == Mode::kPolygon) {
+      if (WordCount(w.text) != 2) Note(SkinNote::kDataMalformed, w);
+      return;
+    }
+    const std::optional<int32_t> radius = Number(w.third);
+    if (!radius) return NoteNotNumber(w.third, w);
+    if (*radius < 1) Note(SkinNote::kCircleTooSmall, w);
+    if (GetWord(w.text, 4) != kNoWord) Note(SkinNote::kExtraWords, w);
+  }
+
+  void InspectOrder(const Words& w) {
+    if (w.second != kNoWord) Note(SkinNote::kExtraWords, w);
+    const size_t slot = static_cast<size_t>(entries_);  // the slot this entry fills
+    if (mode_ == Mode::kAnalogOrder) {
+      if (slot >= Current().AnalogOrder.size()) return Note(SkinNote::kOrderOverflow, w);
+      if (w.first != w.keyword) return Note(SkinNote::kOrderCapitals, w);
+      if (w.keyword == "digits") Note(SkinNote::kOrderNotAnalog, w);
+    } else if (mode_ == Mode::kDigitalOrder) {
+      if (slot >= Current().DigitalOrder.size()) Note(SkinNote::kOrderOverflow, w);
+    } else if (mode_ != Mode::kNone && target_.kind != ListKind::kNone) {
+      Note(SkinNote::kOrderInShapes, w);
+    } else {
+      Note(SkinNote::kOrderOutsideSection, w);
+    }
+  }
+
+  // A polygon ends where the next shape, section or skin starts, or with the file.
+  void ClosePolygon() {
+    const OpenPolygon open = std::exchange(open_polygon_, OpenPolygon{});
+    if (!open.active || open.index >= working_.size()) return;
+    const TShapeElement& element = working_[open.index];
+    if (element.Radius < 1 && element.Points.size() < 3) {
+      Notify(SkinNote::kShortPolygon, open.text, open.line);
+    }
+  }
+
+  void Note(SkinNote note, const Words& w) { Notify(note, w.text); }
+  void Notify(SkinNote note, const std::string& text, int32_t line = 0) {
+    if (observer_) observer_(SkinNoteEvent{file_, line > 0 ? line : line_, note, text});
+  }
+
+  struct OpenPolygon {
+    bool active = false;
+    size_t index = 0;
+    int32_t line = 0;
+    std::string text;
+  };
+
   TSkins& skins_;
   const SkinCreated& on_created_;
+  const SkinObserver& observer_;
+  std::string file_;
+  int32_t line_ = 0;
+  OpenPolygon open_polygon_;
   // Carried from file to file within one run.
   int32_t index_ = -1;
   int entries_ = 0;
@@ -262,8 +415,13 @@ class SkinReader {
 
 void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
               const SkinCreated& on_created) {
+  LoadSkin(folder, files, skins, on_created, SkinObserver());
+}
+
+void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
+              const SkinCreated& on_created, const SkinObserver& observer) {
   ClearSkins(skins);
-  SkinReader reader(skins, on_created);
+  SkinReader reader(skins, on_created, observer);
   for (const std::string& name : files.List(folder, kExtension)) {
     // A file that cannot be read throws: the skins read so far stay in the catalogue.
     reader.ReadFile(name, files.ReadAll(folder / name));
