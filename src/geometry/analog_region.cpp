@@ -1,5 +1,7 @@
 #include "geometry/analog_region.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -42,11 +44,18 @@ void DrawMinuteMarks(const TSkin& skin, Union& u) {
 
 // Position j (0 = 12 o'clock, clockwise) shows specific mark j + 1 when the skin has one,
 // else the generic mark 0. A mark whose rotation is off stands where the skin drew it.
+// Copies that would land on one another (a fixed mark used at several positions) are drawn
+// once: the union is the same.
 void DrawHourMarks(const TSkin& skin, Union& u) {
+  bool fixed_drawn[13] = {};
   for (std::size_t j = 0; j < 12; ++j) {
     const std::size_t chosen = skin.Marks[j + 1].empty() ? 0 : j + 1;
-    const int angle = skin.MarkRotate[chosen] ? -30 * static_cast<int>(j) : 0;
-    u.Draw(skin.Marks[chosen], angle);
+    if (skin.MarkRotate[chosen]) {
+      u.Draw(skin.Marks[chosen], -30 * static_cast<int>(j));
+    } else if (!fixed_drawn[chosen]) {
+      u.Draw(skin.Marks[chosen], 0);
+      fixed_drawn[chosen] = true;
+    }
   }
 }
 
@@ -77,7 +86,12 @@ Region MakeAnalogClockRgn(const TSkins& skins, int32_t cur_skin, TimeOfDay t, bo
   if (cur_skin < 0 || static_cast<std::size_t>(cur_skin) >= skins.size()) return Region();
   const TSkin& skin = skins[static_cast<std::size_t>(cur_skin)];
   Union u(side, x0, y0);
-  for (const std::string& slot : skin.AnalogOrder) DrawSlot(slot, skin, t, showseconds, u);
+  // A slot that repeats an earlier one draws the same copies again, which changes nothing.
+  for (std::size_t i = 0; i < skin.AnalogOrder.size(); ++i) {
+    const auto earlier = skin.AnalogOrder.begin() + static_cast<std::ptrdiff_t>(i);
+    if (std::find(skin.AnalogOrder.begin(), earlier, *earlier) != earlier) continue;
+    DrawSlot(*earlier, skin, t, showseconds, u);
+  }
   return u.Take();
 }
 

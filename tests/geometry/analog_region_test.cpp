@@ -218,6 +218,8 @@ TEST(MakeAnalogClockRgn, OrderSlotsChooseWhatIsDrawn) {
       {{"harrow", "marrow", "sarrow", "marrow", "sarrow"}, hands},
       {{"Static", "MARKS", "Harrow", "marrow ", ""}, Region()},   // exact spelling only
       {{"static", "static", "static", "static", "static"}, face},
+      {{"marks", "marks", "marks", "marks", "marks"}, marks},
+      {{"marks", "harrow", "marks", "marrow", "sarrow"}, Union({marks, hands})},
       {{"sarrow", "harrow", "marrow", "marks", "static"}, Union({face, marks, hands})},
       {{"", "", "", "", ""}, Region()},
   };
