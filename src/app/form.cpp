@@ -5,8 +5,7 @@
 
 namespace sorvane {
 
-TForm1::TForm1(platform::Services& services)
-    : services_(services), menu_(BuildClockMenu()) {}
+TForm1::TForm1(platform::Services& services) : services_(services), menu_(BuildClockMenu()) {}
 
 bool TForm1::FormCreate() {
   // A second copy must leave before it reads or writes anything.
@@ -22,9 +21,7 @@ bool TForm1::FormCreate() {
   SetDefault(DefaultProfile);
   LoadProfilesOrDefault();
   LoadSkin(services_.program_folder, services_.files, Skins,
-           [this](const std::string& name, int32_t index) {
-             AddSkinItem(menu_, name, index);
-           });
+           [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
   MakeProfilesStateMenu();
   RealiseProfile(CurProfile);  // selects the skin
   SetCurSkinMenu();
@@ -64,15 +61,21 @@ void TForm1::FormMouseDown(MouseButton button, int32_t x, int32_t y) {
   services_.menu.PopupAt(bounds.left + x, bounds.top + y);
 }
 
-const TProfile& TForm1::Profile() const { return Profiles.at(CurProfile); }
-TProfile& TForm1::Profile() { return Profiles.at(CurProfile); }
+const TProfile& TForm1::Profile() const {
+  return Profiles.at(CurProfile);
+}
+TProfile& TForm1::Profile() {
+  return Profiles.at(CurProfile);
+}
 
 void TForm1::SetWindowColor(int32_t color) {
   window_color_ = color;
   services_.window.SetColor(color);
 }
 
-DateTime TForm1::Now() const { return services_.clock.Now(); }
+DateTime TForm1::Now() const {
+  return services_.clock.Now();
+}
 
 void TForm1::RecordRebuildTime(const TimeOfDay& time) {
   LastHour = time.hours;

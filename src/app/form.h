@@ -23,7 +23,8 @@
 
 namespace sorvane {
 
-inline constexpr int32_t kWindowBlue = 0x00FF0000;  // the window's colour until a profile is applied
+// The window's colour until a profile is applied.
+inline constexpr int32_t kWindowBlue = 0x00FF0000;
 
 // The window's state, in the order the window keeps it.
 struct TForm1State {
@@ -35,7 +36,7 @@ struct TForm1State {
   TProfiles Profiles;
   TProfile DefaultProfile;
   TSkins Skins;
-  int32_t CurSkin = 0;     // index in Skins; also the Tag of the skin's menu item
+  int32_t CurSkin = 0;  // index in Skins; also the Tag of the skin's menu item
   std::string TimeSep;
   std::string DateSep;
   int DateOrder = 0;

@@ -28,28 +28,48 @@ void TForm1::MenuCommand(int32_t id) {
 void TForm1::RunHandler(const MenuItem& item) {
   const int32_t sender = item.id;
   switch (item.handler) {
-    case MenuHandler::None: return;
-    case MenuHandler::Huge1Click: return Huge1Click(sender);
-    case MenuHandler::Showseconds2Click: return Showseconds2Click(sender);
-    case MenuHandler::ShowSeconds1Click: return ShowSeconds1Click(sender);
-    case MenuHandler::ShowDate1Click: return ShowDate1Click(sender);
-    case MenuHandler::EnableAnalogClock1Click: return EnableAnalogClock1Click(sender);
-    case MenuHandler::N24HFormat1Click: return N24HFormat1Click(sender);
-    case MenuHandler::N12HFormat1Click: return N12HFormat1Click(sender);
-    case MenuHandler::N41Click: return N41Click(sender);
-    case MenuHandler::Clockcolor1Click: return Clockcolor1Click();
-    case MenuHandler::Timecolor1Click: return Timecolor1Click();
-    case MenuHandler::ChooseFont1Click: return ChooseFont1Click();
-    case MenuHandler::Skins1Click: return Skins1Click(sender);
-    case MenuHandler::Help1Click: return Help1Click();
-    case MenuHandler::WebLink1Click: return WebLink1Click();
-    case MenuHandler::WebLink2Click: return WebLink2Click();
-    case MenuHandler::WebLink3Click: return WebLink3Click();
-    case MenuHandler::Close1Click: return Close1Click();
+    case MenuHandler::None:
+      return;
+    case MenuHandler::Huge1Click:
+      return Huge1Click(sender);
+    case MenuHandler::Showseconds2Click:
+      return Showseconds2Click(sender);
+    case MenuHandler::ShowSeconds1Click:
+      return ShowSeconds1Click(sender);
+    case MenuHandler::ShowDate1Click:
+      return ShowDate1Click(sender);
+    case MenuHandler::EnableAnalogClock1Click:
+      return EnableAnalogClock1Click(sender);
+    case MenuHandler::N24HFormat1Click:
+      return N24HFormat1Click(sender);
+    case MenuHandler::N12HFormat1Click:
+      return N12HFormat1Click(sender);
+    case MenuHandler::N41Click:
+      return N41Click(sender);
+    case MenuHandler::Clockcolor1Click:
+      return Clockcolor1Click();
+    case MenuHandler::Timecolor1Click:
+      return Timecolor1Click();
+    case MenuHandler::ChooseFont1Click:
+      return ChooseFont1Click();
+    case MenuHandler::Skins1Click:
+      return Skins1Click(sender);
+    case MenuHandler::Help1Click:
+      return Help1Click();
+    case MenuHandler::WebLink1Click:
+      return WebLink1Click();
+    case MenuHandler::WebLink2Click:
+      return WebLink2Click();
+    case MenuHandler::WebLink3Click:
+      return WebLink3Click();
+    case MenuHandler::Close1Click:
+      return Close1Click();
   }
 }
 
-void TForm1::SaveAll() { SaveProfiles(services_.program_folder, Profiles, services_.files); }
+void TForm1::SaveAll() {
+  SaveProfiles(services_.program_folder, Profiles, services_.files);
+}
 
 // The Tag of a Size item is its row in ClockSizes, so the row's name is the new size.
 void TForm1::Huge1Click(int32_t sender) {
@@ -154,9 +174,15 @@ void TForm1::OpenWebLink(size_t index) {
   services_.shell.OpenUrl(WebLinkAddress(services_.program_folder, kWebLinks.at(index)));
 }
 
-void TForm1::WebLink1Click() { OpenWebLink(0); }
-void TForm1::WebLink2Click() { OpenWebLink(1); }
-void TForm1::WebLink3Click() { OpenWebLink(2); }
+void TForm1::WebLink1Click() {
+  OpenWebLink(0);
+}
+void TForm1::WebLink2Click() {
+  OpenWebLink(1);
+}
+void TForm1::WebLink3Click() {
+  OpenWebLink(2);
+}
 
 void TForm1::Close1Click() {
   SaveAll();

@@ -36,8 +36,12 @@ MenuItem* ParentIn(std::vector<MenuItem>& items, int32_t id) {
 
 }  // namespace
 
-const MenuItem* MenuModel::Find(int32_t id) const { return FindIn(items_, id); }
-MenuItem* MenuModel::Find(int32_t id) { return FindIn(items_, id); }
+const MenuItem* MenuModel::Find(int32_t id) const {
+  return FindIn(items_, id);
+}
+MenuItem* MenuModel::Find(int32_t id) {
+  return FindIn(items_, id);
+}
 
 const MenuItem& MenuModel::At(int32_t id) const {
   const MenuItem* item = Find(id);
@@ -51,7 +55,9 @@ MenuItem& MenuModel::At(int32_t id) {
   return *item;
 }
 
-MenuItem* MenuModel::ParentOf(int32_t id) { return ParentIn(items_, id); }
+MenuItem* MenuModel::ParentOf(int32_t id) {
+  return ParentIn(items_, id);
+}
 
 std::vector<MenuItem>& MenuModel::SiblingsOf(int32_t id) {
   MenuItem* parent = ParentOf(id);
@@ -74,6 +80,8 @@ bool MenuModel::ToggleChecked(int32_t id) {
   return checked;
 }
 
-void MenuModel::SetEnabled(int32_t id, bool enabled) { At(id).Enabled = enabled; }
+void MenuModel::SetEnabled(int32_t id, bool enabled) {
+  At(id).Enabled = enabled;
+}
 
 }  // namespace sorvane

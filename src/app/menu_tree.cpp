@@ -106,9 +106,9 @@ MenuItem AnalogSubmenu(TreeBuilder& b) {
 
 MenuItem DateFormatItem(int32_t number) {
   const std::string text = std::to_string(number);
-  return WithTag(Radio(menu_id::DateFormat(number), "DateFormatItem" + text, text, 0,
-                       MenuHandler::N41Click),
-                 number);
+  return WithTag(
+      Radio(menu_id::DateFormat(number), "DateFormatItem" + text, text, 0, MenuHandler::N41Click),
+      number);
 }
 
 MenuItem DateFormatSubmenu(TreeBuilder& b) {
@@ -122,8 +122,8 @@ MenuItem DateFormatSubmenu(TreeBuilder& b) {
 
 MenuItem DigitalSubmenu(TreeBuilder& b) {
   std::vector<MenuItem> items;
-  items.push_back(Check(menu_id::EnableDigitalClock1, "EnableDigitalClock1",
-                        "Enable Digital Clock", MenuHandler::EnableAnalogClock1Click));
+  items.push_back(Check(menu_id::EnableDigitalClock1, "EnableDigitalClock1", "Enable Digital Clock",
+                        MenuHandler::EnableAnalogClock1Click));
   items.push_back(b.Separator());
   items.push_back(
       Check(menu_id::ShowSeconds1, "ShowSeconds1", "Show Seconds", MenuHandler::ShowSeconds1Click));
@@ -132,12 +132,12 @@ MenuItem DigitalSubmenu(TreeBuilder& b) {
       Check(menu_id::ShowDate1, "ShowDate1", "Show Date", MenuHandler::ShowDate1Click), 2));
   items.push_back(DateFormatSubmenu(b));
   items.push_back(b.Separator(0, 2));
-  MenuItem n24 = Radio(menu_id::N24HFormat1, "N24HFormat1", "24H Format", 2,
-                       MenuHandler::N24HFormat1Click);
+  MenuItem n24 =
+      Radio(menu_id::N24HFormat1, "N24HFormat1", "24H Format", 2, MenuHandler::N24HFormat1Click);
   n24.Checked = true;
   items.push_back(std::move(n24));
-  items.push_back(Radio(menu_id::N12HFormat1, "N12HFormat1", "12H Format", 2,
-                        MenuHandler::N12HFormat1Click));
+  items.push_back(
+      Radio(menu_id::N12HFormat1, "N12HFormat1", "12H Format", 2, MenuHandler::N12HFormat1Click));
   items.push_back(b.Separator(0, 2));
   items.push_back(WithGroup(
       Command(menu_id::ChooseFont1, "ChooseFont1", "Font", MenuHandler::ChooseFont1Click), 2));
@@ -155,9 +155,9 @@ MenuItem ColorSubmenu() {
 MenuItem SizeSubmenu() {
   std::vector<MenuItem> items;
   for (const SizeEntry& entry : kSizeEntries) {
-    MenuItem item = WithTag(Radio(menu_id::Size(entry.row), entry.name, entry.caption, 1,
-                                  MenuHandler::Huge1Click),
-                            entry.row);
+    MenuItem item = WithTag(
+        Radio(menu_id::Size(entry.row), entry.name, entry.caption, 1, MenuHandler::Huge1Click),
+        entry.row);
     item.Checked = entry.row == 4;  // "Small" until the profile says otherwise
     items.push_back(std::move(item));
   }
@@ -174,11 +174,12 @@ MenuItem WebLinksSubmenu(TreeBuilder& b) {
                             std::string(link.caption), handlers[i]));
     if (i == 0) items.push_back(b.Separator());
   }
-  return Submenu(menu_id::WebLinks1, "WebLinks1", std::string(kWebLinksCaption),
-                 std::move(items));
+  return Submenu(menu_id::WebLinks1, "WebLinks1", std::string(kWebLinksCaption), std::move(items));
 }
 
-bool IsSkinItem(const MenuItem& item) { return item.id >= menu_id::FirstSkin; }
+bool IsSkinItem(const MenuItem& item) {
+  return item.id >= menu_id::FirstSkin;
+}
 
 }  // namespace
 

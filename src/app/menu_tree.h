@@ -42,10 +42,18 @@ inline constexpr int32_t FirstSeparator = 500;
 inline constexpr int32_t FirstSkin = 1000;
 inline constexpr int32_t LastSkin = 0xFFFF;
 
-constexpr int32_t Size(int32_t row) { return FirstSize + row; }
-constexpr int32_t DateFormat(int32_t number) { return FirstDateFormat + number; }
-constexpr int32_t WebLink(int32_t number) { return FirstWebLink + number; }
-constexpr int32_t Skin(int32_t index) { return FirstSkin + index; }
+constexpr int32_t Size(int32_t row) {
+  return FirstSize + row;
+}
+constexpr int32_t DateFormat(int32_t number) {
+  return FirstDateFormat + number;
+}
+constexpr int32_t WebLink(int32_t number) {
+  return FirstWebLink + number;
+}
+constexpr int32_t Skin(int32_t index) {
+  return FirstSkin + index;
+}
 
 }  // namespace sorvane::menu_id
 

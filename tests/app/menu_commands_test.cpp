@@ -47,8 +47,8 @@ TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
        menu_id::Size(2), true, true},
       {"size FullScreen", nothing, menu_id::Size(7), [](TProfile& p) { p.size = "FullScreen"; },
        menu_id::Size(7), true, true},
-      {"analog seconds", nothing, menu_id::ShowSeconds2,
-       [](TProfile& p) { p.showseconds = true; }, menu_id::ShowSeconds2, false, true},
+      {"analog seconds", nothing, menu_id::ShowSeconds2, [](TProfile& p) { p.showseconds = true; },
+       menu_id::ShowSeconds2, false, true},
       {"digital seconds", digital, menu_id::ShowSeconds1,
        [](TProfile& p) { p.showsecondsd = true; }, menu_id::ShowSeconds1, false, true},
       {"date", nothing, menu_id::ShowDate1, [](TProfile& p) { p.datashow = true; },
@@ -58,8 +58,8 @@ TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
       {"12 hours", digital, menu_id::N12HFormat1, [](TProfile& p) { p.format12 = true; },
        menu_id::N12HFormat1, true, true},
       {"24 hours", [](TProfile& p) { p.style = "AnaDigi", p.format12 = true; },
-       menu_id::N24HFormat1, [](TProfile& p) { p.format12 = false; }, menu_id::N24HFormat1,
-       true, true},
+       menu_id::N24HFormat1, [](TProfile& p) { p.format12 = false; }, menu_id::N24HFormat1, true,
+       true},
       {"date format 7", nothing, menu_id::DateFormat(7),
        [](TProfile& p) { p.dateformatnumber = 7; }, menu_id::DateFormat(7), false, true},
       {"date format 10", nothing, menu_id::DateFormat(10),
@@ -306,8 +306,7 @@ TEST_F(MenuCommands, HelpOpensTheStartTopicOfTheHelpFile) {
   StartFresh();
   form.MenuCommand(menu_id::Help1);
   // The folder's own backslash and the one put before the file name, as written.
-  EXPECT_EQ(hs.shell.help_opened,
-            std::vector<std::string>{"clock\\\\snk.chm::/1_1.html>mainwin"});
+  EXPECT_EQ(hs.shell.help_opened, std::vector<std::string>{"clock\\\\snk.chm::/1_1.html>mainwin"});
   EXPECT_EQ(hs.files.writes, 0);
 }
 

@@ -24,7 +24,8 @@ TEST_F(MenuState, FacesAndTwelveHourPairFollowTheStyle) {
     bool pair_enabled;
   };
   const Case cases[] = {
-      {"Analog", true, false, false},   {"AnaDigi", true, true, true},
+      {"Analog", true, false, false},
+      {"AnaDigi", true, true, true},
       {"Digital", false, true, true},
       // The profiles file does not take "Invisible" back: the default style, "Analog", shows.
       {"Invisible", true, false, false},
@@ -62,9 +63,8 @@ TEST_F(MenuState, SizeChecksTheItemOfTheSameNameOrLeavesSmall) {
     int32_t row;
   };
   const Case cases[] = {
-      {"FullScreen", 7}, {"Huge", 1},     {"Large", 2},     {"Medium", 3},
-      {"Small", 4},      {"Tiny", 5},     {"SuperTiny", 6}, {"huge", 4},
-      {"", 4},           {"&Huge", 4},    {"Gigantic", 4},
+      {"FullScreen", 7}, {"Huge", 1}, {"Large", 2}, {"Medium", 3}, {"Small", 4},    {"Tiny", 5},
+      {"SuperTiny", 6},  {"huge", 4}, {"", 4},      {"&Huge", 4},  {"Gigantic", 4},
   };
   for (const Case& c : cases) {
     headless::HeadlessServices services;
@@ -87,9 +87,9 @@ TEST_F(MenuState, DateFormatNumberChecksItsItemOrNone) {
     p.dateformatnumber = number;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
     ASSERT_TRUE(clock.FormCreate());
-    const std::vector<int32_t> expected =
-        number >= 1 && number <= 10 ? std::vector<int32_t>{menu_id::DateFormat(number)}
-                                    : std::vector<int32_t>{};
+    const std::vector<int32_t> expected = number >= 1 && number <= 10
+                                              ? std::vector<int32_t>{menu_id::DateFormat(number)}
+                                              : std::vector<int32_t>{};
     EXPECT_EQ(CheckedIds(clock.Menu().At(menu_id::DateFormat1).children), expected) << number;
   }
 }
@@ -99,8 +99,10 @@ TEST_F(MenuState, SwitchesAndHourFormatFollowTheProfile) {
     bool format12, showseconds, showsecondsd, datashow;
   };
   const Case cases[] = {
-      {false, false, false, false}, {true, true, false, false},
-      {false, false, true, true},   {true, true, true, true},
+      {false, false, false, false},
+      {true, true, false, false},
+      {false, false, true, true},
+      {true, true, true, true},
   };
   for (const Case& c : cases) {
     headless::HeadlessServices services;

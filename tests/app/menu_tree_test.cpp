@@ -1,9 +1,10 @@
 // The popup menu as built and as a user sees it after start-up.
+#include "app/menu_tree.h"
+
 #include <fstream>
 #include <functional>
 #include <set>
 
-#include "app/menu_tree.h"
 #include "app/web_links.h"
 #include "clock_fixture.h"
 #include "geometry/clock_sizes.h"
@@ -170,7 +171,7 @@ TEST_F(MenuTree, RadioGroupsStayWithinTheirSubmenuAndGroup) {
   MenuModel menu = BuildClockMenu();
   AddSkinItem(menu, "One", 0);
   AddSkinItem(menu, "Two", 1);
-  menu.SetChecked(menu_id::ShowDate1, true);     // a check item in group 2
+  menu.SetChecked(menu_id::ShowDate1, true);      // a check item in group 2
   menu.SetChecked(menu_id::DateFormat(3), true);  // group 0 of another submenu
   menu.SetChecked(menu_id::Skin(1), true);        // group 0 of the analog submenu
   menu.SetChecked(menu_id::N12HFormat1, true);
