@@ -1,7 +1,6 @@
 #include "platform/win32/form_events.h"
 
 #include "platform/win32/error_guard.h"
-#include "platform/win32/popup_menu_view.h"
 
 namespace sorvane::win32 {
 
@@ -22,7 +21,7 @@ void FormEvents::MiddleButtonDown(int32_t x, int32_t y) {
 }
 
 void FormEvents::Command(UINT id) {
-  if (id == kCloseCommand) ReportErrors(errors_, [&] { form_.Close1Click(); });
+  ReportErrors(errors_, [&] { form_.MenuCommand(static_cast<int32_t>(id)); });
 }
 
 void FormEvents::Destroyed() {

@@ -1,34 +1,34 @@
 #pragma once
-// The clock's popup menu, opened at the mouse. This first version of the view carries only
-// the "Close" item; the items for faces, sizes, colours, skins and help join it with the
-// menu model.
+// The clock's popup menu, built afresh from the menu model each time it opens so that its
+// check marks and enabled states are those of the moment, and shown modally at a point.
 #include "platform/win32/windows_api.h"
 
 #include <functional>
 
+#include "app/menu_model.h"
 #include "platform/platform.h"
+#include "platform/win32/menu_owner_window.h"
 
 namespace sorvane::win32 {
-
-// Command identifiers of the menu items, as WM_COMMAND carries them.
-inline constexpr UINT kCloseCommand = 100;
-
-// A new popup menu with the items of this view; the caller destroys it.
-HMENU BuildPopupMenu();
 
 class PopupMenuView final : public platform::MenuView {
  public:
   using CommandHandler = std::function<void(UINT)>;
+  using ModelSource = std::function<const MenuModel*()>;
 
-  explicit PopupMenuView(HWND owner) : owner_(owner) {}
-  void SetOwner(HWND owner) { owner_ = owner; }
+  explicit PopupMenuView(HINSTANCE instance) : owner_(instance) {}
+
+  void SetModelSource(ModelSource source) { model_ = std::move(source); }
   void SetCommandHandler(CommandHandler handler) { on_command_ = std::move(handler); }
+  MenuOwnerWindow& owner() { return owner_; }
 
-  // Shows the menu modally; the chosen item's command goes to the handler.
+  // Shows the menu modally; the chosen item's id goes to the command handler.
   void PopupAt(int32_t screen_x, int32_t screen_y) override;
+  void PopupAtCursor();
 
  private:
-  HWND owner_;
+  MenuOwnerWindow owner_;
+  ModelSource model_;
   CommandHandler on_command_;
 };
 

@@ -15,6 +15,7 @@
 #include "platform/win32/popup_menu_view.h"
 #include "platform/win32/shell_links.h"
 #include "platform/win32/system_services.h"
+#include "platform/win32/tray_icon.h"
 
 namespace sorvane::win32 {
 
@@ -44,7 +45,7 @@ int RunMessageLoop() {
 
 // The services the clock is given, all living as long as the program.
 struct Win32Services {
-  explicit Win32Services(HWND clock_window) : menu(clock_window) {
+  Win32Services(HINSTANCE instance, HWND clock_window) : menu(instance) {
     errors.SetOwner(clock_window);
     dialogs.SetOwner(clock_window);
     shell.SetOwner(clock_window);
@@ -63,13 +64,14 @@ struct Win32Services {
 int RunClock(HINSTANCE instance) {
   ApplicationWindow application(instance);
   Win32ClockWindow window(instance, application.handle());
-  Win32Services system(window.handle());
+  Win32Services system(instance, window.handle());
   platform::Services services{window,         system.screen, system.clock,
                               system.text,    system.dialogs, system.shell,
                               system.errors,  system.menu,   DiskFiles(),
                               ReadUserLocale(), ProgramFolder()};
   TForm1 form(services);
   FormEvents events(form, system.errors);
+  system.menu.SetModelSource([&form] { return &form.Menu(); });
   system.menu.SetCommandHandler([&](UINT id) { events.Command(id); });
 
   bool starts = true;
@@ -83,6 +85,8 @@ int RunClock(HINSTANCE instance) {
     return 0;
   }
   window.Show();
+  TrayIcon tray(instance, system.menu);
+  tray.Add();  // a desktop without a notification area still has the clock's own menu
   return RunMessageLoop();
 }
 

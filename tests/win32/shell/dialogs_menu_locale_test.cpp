@@ -5,7 +5,6 @@
 
 #include "platform/win32/common_dialogs.h"
 #include "platform/win32/locale_reader.h"
-#include "platform/win32/popup_menu_view.h"
 
 namespace sorvane::win32 {
 namespace {
@@ -40,17 +39,6 @@ TEST(FontDialogRecord, LongFaceNamesAreCutTo31Characters) {
   const LOGFONTA log = ClockFontToLogFont(font);
   EXPECT_EQ(std::string(log.lfFaceName), std::string(31, 'F'));
   EXPECT_EQ(ClockFontFromDialog(log, 100, 0).face, std::string(31, 'F'));
-}
-
-TEST(PopupMenu, HasTheCloseItem) {
-  HMENU menu = BuildPopupMenu();
-  ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(GetMenuItemCount(menu), 1);
-  char text[32] = {};
-  GetMenuStringA(menu, 0, text, sizeof(text), MF_BYPOSITION);
-  EXPECT_STREQ(text, "Close");
-  EXPECT_EQ(GetMenuItemID(menu, 0), kCloseCommand);
-  DestroyMenu(menu);
 }
 
 TEST(UserLocale, NamesAndSeparatorsAreRead) {
