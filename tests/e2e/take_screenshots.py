@@ -22,7 +22,9 @@ def main():
     os.makedirs(args.out, exist_ok=True)
     for style in ("Analog", "Digital", "AnaDigi"):
         for datashow in (0, 1):
-            clock = Clock(args, profile_bytes(x=40, y=40, size="Huge", style=style,
+            # Below the top-left corner, where Wine shows its stand-in for the
+            # notification area.
+            clock = Clock(args, profile_bytes(x=40, y=80, size="Huge", style=style,
                                               datashow=datashow, skin="classic.skn"))
             try:
                 f = clock.start()
