@@ -1,0 +1,145 @@
+// rebuild_times: how long the clock takes to rebuild its outline, as the tick does, for
+// every shipped skin and then, with the heaviest, for every style at every clock size and at
+// a 1920 x 1080 full screen. The same program runs natively and under Wine; on Windows the
+// text lines come from real GDI glyph outlines, elsewhere from the headless block glyphs.
+//
+//   rebuild_times SKINS_FOLDER [RUNS]
+//
+// Prints Markdown table rows and "key=value" figures for scripts/perf.sh.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/form.h"
+#include "files/profile.h"
+#include "geometry/clock_sizes.h"
+#include "platform/headless/headless_services.h"
+#ifdef _WIN32
+#include "platform/win32/gdi_text_outlines.h"
+#endif
+
+namespace {
+
+using namespace sorvane;
+
+#ifdef _WIN32
+using TextService = win32::GdiTextOutlines;
+constexpr const char* kTextSource = "GDI glyph outlines";
+#else
+using TextService = headless::FakeTextOutlines;
+constexpr const char* kTextSource = "headless block glyphs";
+#endif
+
+// Services without a journal, so repeated rebuilds measure the clock only.
+struct Bench {
+  explicit Bench(const std::filesystem::path& skins_folder) {
+    for (const std::string& name : DiskFiles().List(skins_folder, ".skn")) {
+      files.Put(headless::HeadlessServices::InProgramFolder(name),
+                DiskFiles().ReadAll(skins_folder / name));
+      skin_files.push_back(name);
+    }
+    std::sort(skin_files.begin(), skin_files.end());
+    screen.SetPrimary(1920, 1080);
+  }
+
+  headless::FakeWindow window;
+  headless::FakeScreen screen;
+  headless::FakeClock clock;
+  TextService text;
+  headless::ScriptedDialogs dialogs;
+  headless::RecordingShell shell;
+  headless::RecordingErrors errors;
+  headless::RecordingMenuView menu;
+  headless::MemoryFiles files;
+  platform::Services services{window, screen, clock,  text,
+                              dialogs, shell, errors, menu,
+                              files,  UsEnglishLocale(), headless::HeadlessServices::ProgramFolder()};
+  std::vector<std::string> skin_files;
+};
+
+double MedianMicroseconds(TForm1& form, headless::FakeWindow& window, int runs) {
+  std::vector<double> times;
+  times.reserve(static_cast<std::size_t>(runs));
+  for (int i = 0; i < runs; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    form.MakeRgn();
+    const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
+    times.push_back(took.count());
+    window.regions.clear();  // the fake keeps every region; a window holds one
+  }
+  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+  return times[static_cast<std::size_t>(runs / 2)];
+}
+
+// The worst case the tick meets: seconds on both faces and the date line, at 10:08:37.
+TProfile Profile(const std::string& skin, const std::string& style, std::string_view size) {
+  TProfile p;
+  SetDefault(p);
+  p.skinfile = skin;
+  p.style = style;
+  p.size = std::string(size);
+  p.datashow = true;
+  p.showseconds = true;
+  p.showsecondsd = true;
+  p.xside = "left";
+  return p;
+}
+
+double Time(Bench& bench, const TProfile& profile, int runs, platform::Size* window_size) {
+  bench.files.Put(headless::HeadlessServices::InProgramFolder(kProfilesFileName),
+                  FormatProfiles({profile}));
+  bench.clock.SetTime(10, 8, 37);
+  TForm1 form(bench.services);
+  if (!form.FormCreate()) std::exit(2);
+  if (window_size != nullptr) *window_size = {bench.window.width, bench.window.height};
+  return MedianMicroseconds(form, bench.window, runs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: rebuild_times SKINS_FOLDER [RUNS]\n");
+    return 1;
+  }
+  const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 201;
+  Bench bench(argv[1]);
+  if (bench.skin_files.empty()) {
+    std::fprintf(stderr, "no skins in %s\n", argv[1]);
+    return 1;
+  }
+  std::printf("text=%s\nruns=%d\n", kTextSource, runs);
+
+  // The heaviest skin is the one whose analog face takes longest at full screen.
+  std::string heaviest;
+  double heaviest_us = -1;
+  for (const std::string& skin : bench.skin_files) {
+    const double us = Time(bench, Profile(skin, "Analog", "FullScreen"), runs, nullptr);
+    std::printf("skin=%s analog_fullscreen_us=%.1f\n", skin.c_str(), us);
+    if (us > heaviest_us) {
+      heaviest_us = us;
+      heaviest = skin;
+    }
+  }
+  std::printf("heaviest=%s\n", heaviest.c_str());
+
+  double worst_tick_us = 0;  // the dearest rebuild a once-a-second tick can ask for
+  std::string worst_tick;
+  for (const char* style : {"Analog", "Digital", "AnaDigi"}) {
+    for (const ClockSize& size : ClockSizes) {
+      platform::Size window{};
+      const double us = Time(bench, Profile(heaviest, style, size.name), runs, &window);
+      std::printf("row|%s|%s|%d x %d|%.1f\n", style, std::string(size.name).c_str(), window.width,
+                  window.height, us);
+      if (size.side > 0 && us > worst_tick_us) {
+        worst_tick_us = us;
+        worst_tick = std::string(style) + " " + std::string(size.name);
+      }
+    }
+  }
+  std::printf("worst_fixed_size=%s\nworst_fixed_size_us=%.1f\n", worst_tick.c_str(), worst_tick_us);
+  return 0;
+}
