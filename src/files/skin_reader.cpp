@@ -1,7 +1,15 @@
 // Reading "*.skn" files into the catalogue. One reader serves a whole LoadSkin run: the
-// running skin index, the entry and vertex counters and the working list carry over from
-// file to file, while the "\names" flag, the mode and the target start afresh in each file.
-// So lines of a file that come before its own "\names" line act on the skin made last.
+// running skin index and the entry and vertex counters carry over from file to file, while
+// the "\names" flag, the mode and the target start afresh in each file. So lines of a file
+// that come before its own "\names" line act on the skin made last.
+//
+// While a section is open, its list lives only in the working list: it is moved out of its
+// skin when the section opens and moved back when the target changes and at the end of each
+// file. A skin created meanwhile takes the open section over, so the skin before it gets a
+// copy of the list as it stands then. The skin's own copy is stale in between, so whatever
+// looks at a list during reading asks StoredList. Reading stays linear in the length of the
+// file however long one section grows; storing the list after every line would copy a
+// 100,000-vertex polygon 100,000 times.
 #include <optional>
 #include <utility>
 
@@ -31,6 +39,7 @@ enum class ListKind {
 struct Target {
   ListKind kind = ListKind::kNone;
   int number = 0;  // for marks and digits
+  friend bool operator==(const Target&, const Target&) = default;
 };
 
 std::string LowerAscii(std::string text) {
@@ -118,12 +127,18 @@ class SkinReader {
     }
     names_seen_ = false;
     mode_ = Mode::kNone;
-    target_ = Target{};
-    for (size_t i = 1; i < lines.size(); ++i) {
-      line_ = static_cast<int32_t>(i + 1);
-      ReadLine(file_name, Words(lines[i]));
+    target_ = Target{};  // the previous file put its list back at its end
+    try {
+      for (size_t i = 1; i < lines.size(); ++i) {
+        line_ = static_cast<int32_t>(i + 1);
+        ReadLine(file_name, Words(lines[i]));
+      }
+    } catch (...) {
+      PutBack();  // the skins already made stay whole
+      throw;
     }
     if (observer_) ClosePolygon();
+    PutBack();
   }
 
  private:
@@ -136,7 +151,6 @@ class SkinReader {
     ShapeStartStep(w);
     DataStep(w);
     OrderStep(w);
-    StoreStep();
   }
 
   TSkin& Current() { return skins_.back(); }
@@ -147,16 +161,31 @@ class SkinReader {
     // The name is everything after the six characters of "\names", blank included.
     const std::string name = w.text.size() > 6 ? w.text.substr(6) : std::string();
     if (on_created_) on_created_(name, index_);
+    // A section carried over from an earlier file's skin goes on in the new skin: the old
+    // skin keeps what the section held so far, and the new one gets it too.
+    if (!skins_.empty() && target_.kind != ListKind::kNone) ListOf(Current(), target_) = working_;
     skins_.emplace_back();  // index_ is always the index of this new last record
     skins_.back().Name = name;
     skins_.back().FileName = file_name;
     names_seen_ = true;
-    dirty_ = true;  // a target carried over now points at the new skin
   }
 
+  // The working list becomes `target`'s list, with the shapes it already holds.
   void TakeUp(const Target& target) {
     target_ = target;
-    working_ = ListOf(Current(), target);
+    working_ = std::move(ListOf(Current(), target));
+  }
+
+  // Ends the section's hold on its list: the working list goes back into the skin.
+  void PutBack() {
+    if (target_.kind != ListKind::kNone) ListOf(Current(), target_) = std::move(working_);
+    working_.clear();  // with no target, what the working list holds is never stored
+    target_ = Target{};
+  }
+
+  // A list of the current skin as it stands now, the open section's included.
+  const TShape& StoredList(const Target& target) {
+    return target == target_ ? working_ : ListOf(Current(), target);
   }
 
   void SectionStep(const Words& w) {
@@ -182,8 +211,8 @@ class SkinReader {
   }
 
   void OpenSection(Mode mode) {
+    PutBack();
     mode_ = mode;
-    target_ = Target{};
     entries_ = 0;
   }
 
@@ -208,7 +237,6 @@ class SkinReader {
       const char c = w.second[0];
       element.Operation = (c == '%' || c == '&' || c == '+' || c == '-') ? c : '+';
     }
-    dirty_ = true;
   }
 
   void DataStep(const Words& w) {
@@ -231,7 +259,6 @@ class SkinReader {
       element.Points.resize(static_cast<size_t>(vertices_));
       element.Points.back() = Point{*x, *y};
     }
-    dirty_ = true;
   }
 
   void OrderStep(const Words& w) {
@@ -244,15 +271,6 @@ class SkinReader {
     } else if (mode_ == Mode::kDigitalOrder && slot < Current().DigitalOrder.size()) {
       Current().DigitalOrder[slot] = w.first;
     }
-  }
-
-  // Stores the working list into its target. Writing it back only when something changed
-  // gives the same lists as storing after every line, without copying a long section once
-  // per line.
-  void StoreStep() {
-    if (target_.kind == ListKind::kNone || !dirty_) return;
-    ListOf(Current(), target_) = working_;
-    dirty_ = false;
   }
 
   // What an author may want to know about the line: ignored, or changing nothing drawn.
@@ -294,7 +312,7 @@ class SkinReader {
     if (named != ListKind::kNone || w.keyword == "\\analogorder" ||
         w.keyword == "\\digitalorder") {
       if (w.second != kNoWord) Note(SkinNote::kExtraWords, w);
-      if (named != ListKind::kNone && !ListOf(Current(), {named, 0}).empty()) {
+      if (named != ListKind::kNone && !StoredList({named, 0}).empty()) {
         Note(SkinNote::kSectionRepeated, w);
       }
       return;
@@ -308,7 +326,7 @@ class SkinReader {
     if ((w.third != kNoWord && !rotate_word) || w.fourth != kNoWord) {
       Note(SkinNote::kExtraWords, w);
     }
-    if (!ListOf(Current(), {mark ? ListKind::kMark : ListKind::kDigit, *n}).empty()) {
+    if (!StoredList({mark ? ListKind::kMark : ListKind::kDigit, *n}).empty()) {
       Note(SkinNote::kSectionRepeated, w);
     }
   }
@@ -404,7 +422,6 @@ class SkinReader {
   int entries_ = 0;
   int vertices_ = 0;
   TShape working_;
-  bool dirty_ = false;
   // Started afresh in every file.
   bool names_seen_ = false;
   Mode mode_ = Mode::kNone;

@@ -229,6 +229,27 @@ TEST(SkinReader, LinesOfALaterFileActOnTheSkinMadeLast) {
   EXPECT_EQ(third.SArrow, (TShape{Circle(0, 5, 5, 5)}));
 }
 
+// A section taken up from the first skin and still open at the later file's "\names" line:
+// the first skin keeps what it held at that line, the new skin holds that and what follows.
+TEST(SkinReader, SectionOpenAcrossANamesLineLandsInBothSkins) {
+  const Catalogue c = LoadFiles({
+      {"first.skn", SkinText({"\\names First", "\\harrow", "polygon +", "1 1", "circle", "2 2 2",
+                              "\\mark 4", "polygon", "8 8"})},
+      {"second.skn", SkinText({"\\harrow", "polygon -", "3 3", "\\names Second", "4 4",
+                               "circle", "5 5 5", "\\mark 4", "circle", "6 6 6"})},
+      // Nothing after its "\names": the section it carries ends with the file, unchanged.
+      {"third.skn", SkinText({"\\mark 4", "\\names Third"})},
+  });
+  ASSERT_EQ(c.skins.size(), 3u);
+  // The first element is reused by "polygon -": new operation, its vertices restarted.
+  EXPECT_EQ(c.skins[0].HArrow, (TShape{Poly('-', {{3, 3}})}));
+  EXPECT_EQ(c.skins[0].Marks[4], (TShape{Poly(0, {{8, 8}})}));
+  EXPECT_EQ(c.skins[1].HArrow, (TShape{Poly('-', {{3, 3}, {4, 4}}), Circle(0, 5, 5, 5)}));
+  EXPECT_EQ(c.skins[1].Marks[4], (TShape{Circle(0, 6, 6, 6)}));
+  EXPECT_EQ(c.skins[2].Marks[4], (TShape{Circle(0, 6, 6, 6)}));
+  EXPECT_TRUE(c.skins[2].HArrow.empty());
+}
+
 TEST(SkinReader, KeepsDirectoryOrderAndFindsSkinsByFileName) {
   const Catalogue c = LoadFiles({
       {"zeta.skn", SkinText({"\\names Same"})},
