@@ -8,9 +8,12 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/form.h"
+#include "app/menu_tree.h"
+#include "geometry/clock_sizes.h"
 #include "files/profile.h"
 #include "platform/headless/headless_services.h"
 
@@ -113,16 +116,15 @@ inline TProfile HugeAnalogProfile() {
   return p;
 }
 
-// The profile change a "Size" menu item makes, the way the command does it: apply, rebuild,
-// save. Errors go to the caller, as they leave a command.
-inline void SizeCommand(TForm1& form, platform::Services& services, const std::string& size) {
-  form.Profile().size = size;
-  form.RealiseProfile(0);
-  form.MakeRgn();
-  SaveProfiles(services.program_folder, form.State().Profiles, services.files);
+// A click on the "Size" menu item of `size`, as the shell hands it to the clock. Errors go
+// to the caller, as they leave a command.
+inline void SizeCommand(TForm1& form, const std::string& size) {
+  const std::optional<int> row = FindClockSize(size);
+  ASSERT_TRUE(row.has_value()) << size;
+  form.MenuCommand(menu_id::Size(*row));
 }
 
-// The style change the two "Enable ... Clock" items make.
+// Sets any style word, as the two "Enable ... Clock" items do for the four they know.
 inline void StyleCommand(TForm1& form, platform::Services& services, const std::string& style) {
   form.Profile().style = style;
   form.RealiseProfile(0);

@@ -106,7 +106,7 @@ TEST_P(SaveFailureOnDisk, ShowsTheErrorKeepsTheChangeAndTheOldFile) {
   const std::string why_not = GetParam().breaker(folder.path());
   if (!why_not.empty()) GTEST_SKIP() << why_not;
 
-  AsTheFrameworkDoes(qs.errors, [&] { SizeCommand(form, qs.services, "Large"); });
+  AsTheFrameworkDoes(qs.errors, [&] { SizeCommand(form, "Large"); });
 
   ASSERT_EQ(qs.errors.shown.size(), 1u) << "the failed save must reach the error box";
   EXPECT_NE(qs.errors.shown[0].find(kProfilesFileName), std::string::npos) << qs.errors.shown[0];
@@ -133,8 +133,8 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
   // A read-only file, a folder that refuses new files and a full disk all reach the clock
   // as a write that throws; each command in turn must survive it.
   qs.files.fail_writes = true;
-  AsTheFrameworkDoes(qs.errors, [&] { SizeCommand(form, qs.services, "Small"); });
-  AsTheFrameworkDoes(qs.errors, [&] { StyleCommand(form, qs.services, "AnaDigi"); });
+  AsTheFrameworkDoes(qs.errors, [&] { SizeCommand(form, "Small"); });
+  AsTheFrameworkDoes(qs.errors, [&] { form.MenuCommand(menu_id::EnableDigitalClock1); });
   AsTheFrameworkDoes(qs.errors, [&] { form.Close1Click(); });
 
   ASSERT_EQ(qs.errors.shown.size(), 3u);
