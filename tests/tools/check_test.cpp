@@ -190,6 +190,12 @@ TEST(Check, ReportLinesAndExitStatusOfARun) {
   EXPECT_NE(out.find(warned + ":3: warning: unknown keyword; the line is ignored: \\hrarow\n"),
             std::string::npos) << out;
   EXPECT_NE(out.find(warned + ": 1 warning\n"), std::string::npos) << out;
+  // Control characters in a line cannot break the one-warning-a-line report.
+  const std::string junk = folder.WriteBytes("junk.skn", "Vitrelle skin file.\r\n\\names J\r\n"
+                                                        "\x01x\ny\x1b\r\n").string();
+  EXPECT_EQ(run({"check", junk}, &out), 1);
+  EXPECT_EQ(out, junk + ":3: warning: unknown keyword; the line is ignored: ?x?y?\n" + junk +
+                     ": 1 warning\n");
   EXPECT_EQ(run({"check", warned, plain, clean}, &out), 2);
   EXPECT_NE(out.find(plain + ":1: error: not a skin"), std::string::npos) << out;
   // A missing file is an error, and the files after it are still checked.

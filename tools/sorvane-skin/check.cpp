@@ -34,6 +34,16 @@ std::string HeaderProblem(const std::string& line) {
   return exact;
 }
 
+// A line as shown in the report: control characters (a stray LF, binary junk) would break
+// the one-warning-a-line form, so they show as '?'.
+std::string Shown(const std::string& line) {
+  std::string shown = Trim(line);
+  for (char& c : shown) {
+    if ((c >= 0 && c < 32) || c == 127) c = '?';
+  }
+  return shown;
+}
+
 }  // namespace
 
 std::string Explain(SkinNote note) {
@@ -100,7 +110,7 @@ void PrintCheck(const std::string& file, const CheckResult& result, std::ostream
     return;
   }
   for (const SkinNoteEvent& w : result.warnings) {
-    out << file << ':' << w.line << ": warning: " << Explain(w.note) << ": " << Trim(w.text) << '\n';
+    out << file << ':' << w.line << ": warning: " << Explain(w.note) << ": " << Shown(w.text) << '\n';
   }
   const size_t n = result.warnings.size();
   out << file << ": " << (n == 0 ? "no" : std::to_string(n)) << (n == 1 ? " warning" : " warnings") << '\n';
