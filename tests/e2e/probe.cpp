@@ -10,10 +10,15 @@
 //   probe terminate            ends the clock's process at once (TerminateProcess)
 //   probe hold TITLE SECONDS   keeps an unowned hidden window titled TITLE for SECONDS
 //   probe lock FILE SECONDS    holds FILE open with no sharing, so no one else can read it
+//   probe menus                the open popup menus (class #32768), outermost first
+//   probe list-tray            the windows of the notification area ("left,top,right,bottom;")
+//   probe menu-heights         the heights of a menu item and of a separator, in pixels
 //   probe dialog SECONDS       waits for a message box titled Sorvane, prints its text
 //                              and presses its OK button
 #include <windows.h>
 #include <winternl.h>
+
+#include "platform/win32/menu_painter.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -61,8 +66,11 @@ void PrintRegion(const char* prefix, HWND window) {
   auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
   unsigned rects = 0;
   LONG inside_x = 0, inside_y = 0;
+  uint32_t hash = 2166136261u;  // FNV-1a of the rectangles: tells two outlines apart
   if (bytes >= sizeof(RGNDATAHEADER) && GetRegionData(region, bytes, data) == bytes) {
     rects = data->rdh.nCount;
+    const auto* bytes_of = reinterpret_cast<const unsigned char*>(data->Buffer);
+    for (DWORD i = 0; i < rects * sizeof(RECT); ++i) hash = (hash ^ bytes_of[i]) * 16777619u;
     if (rects > 0) {
       // The middle of the widest rectangle: a point the mouse can hit.
       const auto* r = reinterpret_cast<const RECT*>(data->Buffer);
@@ -78,6 +86,7 @@ void PrintRegion(const char* prefix, HWND window) {
   std::printf("%s.region_box=%ld,%ld,%ld,%ld\n", prefix, box.left, box.top, box.right,
               box.bottom);
   std::printf("%s.region_inside=%ld,%ld\n", prefix, inside_x, inside_y);
+  std::printf("%s.region_hash=%08x\n", prefix, static_cast<unsigned>(hash));
   DeleteObject(region);
 }
 
@@ -111,6 +120,45 @@ int ListWindows() {
     PrintWindow(prefix.c_str(), w.handle);
   }
   std::printf("windows=%d\n", n);
+  return 0;
+}
+
+// Open menus are listed from the one opened first: each submenu opens above its parent, and
+// windows are enumerated from the top of the z-order down.
+int ListMenus() {
+  std::vector<HWND> menus;
+  for (const TopLevel& w : TopLevelWindows()) {
+    if (w.class_name == "#32768" && IsWindowVisible(w.handle)) menus.insert(menus.begin(), w.handle);
+  }
+  for (size_t i = 0; i < menus.size(); ++i) {
+    RECT r{};
+    GetWindowRect(menus[i], &r);
+    std::printf("menu%zu.rect=%ld,%ld,%ld,%ld\n", i, r.left, r.top, r.right, r.bottom);
+  }
+  std::printf("menus=%zu\n", menus.size());
+  return 0;
+}
+
+// Wine's own notification area, shown as a small window when no tray manager runs.
+int ListTray() {
+  std::string rects;
+  for (const TopLevel& w : TopLevelWindows()) {
+    if (w.class_name != "__winex11_standalone_tray" && w.class_name != "Shell_TrayWnd") continue;
+    if (!IsWindowVisible(w.handle)) continue;
+    RECT r{};
+    GetWindowRect(w.handle, &r);
+    rects += std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+             std::to_string(r.right) + "," + std::to_string(r.bottom) + ";";
+  }
+  std::printf("tray.rect=%s\n", rects.c_str());
+  return 0;
+}
+
+// The view measures its items with the same painter, in the same Wine prefix.
+int PrintMenuHeights() {
+  const sorvane::win32::MenuPainter painter;
+  std::printf("menu.item_height=%d\nmenu.separator_height=%d\n", painter.Heights().item,
+              painter.Heights().separator);
   return 0;
 }
 
@@ -291,6 +339,9 @@ int main(int argc, char** argv) {
   if (what == "command") return Post(WM_COMMAND, static_cast<WPARAM>(std::atoi(arg)));
   if (what == "message") return Post(static_cast<UINT>(std::atoi(arg)), 0);
   if (what == "usage") return PrintUsage();
+  if (what == "menus") return ListMenus();
+  if (what == "list-tray") return ListTray();
+  if (what == "menu-heights") return PrintMenuHeights();
   if (what == "terminate") return Terminate();
   if (what == "dialog") return AnswerMessageBox(std::atof(arg));
   if (what == "lock" && argc > 3) return LockFile(argv[2], std::atof(argv[3]));

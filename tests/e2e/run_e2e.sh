@@ -8,4 +8,4 @@ export WINEPREFIX="$3"
 source "$here/../../scripts/wine-env.sh"
 wine_env_start
 trap wine_env_stop EXIT
-python3 "$here/e2e_driver.py" --exe "$1" --probe "$2" --skins "$here/skins"
+python3 "$here/e2e_driver.py" --exe "$1" --probe "$2" --skins "$here/skins" "${@:4}"

@@ -1,0 +1,200 @@
+"""End-to-end checks of the popup menu: opened as a user opens it (right click on the clock
+or on the notification-area icon), items chosen with mouse clicks, results read from the
+window and from vl.prf.
+
+Menu contents cannot be read from another process under Wine, so item positions are worked
+out from the menu window's rectangle and the item heights the view measures with (the probe
+asks the same painter in the same Wine prefix).
+"""
+import time
+
+from e2e_driver import Clock, numbers, profile_bytes, visible_point, xdotool
+
+ITEM, SEP = "item", "sep"
+# The entries of each menu, in display order; the skin items follow the analog submenu's four.
+TOP = [ITEM, SEP, ITEM, ITEM, ITEM, ITEM, SEP, ITEM, ITEM, SEP, ITEM]
+TOP_ANALOG, TOP_DIGITAL, TOP_SIZE, TOP_CLOSE = 2, 3, 5, 10
+ANALOG = [ITEM, SEP, ITEM, SEP, ITEM, ITEM]  # enable, show seconds, the two test skins
+ANALOG_FIRST_SKIN = 4
+DIGITAL = [ITEM, SEP, ITEM, SEP, ITEM, ITEM, SEP, ITEM, ITEM, SEP, ITEM]
+DIGITAL_ENABLE, DIGITAL_SHOW_DATE, DIGITAL_DATE_FORMAT = 0, 4, 5
+DATE_FORMATS = [ITEM, ITEM, SEP, ITEM, ITEM, ITEM, ITEM, SEP, ITEM, ITEM, ITEM, ITEM]
+SIZES = [ITEM] * 7  # FullScreen, Huge, Large, Medium, Small, Tiny, SuperTiny
+SIZE_TINY = 5
+# Space above the first item: the menu's border and margin.
+TOP_MARGIN = 3
+
+
+class MenuUser:
+    """Opens the clock's menu and clicks its items, one submenu level after another."""
+
+    def __init__(self, clock):
+        self.clock = clock
+        heights = clock.probe("menu-heights")
+        self.heights = {ITEM: int(heights["menu.item_height"]),
+                        SEP: int(heights["menu.separator_height"])}
+
+    def menus(self):
+        facts = self.clock.probe("menus")
+        return [numbers(facts[f"menu{i}.rect"]) for i in range(int(facts.get("menus", "0")))]
+
+    def wait_for_menus(self, count, seconds=5.0):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            found = self.menus()
+            if len(found) >= count:
+                return found
+            time.sleep(0.3)
+        return self.menus()
+
+    def open_on_clock(self):
+        x, y = visible_point(self.clock.probe("clock"))
+        return self.open_at(x, y)
+
+    def open_at(self, x, y):
+        xdotool("mousemove", x, y)
+        time.sleep(0.2)
+        xdotool("click", 3)
+        return len(self.wait_for_menus(1)) >= 1
+
+    def point(self, rect, layout, index):
+        left, top, right, _ = rect
+        y = top + TOP_MARGIN + sum(self.heights[k] for k in layout[:index])
+        return (left + right) // 2, y + self.heights[layout[index]] // 2
+
+    def click(self, level, layout, index):
+        """Clicks entry `index` of the open menu at `level` (0 the popup menu itself)."""
+        menus = self.wait_for_menus(level + 1)
+        if len(menus) <= level:
+            return False
+        x, y = self.point(menus[level], layout, index)
+        xdotool("mousemove", x, y)
+        time.sleep(0.4)
+        xdotool("click", 1)
+        time.sleep(0.8)
+        return True
+
+    def choose(self, *path):
+        """Opens the menu on the clock and follows (layout, index) pairs down to an item."""
+        if not self.open_on_clock():
+            return False
+        for level, (layout, index) in enumerate(path):
+            if not self.click(level, layout, index):
+                return False
+        return True
+
+
+def prf_lines(clock):
+    data = clock.prf_bytes()
+    return data.decode("latin-1").split("\r\n") if data else []
+
+
+def wait_for(condition, seconds=5.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if condition():
+            return True
+        time.sleep(0.3)
+    return condition()
+
+
+def region(clock):
+    facts = clock.probe("clock")
+    return facts.get("clock.rect"), facts.get("clock.region_rects", facts.get("clock.region"))
+
+
+def check_menu_size_and_date(args, c):
+    print("menu: size, show date, enable digital, date format")
+    # Without seconds the outline stays still between minutes, so a change is the menu's.
+    clock = Clock(args, profile_bytes(seconds=0))
+    try:
+        before = numbers(clock.start()["clock.rect"])
+        user = MenuUser(clock)
+        c.expect(user.open_on_clock() and len(user.menus()) == 1,
+                 "a right click on the clock opens one popup menu")
+        xdotool("key", "Escape")
+        xdotool("click", 1)  # a click elsewhere closes it, whether or not keys reach it
+        c.expect(wait_for(lambda: not user.menus()), "a click outside closes the menu")
+
+        c.expect(user.choose((TOP, TOP_SIZE), (SIZES, SIZE_TINY)), "Size > Tiny can be clicked")
+        c.expect(wait_for(lambda: "size Tiny" in prf_lines(clock)), "Tiny is saved at once")
+        tiny = numbers(clock.probe("clock")["clock.rect"])
+        c.expect(tiny[2] - tiny[0] < before[2] - before[0],
+                 f"the window shrinks from {before} to {tiny}")
+
+        c.expect(user.choose((TOP, TOP_DIGITAL), (DIGITAL, DIGITAL_SHOW_DATE)),
+                 "Digital Clock > Show Date can be clicked")
+        c.expect(wait_for(lambda: "datashow 1" in prf_lines(clock)), "Show Date is saved at once")
+        dated = numbers(clock.probe("clock")["clock.rect"])
+        c.expect(dated[3] - dated[1] > tiny[3] - tiny[1],
+                 f"Show Date makes the window taller: {tiny} to {dated}")
+
+        c.expect(user.choose((TOP, TOP_DIGITAL), (DIGITAL, DIGITAL_ENABLE)),
+                 "Digital Clock > Enable Digital Clock can be clicked")
+        c.expect(wait_for(lambda: "style AnaDigi" in prf_lines(clock)),
+                 "Enable Digital Clock on Analog saves style AnaDigi")
+
+        outline = clock.probe("clock")
+        c.expect(user.choose((TOP, TOP_DIGITAL), (DIGITAL, DIGITAL_DATE_FORMAT),
+                             (DATE_FORMATS, 3)),
+                 "Digital Clock > Date Format > 3 can be clicked")
+        c.expect(wait_for(lambda: "dateformatnumber  3" in prf_lines(clock)),
+                 "date format 3 is saved at once")
+        changed = clock.probe("clock")
+        c.expect(changed.get("clock.region_hash") != outline.get("clock.region_hash"),
+                 "the date line's outline changes with the format")
+    finally:
+        clock.stop()
+
+
+def check_menu_skin_and_close(args, c):
+    print("menu: skin chosen, saved by Close")
+    clock = Clock(args, profile_bytes(seconds=0))
+    try:
+        clock.start()
+        user = MenuUser(clock)
+        first = clock.probe("clock").get("clock.region_hash")
+        changed = False
+        for index in (ANALOG_FIRST_SKIN, ANALOG_FIRST_SKIN + 1):
+            c.expect(user.choose((TOP, TOP_ANALOG), (ANALOG, index)),
+                     f"Analog Clock > skin item {index - ANALOG_FIRST_SKIN + 1} can be clicked")
+            if wait_for(lambda: clock.probe("clock").get("clock.region_hash") != first, 3):
+                changed = True
+                break
+        c.expect(changed, "choosing the other skin changes the outline")
+        c.expect(clock.prf_bytes() == profile_bytes(seconds=0),
+                 "a skin choice alone writes nothing")
+        c.expect(user.choose((TOP, TOP_CLOSE)), "Close can be clicked")
+        c.expect(clock.wait_for_exit(15), "Close from the menu ends the program")
+        saved = [line for line in prf_lines(clock) if line.startswith("skinfile")]
+        c.expect(clock.prf_bytes() == profile_bytes(seconds=0, skin="test_square.skn"),
+                 f"Close saves the chosen skin, byte for byte: {saved}")
+    finally:
+        clock.stop()
+
+
+def check_tray_menu(args, c):
+    print("menu: notification-area icon")
+    clock = Clock(args, profile_bytes())
+    try:
+        clock.start()
+        user = MenuUser(clock)
+        tray = [w for w in clock.probe("list-tray").get("tray.rect", "").split(";") if w]
+        c.expect(bool(tray), "Wine shows its notification area with the clock's icon")
+        if not tray:
+            return
+        left, top, right, bottom = numbers(tray[0])
+        x, y = left + 12, bottom - 12
+        xdotool("mousemove", x, y)
+        time.sleep(0.2)
+        xdotool("click", 1)
+        time.sleep(1.0)
+        c.expect(not user.menus(), "a left click on the icon opens nothing")
+        c.expect(user.open_at(x, y), "a right click on the icon opens the menu")
+        c.expect(user.click(0, TOP, TOP_CLOSE), "Close can be clicked in the icon's menu")
+        c.expect(clock.wait_for_exit(15), "Close from the icon's menu ends the program")
+    finally:
+        clock.stop()
+
+
+CHECKS = (check_menu_size_and_date, check_menu_skin_and_close, check_tray_menu)
