@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "geometry/shape_region.h"
-#include "geometry/union_all.h"
 
 namespace sorvane {
 namespace {
@@ -14,23 +14,41 @@ namespace {
 constexpr int kMinuteMark = 14;  // mark 0 is the generic hour mark, 1 to 12 specific ones;
                                  // mark 13 belongs to no position and is never drawn here
 
+// The copies of one rebuild, kept on the thread for the next: the list and the vertex
+// storage keep their size, and the copies' storage goes back for reuse once united.
+struct RebuildScratch {
+  ShapeScratch shape;
+  std::vector<Region> parts;
+};
+
+RebuildScratch& ThreadScratch() {
+  thread_local RebuildScratch scratch;
+  return scratch;
+}
+
 // Collects one region per drawn copy and unites them all at the end in one sweep; union does
 // not depend on order, and this is far cheaper than adding each copy to the result in turn.
 class Union {
  public:
-  Union(int side, int x0, int y0) : side_(side), x0_(x0), y0_(y0) {}
+  Union(int side, int x0, int y0) : side_(side), x0_(x0), y0_(y0), scratch_(ThreadScratch()) {
+    scratch_.parts.clear();
+  }
 
   void Draw(const TShape& shape, int angle) {
     if (shape.empty()) return;
-    parts_.push_back(MakeRgnFromShape(shape, side_, angle, x0_, y0_, scratch_));
+    scratch_.parts.push_back(MakeRgnFromShape(shape, side_, angle, x0_, y0_, scratch_.shape));
   }
 
-  Region Take() { return UnionAll(parts_); }
+  Region Take() {
+    Region all = Region::UnionOf(scratch_.parts);
+    for (Region& part : scratch_.parts) Region::Recycle(std::move(part));
+    scratch_.parts.clear();
+    return all;
+  }
 
  private:
   int side_, x0_, y0_;
-  ShapeScratch scratch_;
-  std::vector<Region> parts_;
+  RebuildScratch& scratch_;
 };
 
 // Minute marks stand at every minute except the twelve hour positions.

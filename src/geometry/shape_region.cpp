@@ -57,6 +57,7 @@ Region MakeRgnFromShape(const TShape& shape, int side, int angle, int x0, int y0
       first = false;
     } else {
       out.CombineWith(piece, *mode);
+      Region::Recycle(std::move(piece));
     }
   }
   return out;

@@ -169,19 +169,4 @@ Region Region::Combine(const Region& a, const Region& b, CombineMode mode) {
   return out.Finish();
 }
 
-Region Region::UnionOf(std::span<const Region> parts) {
-  if (parts.empty()) return {};
-  std::vector<Region> level(parts.begin(), parts.end());
-  while (level.size() > 1) {
-    std::vector<Region> next;
-    next.reserve((level.size() + 1) / 2);
-    for (std::size_t i = 0; i + 1 < level.size(); i += 2) {
-      next.push_back(Combine(level[i], level[i + 1], CombineMode::Or));
-    }
-    if (level.size() % 2 == 1) next.push_back(std::move(level.back()));
-    level.swap(next);
-  }
-  return std::move(level.front());
-}
-
 }  // namespace sorvane

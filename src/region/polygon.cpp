@@ -59,8 +59,21 @@ struct Crossing {
   int direction;
 };
 
-std::vector<Edge> MakeEdges(std::span<const Point> vertices) {
+// Working lists kept from one polygon to the next on this thread: the clock's marks and
+// hands are scan-converted again every second.
+struct ScanScratch {
   std::vector<Edge> edges;
+  std::vector<Edge> active;
+  std::vector<Crossing> crossings;
+};
+
+ScanScratch& ThreadScratch() {
+  thread_local ScanScratch scratch;
+  return scratch;
+}
+
+void MakeEdges(std::span<const Point> vertices, std::vector<Edge>& edges) {
+  edges.clear();
   edges.reserve(vertices.size());
   auto clamped = [](const Point& p) {
     return std::pair<int64_t, int64_t>{std::clamp<int64_t>(p.x, -kVertexLimit, kVertexLimit),
@@ -80,7 +93,6 @@ std::vector<Edge> MakeEdges(std::span<const Point> vertices) {
     e.dy = e.bottom - e.top;
     edges.push_back(e);
   }
-  return edges;
 }
 
 bool Inside(int count, FillMode mode) {
@@ -104,7 +116,9 @@ void EmitRow(const std::vector<Crossing>& crossings, FillMode mode, RegionBuilde
 
 Region Region::Polygon(std::span<const Point> vertices, FillMode mode) {
   if (vertices.size() < 3) return {};
-  std::vector<Edge> edges = MakeEdges(vertices);
+  ScanScratch& scratch = ThreadScratch();
+  std::vector<Edge>& edges = scratch.edges;
+  MakeEdges(vertices, edges);
   if (edges.empty()) return {};
   std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.top < b.top; });
 
@@ -114,8 +128,9 @@ Region Region::Polygon(std::span<const Point> vertices, FillMode mode) {
   const int64_t end = std::min<int64_t>(last_row, kCoordLimit);
 
   RegionBuilder out;
-  std::vector<Edge> active;
-  std::vector<Crossing> crossings;
+  std::vector<Edge>& active = scratch.active;
+  std::vector<Crossing>& crossings = scratch.crossings;
+  active.clear();
   std::size_t next = 0;
   for (int64_t y = first; y < end;) {
     for (; next < edges.size() && edges[next].top <= y; ++next) {

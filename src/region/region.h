@@ -4,8 +4,10 @@
 // that touch and have identical spans are merged, and no band is empty. Pixel rules follow
 // GDI's CreatePolygonRgn, CreateEllipticRgn and CombineRgn so that a region built here is
 // the one Windows would have built.
+#include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace sorvane {
@@ -60,9 +62,17 @@ class Region {
   static Region FromRects(std::span<const Rect> rects);
 
   static Region Combine(const Region& a, const Region& b, CombineMode mode);
-  // The union of many regions, merged pairwise so the total cost stays near-linear.
+  // The union of many regions in one sweep down all of them; holds only what it needs.
   static Region UnionOf(std::span<const Region> parts);
-  void CombineWith(const Region& other, CombineMode mode) { *this = Combine(*this, other, mode); }
+  // Replaces this region by its combination with `other`; the old storage is recycled.
+  void CombineWith(const Region& other, CombineMode mode) {
+    Recycle(std::exchange(*this, Combine(*this, other, mode)));
+  }
+
+  // Hands the storage of a region no longer needed to the next region built on this thread.
+  // Code that builds many regions over and over (the clock, every second) calls it for each
+  // piece it is done with, so rebuilds stop asking the heap for the same memory again.
+  static void Recycle(Region&& r);
 
   bool IsEmpty() const { return bands_.empty(); }
   Rect Bounds() const;  // all zero when empty
@@ -83,6 +93,10 @@ class Region {
   friend bool operator==(const Region& a, const Region& b);
 
  private:
+  // Empty, with the capacity of a recycled region when one is spare.
+  static Region TakeSpare();
+  std::size_t CapacityBytes() const;
+
   std::vector<Band> bands_;
   std::vector<Span> spans_;
   friend class RegionBuilder;

@@ -5,10 +5,15 @@
 
 namespace sorvane {
 
-RegionBuilder::RegionBuilder(std::size_t expected_bands, std::size_t expected_spans) {
+RegionBuilder::RegionBuilder() : region_(Region::TakeSpare()) {}
+
+RegionBuilder::RegionBuilder(std::size_t expected_bands, std::size_t expected_spans)
+    : RegionBuilder() {
   region_.bands_.reserve(expected_bands);
   region_.spans_.reserve(expected_spans);
 }
+
+RegionBuilder::~RegionBuilder() { Region::Recycle(std::move(region_)); }
 
 void RegionBuilder::AddSpan(int32_t x0, int32_t x1) {
   if (x0 >= x1) return;
@@ -72,6 +77,16 @@ Region RegionBuilder::Finish() {
   region_.spans_.resize(pending_start_);
   pending_start_ = 0;
   return std::exchange(region_, Region{});
+}
+
+Region RegionBuilder::FinishCompact() {
+  region_.spans_.resize(pending_start_);
+  pending_start_ = 0;
+  Region out;
+  out.bands_.assign(region_.bands_.begin(), region_.bands_.end());
+  out.spans_.assign(region_.spans_.begin(), region_.spans_.end());
+  Region::Recycle(std::exchange(region_, Region{}));
+  return out;
 }
 
 }  // namespace sorvane

@@ -12,8 +12,12 @@ namespace sorvane {
 
 class RegionBuilder {
  public:
-  RegionBuilder() = default;
+  // Builds in the storage of a recycled region when one is spare (see Region::Recycle).
+  RegionBuilder();
   explicit RegionBuilder(std::size_t expected_bands, std::size_t expected_spans);
+  ~RegionBuilder();
+  RegionBuilder(const RegionBuilder&) = delete;
+  RegionBuilder& operator=(const RegionBuilder&) = delete;
 
   // Adds [x0, x1) to the pending band. x0 must not be left of the previous span's x0.
   void AddSpan(int32_t x0, int32_t x1);
@@ -28,6 +32,9 @@ class RegionBuilder {
   void CopyBands(const Region& from, std::size_t first, std::size_t last, int32_t y0);
 
   Region Finish();
+  // The result in storage of exactly its size, for a region that is kept (the clock's
+  // outline lives until the next rebuild); the working storage is recycled.
+  Region FinishCompact();
 
  private:
   Region region_;

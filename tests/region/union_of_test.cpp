@@ -1,0 +1,84 @@
+#include "region/region.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+namespace sorvane {
+namespace {
+
+Region Unite(const std::vector<Region>& parts) { return Region::UnionOf(parts); }
+
+Region OneByOne(const std::vector<Region>& parts) {
+  Region out;
+  for (const Region& r : parts) out.CombineWith(r, CombineMode::Or);
+  return out;
+}
+
+TEST(UnionOf, EqualsUnitingOnePartAfterAnother) {
+  std::mt19937 rng(20261208);
+  auto coord = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  for (int round = 0; round < 300; ++round) {
+    std::vector<Region> parts;
+    const int count = coord(0, 12);
+    for (int i = 0; i < count; ++i) {
+      const int x = coord(-20, 60), y = coord(-20, 60);
+      switch (coord(0, 3)) {
+        case 0: parts.push_back(Region::FromRect({x, y, x + coord(0, 30), y + coord(0, 30)})); break;
+        case 1: parts.push_back(Region::Ellipse({x, y, x + coord(1, 40), y + coord(1, 40)})); break;
+        case 2: {
+          const Point tri[] = {{x, y}, {coord(-20, 80), coord(-20, 80)}, {coord(-20, 80), y}};
+          parts.push_back(Region::Polygon(tri, FillMode::Alternate));
+          break;
+        }
+        default: parts.push_back(Region()); break;
+      }
+    }
+    const Region got = Region::UnionOf(parts);
+    ASSERT_TRUE(got.IsValid()) << "round " << round;
+    ASSERT_EQ(got, OneByOne(parts)) << "round " << round;
+  }
+}
+
+TEST(UnionOf, EdgeCases) {
+  EXPECT_TRUE(Unite({}).IsEmpty());
+  EXPECT_TRUE(Unite({Region(), Region()}).IsEmpty());
+  const Region a = Region::FromRect({0, 0, 10, 10});
+  const Region b = Region::FromRect({10, 0, 20, 10});  // touches a: one rectangle results
+  EXPECT_EQ(Unite({Region(), a}), a);
+  EXPECT_EQ(Unite({a, b}), Region::FromRect({0, 0, 20, 10}));
+  EXPECT_EQ(Unite({a, a, a}), a);
+  const Region below = Region::FromRect({0, 10, 10, 20});  // stacks into one band
+  EXPECT_EQ(Unite({below, a}), Region::FromRect({0, 0, 10, 20}));
+  EXPECT_EQ(Unite({a, Region::FromRect({0, 30, 10, 40})}).bands().size(), 2u);
+}
+
+// Storage handed back by Region::Recycle is reused by later builds on the thread; whatever
+// it held before must not show through, whichever way the next region is made.
+TEST(UnionOf, RecycledStorageStartsEmpty) {
+  const Region small = Region::FromRect({2, 2, 5, 5});
+  const Region tri = [] {
+    const Point p[] = {{0, 0}, {8, 0}, {0, 8}};
+    return Region::Polygon(p, FillMode::Alternate);
+  }();
+  const Region disc = Region::Ellipse({0, 0, 9, 9});
+  const Region united = Unite({small, tri, disc});
+  for (int round = 0; round < 3; ++round) {
+    for (int i = 0; i < 20; ++i) Region::Recycle(Region::Ellipse({-500, -400, 600, 700 + i}));
+    const Point p[] = {{0, 0}, {8, 0}, {0, 8}};
+    EXPECT_EQ(Region::Polygon(p, FillMode::Alternate), tri);
+    EXPECT_EQ(Region::Ellipse({0, 0, 9, 9}), disc);
+    EXPECT_EQ(Region::Combine(small, tri, CombineMode::Or), Unite({small, tri}));
+    EXPECT_EQ(Unite({small, tri, disc}), united);
+    Region grown = small;
+    grown.CombineWith(disc, CombineMode::Or);
+    EXPECT_TRUE(grown.IsValid());
+    EXPECT_EQ(grown, Unite({disc, small}));
+  }
+  Region::Recycle(Region());  // nothing to keep: ignored
+  EXPECT_EQ(Region::Ellipse({0, 0, 9, 9}), disc);
+}
+
+}  // namespace
+}  // namespace sorvane
