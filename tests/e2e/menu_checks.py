@@ -13,11 +13,12 @@ from e2e_driver import Clock, numbers, profile_bytes, visible_point, xdotool
 ITEM, SEP = "item", "sep"
 # The entries of each menu, in display order; the skin items follow the analog submenu's four.
 TOP = [ITEM, SEP, ITEM, ITEM, ITEM, ITEM, SEP, ITEM, ITEM, SEP, ITEM]
-TOP_ANALOG, TOP_DIGITAL, TOP_SIZE, TOP_CLOSE = 2, 3, 5, 10
+TOP_ANALOG, TOP_DIGITAL, TOP_COLOR, TOP_SIZE, TOP_CLOSE = 2, 3, 4, 5, 10
+COLOR = [ITEM, ITEM]  # Set Analog Color, Set Digital Color
 ANALOG = [ITEM, SEP, ITEM, SEP, ITEM, ITEM]  # enable, show seconds, the two test skins
 ANALOG_FIRST_SKIN = 4
 DIGITAL = [ITEM, SEP, ITEM, SEP, ITEM, ITEM, SEP, ITEM, ITEM, SEP, ITEM]
-DIGITAL_ENABLE, DIGITAL_SHOW_DATE, DIGITAL_DATE_FORMAT = 0, 4, 5
+DIGITAL_ENABLE, DIGITAL_SHOW_DATE, DIGITAL_DATE_FORMAT, DIGITAL_FONT = 0, 4, 5, 10
 DATE_FORMATS = [ITEM, ITEM, SEP, ITEM, ITEM, ITEM, ITEM, SEP, ITEM, ITEM, ITEM, ITEM]
 SIZES = [ITEM] * 7  # FullScreen, Huge, Large, Medium, Small, Tiny, SuperTiny
 SIZE_TINY = 5
@@ -197,4 +198,25 @@ def check_tray_menu(args, c):
         clock.stop()
 
 
-CHECKS = (check_menu_size_and_date, check_menu_skin_and_close, check_tray_menu)
+def check_menu_dialogs(args, c):
+    print("menu: colour and font dialogs")
+    clock = Clock(args, profile_bytes())
+    try:
+        clock.start()
+        user = MenuUser(clock)
+        for what, path in (("Set Analog Color", ((TOP, TOP_COLOR), (COLOR, 0))),
+                           ("Set Digital Color", ((TOP, TOP_COLOR), (COLOR, 1))),
+                           ("Font", ((TOP, TOP_DIGITAL), (DIGITAL, DIGITAL_FONT)))):
+            c.expect(user.choose(*path), f"{what} can be clicked")
+            shown = clock.probe("cancel-dialog", "10")
+            c.expect(shown.get("dialog") == "shown",
+                     f"{what} opens a dialog: {shown.get('dialog.title')!r}")
+            time.sleep(1.0)
+        c.expect(clock.prf_bytes() == profile_bytes(), "cancelled dialogs write nothing")
+        c.expect(clock.probe("clock").get("clock.visible") == "1", "the clock still runs")
+    finally:
+        clock.stop()
+
+
+CHECKS = (check_menu_size_and_date, check_menu_skin_and_close, check_menu_dialogs,
+          check_tray_menu)

@@ -13,6 +13,7 @@
 //   probe menus                the open popup menus (class #32768), outermost first
 //   probe list-tray            the windows of the notification area ("left,top,right,bottom;")
 //   probe menu-heights         the heights of a menu item and of a separator, in pixels
+//   probe cancel-dialog SECONDS  waits for any dialog box, prints its title, cancels it
 //   probe dialog SECONDS       waits for a message box titled Sorvane, prints its text
 //                              and presses its OK button
 #include <windows.h>
@@ -269,6 +270,23 @@ int Post(UINT message, WPARAM wparam) {
   return PostMessageA(clock, message, wparam, 0) ? 0 : 1;
 }
 
+// Waits for any dialog box (a colour or font dialog), prints its title and cancels it.
+int CancelDialog(double seconds) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  while (GetTickCount64() <= end) {
+    for (const TopLevel& w : TopLevelWindows()) {
+      if (w.class_name == "#32770" && IsWindowVisible(w.handle)) {
+        std::printf("dialog=shown\ndialog.title=%s\n", w.title.c_str());
+        PostMessageA(w.handle, WM_COMMAND, IDCANCEL, 0);
+        return 0;
+      }
+    }
+    Sleep(100);
+  }
+  std::printf("dialog=none\n");
+  return 1;
+}
+
 int AnswerMessageBox(double seconds) {
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
   HWND box = nullptr;
@@ -344,6 +362,7 @@ int main(int argc, char** argv) {
   if (what == "menu-heights") return PrintMenuHeights();
   if (what == "terminate") return Terminate();
   if (what == "dialog") return AnswerMessageBox(std::atof(arg));
+  if (what == "cancel-dialog") return CancelDialog(std::atof(arg));
   if (what == "lock" && argc > 3) return LockFile(argv[2], std::atof(argv[3]));
   if (what == "hold" && argc > 3) return HoldWindow(argv[2], std::atof(argv[3]));
   std::fprintf(stderr, "usage: probe list|clock|wait S|command ID|message M|usage|terminate|hold T S|dialog S|lock F S\n");
