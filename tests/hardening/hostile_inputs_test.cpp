@@ -163,12 +163,12 @@ std::string SkinFile(const TSkin& skin) {
 }
 
 // The analog face as the tick builds it, at a face of `side` pixels, timed.
-Region TimedFace(const TSkins& skins, int32_t side, const std::string& what) {
+Region TimedFace(const TSkins& skins, int32_t side, const std::string& what, int runs = 3) {
   Region face;
   PrintFigure("rebuild, " + what + ", " + std::to_string(side) + " px",
               BestMilliseconds([&] {
                 face = MakeAnalogClockRgn(skins, 0, {10, 8, 37}, true, side / 2, side / 2, side);
-              }, 3),
+              }, runs),
               "ms");
   return face;
 }
@@ -211,7 +211,8 @@ TSkin GridOfCirclesSkin(int per_side) {
 
 TEST_F(HostileInputs, TenThousandShapesEachStandApart) {
   const TSkins skins{GridOfCirclesSkin(100)};
-  const Region full = TimedFace(skins, 1080, "10,000 shapes");
+  // Under Wine one rebuild of this face takes seconds, so it is timed once.
+  const Region full = TimedFace(skins, 1080, "10,000 shapes", 1);
   ASSERT_TRUE(full.IsValid());
   // A row through the middle of a grid row crosses a hundred separate discs.
   std::size_t widest_band = 0;
@@ -223,42 +224,28 @@ TEST_F(HostileInputs, TenThousandShapesEachStandApart) {
   EXPECT_TRUE(TimedFace(skins, 250, "10,000 shapes").IsValid());
 }
 
-// Big skins through the reader and the whole start-up. The reader copies the section it is
-// reading into the skin after every line, so its cost grows with the square of a section's
-// length: the full-size files are kept as disabled tests that print that cost
-// (--gtest_also_run_disabled_tests), the enabled ones stay at a tenth of the lines.
+// Big skins through the reader and the whole start-up, at full size. The reader once copied
+// the section it was reading after every line (5.7 s natively and 4.5 minutes under Wine for
+// the 100,000 vertices); the figures printed here show the start-up stays short.
 void StartOnSkinFile(HostileInputs& test, const TSkin& skin, const std::string& what) {
   test.PutSkinFile(SkinFile(skin));
   const double ms = BestMilliseconds([&] { test.StartAt("FullScreen", 1920, 1080); }, 1);
   PrintFigure("start-up on " + what + " (read and first outline)", ms, "ms");
 }
 
-TEST_F(HostileInputs, StartsOnASkinFileOfTenThousandVertices) {
-  StartOnSkinFile(*this, RoundPolygonSkin(10000), "a 10,000-vertex polygon");
+TEST_F(HostileInputs, StartsOnASkinFileOfOneHundredThousandVertices) {
+  StartOnSkinFile(*this, RoundPolygonSkin(100000), "a 100,000-vertex polygon");
   ASSERT_TRUE(started);
-  ASSERT_EQ(form.State().Skins[0].StaticAnalog.size(), 1u);
-  EXPECT_EQ(form.State().Skins[0].StaticAnalog[0].Points.size(), 10000u);
+  EXPECT_EQ(form.State().Skins[0].StaticAnalog[0].Points.size(), 100000u);
   EXPECT_TRUE(Shown().IsValid());
   EXPECT_FALSE(Shown().IsEmpty());
 }
 
-TEST_F(HostileInputs, StartsOnASkinFileOfOneThousandShapes) {
-  StartOnSkinFile(*this, GridOfCirclesSkin(32), "1,024 shapes");
-  ASSERT_TRUE(started);
-  EXPECT_EQ(form.State().Skins[0].StaticAnalog.size(), 1024u);
-  EXPECT_TRUE(Shown().IsValid());
-}
-
-TEST_F(HostileInputs, DISABLED_StartsOnASkinFileOfOneHundredThousandVertices) {
-  StartOnSkinFile(*this, RoundPolygonSkin(100000), "a 100,000-vertex polygon");
-  ASSERT_TRUE(started);
-  EXPECT_EQ(form.State().Skins[0].StaticAnalog[0].Points.size(), 100000u);
-}
-
-TEST_F(HostileInputs, DISABLED_StartsOnASkinFileOfTenThousandShapes) {
+TEST_F(HostileInputs, StartsOnASkinFileOfTenThousandShapes) {
   StartOnSkinFile(*this, GridOfCirclesSkin(100), "10,000 shapes");
   ASSERT_TRUE(started);
   EXPECT_EQ(form.State().Skins[0].StaticAnalog.size(), 10000u);
+  EXPECT_TRUE(Shown().IsValid());
 }
 
 }  // namespace
