@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <numbers>
 
+#include "files/skin.h"
 #include "geometry/analog_region.h"
 #include "hardening_support.h"
 
@@ -229,8 +230,20 @@ TEST_F(HostileInputs, TenThousandShapesEachStandApart) {
 // the 100,000 vertices); the figures printed here show the start-up stays short.
 void StartOnSkinFile(HostileInputs& test, const TSkin& skin, const std::string& what) {
   test.PutSkinFile(SkinFile(skin));
+  TSkins read;
+  PrintFigure("read alone of " + what,
+              BestMilliseconds([&] { LoadSkin(test.qs.services.program_folder, test.qs.files,
+                                              read, {}); }, 3),
+              "ms");
   const double ms = BestMilliseconds([&] { test.StartAt("FullScreen", 1920, 1080); }, 1);
   PrintFigure("start-up on " + what + " (read and first outline)", ms, "ms");
+  ASSERT_TRUE(test.started);
+  // What the clock read is what the reader alone reads: nothing dropped on the way.
+  ASSERT_EQ(read.size(), 1u);
+  EXPECT_EQ(test.form.State().Skins.at(0).StaticAnalog, read[0].StaticAnalog);
+  test.qs.clock.SetTime(10, 21, 0);
+  PrintFigure("rebuild of the outline by the running clock on " + what,
+              BestMilliseconds([&] { test.form.MakeRgn(); }, 1), "ms");
 }
 
 TEST_F(HostileInputs, StartsOnASkinFileOfOneHundredThousandVertices) {
