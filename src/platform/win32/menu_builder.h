@@ -2,12 +2,11 @@
 // Turns the menu model into a Windows popup menu. Every item is owner-drawn, yet keeps its
 // caption as the item's text, so GetMenuStringA and accessibility tools still read it and
 // the menu's own "&" keyboard handling finds the accelerator letters.
-#include "platform/win32/windows_api.h"
-
 #include <memory>
 #include <type_traits>
 
 #include "app/menu_model.h"
+#include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
 

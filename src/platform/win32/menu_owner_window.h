@@ -2,11 +2,10 @@
 // The hidden window behind the popup menu and the notification-area icon. It owns the menu
 // while it is open (and so draws its owner-drawn items), receives the icon's mouse messages
 // and hears when the taskbar is created anew, e.g. after Explorer restarts.
-#include "platform/win32/windows_api.h"
-
 #include <functional>
 
 #include "platform/win32/menu_painter.h"
+#include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
 
@@ -24,7 +23,9 @@ class MenuOwnerWindow {
   const MenuPainter& painter() const { return painter_; }
 
   // Called with the mouse message (WM_RBUTTONUP, ...) of the notification-area icon.
-  void SetTrayMouseHandler(std::function<void(UINT)> handler) { on_tray_mouse_ = std::move(handler); }
+  void SetTrayMouseHandler(std::function<void(UINT)> handler) {
+    on_tray_mouse_ = std::move(handler);
+  }
   // Called when a new taskbar has come up and knows no icons yet.
   void SetTaskbarCreatedHandler(std::function<void()> handler) {
     on_taskbar_created_ = std::move(handler);

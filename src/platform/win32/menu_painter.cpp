@@ -84,8 +84,8 @@ void MenuPainter::Measure(MEASUREITEMSTRUCT& measure) const {
   ScopedSelect font(screen.get(), font_ ? font_.get() : GetStockObject(DEFAULT_GUI_FONT));
   RECT text{0, 0, 0, 0};
   DrawTextA(screen.get(), item->caption.c_str(), -1, &text, DT_SINGLELINE | DT_CALCRECT);
-  measure.itemWidth =
-      static_cast<UINT>(kMenuStripWidth + kCheckColumnWidth + (text.right - text.left) + kRightMargin);
+  measure.itemWidth = static_cast<UINT>(kMenuStripWidth + kCheckColumnWidth +
+                                        (text.right - text.left) + kRightMargin);
   measure.itemHeight = static_cast<UINT>(heights_.item);
 }
 

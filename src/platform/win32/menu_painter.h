@@ -2,11 +2,10 @@
 // The look of the owner-drawn popup menu: an 8-pixel strip down the left edge, a column for
 // check marks and radio bullets, the caption in the system's menu font with its "&" letter
 // underlined, greyed text for disabled items, etched separators and the system highlight.
-#include "platform/win32/windows_api.h"
-
 #include <cstdint>
 
 #include "platform/win32/gdi_holders.h"
+#include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
 

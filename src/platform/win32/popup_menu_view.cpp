@@ -12,9 +12,9 @@ void PopupMenuView::PopupAt(int32_t screen_x, int32_t screen_y) {
   MenuHandle menu = BuildPopupMenu(model->Items());
   // A popup menu closes on a click elsewhere only when its owner is the foreground window.
   SetForegroundWindow(owner_.handle());
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen_x,
-      screen_y, 0, owner_.handle(), nullptr));
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                     screen_x, screen_y, 0, owner_.handle(), nullptr));
   // Lets the owner's message queue move on, so the next click on the icon opens the menu.
   PostMessageA(owner_.handle(), WM_NULL, 0, 0);
   menu.reset();

@@ -1,13 +1,12 @@
 #pragma once
 // The clock's popup menu, built afresh from the menu model each time it opens so that its
 // check marks and enabled states are those of the moment, and shown modally at a point.
-#include "platform/win32/windows_api.h"
-
 #include <functional>
 
 #include "app/menu_model.h"
 #include "platform/platform.h"
 #include "platform/win32/menu_owner_window.h"
+#include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
 

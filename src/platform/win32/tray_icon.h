@@ -3,9 +3,8 @@
 // start-up to the end. Releasing the right button over it opens the popup menu at the mouse;
 // a left click or a double click does nothing. When a new taskbar comes up (Explorer
 // restarted) the icon is added again, or a hidden clock could no longer be reached.
-#include "platform/win32/windows_api.h"
-
 #include "platform/win32/popup_menu_view.h"
+#include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
 

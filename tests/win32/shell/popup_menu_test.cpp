@@ -57,7 +57,8 @@ int CompareTrees(HMENU menu, const std::vector<MenuItem>& items) {
     ++compared;
     if (model.kind == MenuItemKind::Submenu) {
       EXPECT_NE(read.info.hSubMenu, nullptr);
-      if (read.info.hSubMenu != nullptr) compared += CompareTrees(read.info.hSubMenu, model.children);
+      if (read.info.hSubMenu != nullptr)
+        compared += CompareTrees(read.info.hSubMenu, model.children);
     } else {
       EXPECT_EQ(read.info.hSubMenu, nullptr);
     }
@@ -125,7 +126,8 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
     EXPECT_NE(StateOf(m, c.checked_size_id) & MF_CHECKED, 0u);
     for (int32_t n = 1; n <= 10; ++n) {
       EXPECT_EQ((StateOf(m, menu_id::DateFormat(n)) & MF_CHECKED) != 0, n == c.date_format) << n;
-      EXPECT_EQ(TextOf(m, menu_id::DateFormat(n)), form.State().DateFormatCaptions[static_cast<size_t>(n)]);
+      EXPECT_EQ(TextOf(m, menu_id::DateFormat(n)),
+                form.State().DateFormatCaptions[static_cast<size_t>(n)]);
     }
     EXPECT_NE(StateOf(m, menu_id::TitleItem) & MF_DISABLED, 0u);
     ASSERT_EQ(form.State().Skins.size(), 2u);
@@ -139,8 +141,9 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
 TEST(PopupMenu, TopLevelOrderAsTheUserSeesIt) {
   const MenuModel model = BuildClockMenu();
   const MenuHandle menu = BuildPopupMenu(model.Items());
-  const char* expected[] = {"Sorvane", "",     "Analog Clock", "Digital Clock", "Color", "Size",
-                            "",        "Help", nullptr,        "",              "Close"};
+  const char* expected[] = {"Sorvane", "", "Analog Clock", "Digital Clock", "Color",
+                            "Size",    "", "Help",         nullptr,         "",
+                            "Close"};
   ASSERT_EQ(GetMenuItemCount(menu.get()), 11);
   for (UINT i = 0; i < 11; ++i) {
     if (expected[i] == nullptr) continue;  // the web links' caption is ours to choose
@@ -169,7 +172,8 @@ int MarkPixels(const MenuItem& item, UINT state) {
   const COLORREF background = GetPixel(dc, kMenuStripWidth + 1, 1);
   int marked = 0;
   for (int y = 0; y < painter.Heights().item; ++y) {
-    for (int x = kMenuStripWidth; x < kMenuStripWidth + 20; ++x) marked += GetPixel(dc, x, y) != background;
+    for (int x = kMenuStripWidth; x < kMenuStripWidth + 20; ++x)
+      marked += GetPixel(dc, x, y) != background;
   }
   SelectObject(dc, old);
   DeleteObject(bitmap);

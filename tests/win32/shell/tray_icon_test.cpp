@@ -1,8 +1,7 @@
 // The notification-area icon: added, removed, and added again when a new taskbar comes up.
-#include <gtest/gtest.h>
-
 #include "platform/win32/tray_icon.h"
 
+#include <gtest/gtest.h>
 #include <shellapi.h>
 
 namespace sorvane::win32 {
