@@ -1,12 +1,10 @@
 #include "platform/win32/gdi_text_outlines.h"
 
-#include "platform/win32/windows_api.h"
-
 #include <algorithm>
 #include <climits>
 
-#include "platform/win32/gdi_holders.h"
 #include "platform/win32/region_conversion.h"
+#include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
 
@@ -31,44 +29,51 @@ int TextLength(const std::string& text) {
   return static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
 }
 
-// The font selected into a fresh display context, both released in reverse order.
-class FontOnDisplay {
- public:
-  explicit FontOnDisplay(const platform::FontSpec& spec)
-      : font_([&] {
-          const LOGFONTA log = ToLogFont(spec);
-          return CreateFontIndirectA(&log);
-        }()),
-        dc_(CreateDCA("DISPLAY", nullptr, nullptr, nullptr)),
-        selected_(dc_.get(), font_.get()) {}
-
-  bool ok() const { return font_ && dc_; }
-  HDC dc() const { return dc_.get(); }
-
- private:
-  FontHandle font_;
-  CreatedDc dc_;
-  ScopedSelect selected_;  // declared last: put back before the DC and the font go
-};
-
 }  // namespace
+
+GdiTextOutlines::~GdiTextOutlines() {
+  // The kept fonts are never left selected (each use puts the previous font back), so the
+  // context can go first.
+  if (display_ != nullptr) DeleteDC(display_);
+}
+
+HDC GdiTextOutlines::Display() {
+  if (display_ == nullptr) display_ = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  return display_;
+}
+
+HFONT GdiTextOutlines::Font(const platform::FontSpec& font) {
+  const auto found = std::find_if(fonts_.begin(), fonts_.end(),
+                                  [&](const KeptFont& kept) { return kept.spec == font; });
+  if (found != fonts_.end()) {
+    fonts_.splice(fonts_.begin(), fonts_, found);
+    return fonts_.front().handle.get();
+  }
+  const LOGFONTA log = ToLogFont(font);
+  FontHandle handle(CreateFontIndirectA(&log));
+  if (!handle) return nullptr;  // not kept: the next line tries again
+  if (fonts_.size() >= kKeptFonts) fonts_.pop_back();
+  fonts_.push_front(KeptFont{font, std::move(handle)});
+  return fonts_.front().handle.get();
+}
 
 std::optional<int32_t> GdiTextOutlines::MeasureWidth(const platform::FontSpec& font,
                                                      const std::string& text) {
-  FontOnDisplay display(font);
-  if (!display.ok()) return std::nullopt;
+  const HDC dc = Display();
+  const HFONT handle = Font(font);
+  if (dc == nullptr || handle == nullptr) return std::nullopt;
+  ScopedSelect selected(dc, handle);
   SIZE extent{};
-  if (!GetTextExtentPoint32A(display.dc(), text.c_str(), TextLength(text), &extent)) {
-    return std::nullopt;
-  }
+  if (!GetTextExtentPoint32A(dc, text.c_str(), TextLength(text), &extent)) return std::nullopt;
   return extent.cx;
 }
 
-Region GdiTextOutlines::Outline(const platform::FontSpec& font, const std::string& text,
-                                int32_t x, int32_t y) {
-  FontOnDisplay display(font);
-  if (!display.ok()) return Region();
-  HDC dc = display.dc();
+Region GdiTextOutlines::Outline(const platform::FontSpec& font, const std::string& text, int32_t x,
+                                int32_t y) {
+  const HDC dc = Display();
+  const HFONT handle = Font(font);
+  if (dc == nullptr || handle == nullptr) return Region();
+  ScopedSelect selected(dc, handle);
   BeginPath(dc);
   SetBkMode(dc, TRANSPARENT);
   TextOutA(dc, x, y, text.c_str(), TextLength(text));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/form.h"
+#include "app/remembered_text_lines.h"
 #include "files/file_service.h"
 #include "platform/win32/application_window.h"
 #include "platform/win32/clock_window.h"
@@ -52,7 +53,8 @@ struct Win32Services {
   }
   Win32Screen screen;
   Win32LocalClock clock;
-  GdiTextOutlines text;
+  GdiTextOutlines gdi_text;
+  RememberedTextLines text{gdi_text};  // the date line is drawn once a day, not every second
   Win32Dialogs dialogs;
   Win32Shell shell;
   MessageBoxErrors errors;
@@ -65,10 +67,9 @@ int RunClock(HINSTANCE instance) {
   ApplicationWindow application(instance);
   Win32ClockWindow window(instance, application.handle());
   Win32Services system(instance, window.handle());
-  platform::Services services{window,         system.screen, system.clock,
-                              system.text,    system.dialogs, system.shell,
-                              system.errors,  system.menu,   DiskFiles(),
-                              ReadUserLocale(), ProgramFolder()};
+  platform::Services services{window,         system.screen,    system.clock,   system.text,
+                              system.dialogs, system.shell,     system.errors,  system.menu,
+                              DiskFiles(),    ReadUserLocale(), ProgramFolder()};
   TForm1 form(services);
   FormEvents events(form, system.errors);
   system.menu.SetModelSource([&form] { return &form.Menu(); });

@@ -1,8 +1,7 @@
-#include "platform/win32/gdi_text_outlines.h"
-
 #include <gtest/gtest.h>
 
 #include "gdi_object_count.h"
+#include "platform/win32/gdi_text_outlines.h"
 
 namespace sorvane::win32 {
 namespace {
@@ -65,16 +64,39 @@ TEST(GdiTextOutlines, ItalicLeansTheGlyphs) {
   EXPECT_NE(text.Outline(italic, "I", 0, 0), text.Outline(Font(80, 40), "I", 0, 0));
 }
 
+// The context and the fonts of the last lines are kept between lines; more fonts than are
+// kept must not pile up, and nothing outlives the object.
 TEST(GdiTextOutlines, ManyLinesLeaveNoGdiObjectBehind) {
-  GdiTextOutlines text;
-  text.Outline(Font(30, 10), "warm up", 0, 0);
-  const long before = LiveGdiObjects();
-  ASSERT_GT(before, 0);
-  for (int i = 0; i < 300; ++i) {
-    text.MeasureWidth(Font(30 + i % 7, 10), "12:34:56");
-    text.Outline(Font(30 + i % 7, 10), "12:34:56", i, 0);
+  const long baseline = LiveGdiObjects();
+  ASSERT_GT(baseline, 0);
+  {
+    GdiTextOutlines text;
+    text.Outline(Font(30, 10), "12:34:56", 0, 0);
+    const long with_one_font = LiveGdiObjects();  // the context and whatever it holds
+    for (int i = 0; i < 300; ++i) {
+      text.MeasureWidth(Font(30 + i % 7, 10), "12:34:56");
+      text.Outline(Font(30 + i % 7, 10), "12:34:56", i, 0);
+    }
+    const long more_fonts = static_cast<long>(GdiTextOutlines::kKeptFonts) - 1;
+    EXPECT_LE(LiveGdiObjects(), with_one_font + more_fonts);
   }
-  EXPECT_EQ(LiveGdiObjects(), before);
+  EXPECT_EQ(LiveGdiObjects(), baseline);
+}
+
+// Lines in different fonts take turns on the one kept context: each must come out as if it
+// were drawn alone, in its own font.
+TEST(GdiTextOutlines, FontsTakingTurnsGiveTheSameLinesAsFreshOnes) {
+  GdiTextOutlines shared;
+  for (int round = 0; round < 3; ++round) {
+    for (int32_t height : {24, 40, 24, 56, 31, 73, 40}) {
+      GdiTextOutlines fresh;
+      const platform::FontSpec font = Font(height, height / 3);
+      EXPECT_EQ(shared.Outline(font, "10:08:37", 5, 9), fresh.Outline(font, "10:08:37", 5, 9))
+          << height;
+      EXPECT_EQ(shared.MeasureWidth(font, "Tuesday"), fresh.MeasureWidth(font, "Tuesday"))
+          << height;
+    }
+  }
 }
 
 }  // namespace
