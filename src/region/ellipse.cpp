@@ -16,6 +16,7 @@
 #include "region/coords.h"
 #include "region/region.h"
 #include "region/region_builder.h"
+#include "region/thread_workspace.h"
 
 namespace sorvane {
 
@@ -34,8 +35,8 @@ Region Region::Ellipse(const Rect& box) {
 
   // inset[i]: how many pixels row middle + i loses at each end.
   const int64_t middle = height / 2;
-  // Kept from one ellipse to the next on this thread: the face is rebuilt every second.
-  thread_local std::vector<int64_t> inset;
+  detail::WorkspaceForCall workspace;
+  std::vector<int64_t>& inset = workspace.get().inset;
   inset.assign(static_cast<std::size_t>(height - middle), 0);
   const int64_t a = width - 1, b = height - 1;
   const int64_t a2x8 = 8 * a * a, b2x8 = 8 * b * b;

@@ -12,6 +12,7 @@
 #include "region/coords.h"
 #include "region/region.h"
 #include "region/region_builder.h"
+#include "region/thread_workspace.h"
 
 namespace sorvane {
 namespace {
@@ -19,60 +20,15 @@ namespace {
 // Vertices beyond this are pulled in, which keeps every product below 2^63.
 constexpr int64_t kVertexLimit = int64_t{1} << 30;
 
+using detail::ScanCrossing;
+using detail::ScanEdge;
+
 int64_t FloorDiv(int64_t a, int64_t b) {  // b > 0
   const int64_t q = a / b;
   return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
-// One non-horizontal edge, stepped a row at a time without division. At row top + k its
-// crossing is x_top + k * dx / dy exactly; x holds the ceiling of that and rem how far the
-// ceiling lies right of the exact value, in units of 1 / dy.
-struct Edge {
-  int64_t top = 0;     // first row it meets
-  int64_t bottom = 0;  // first row it no longer meets
-  int64_t x_top = 0, dx = 0, dy = 0;
-  int direction = 0;  // +1 downwards, -1 upwards
-  int64_t x = 0, rem = 0, step = 0, step_rem = 0;
-
-  void StartAt(int64_t row) {
-    const int64_t num = (row - top) * dx;  // |row - top|, |dx| <= 2^31
-    const int64_t q = -FloorDiv(-num, dy);
-    x = x_top + q;
-    rem = q * dy - num;
-    step = FloorDiv(dx, dy);
-    step_rem = dx - step * dy;  // 0 <= step_rem < dy
-  }
-  void Advance() {
-    // ceil((num + dx) / dy) from ceil(num / dy): add the whole part, then the fraction.
-    x += step;
-    if (step_rem > rem) {
-      x += 1;
-      rem += dy - step_rem;
-    } else {
-      rem -= step_rem;
-    }
-  }
-};
-
-struct Crossing {
-  int32_t x;
-  int direction;
-};
-
-// Working lists kept from one polygon to the next on this thread: the clock's marks and
-// hands are scan-converted again every second.
-struct ScanScratch {
-  std::vector<Edge> edges;
-  std::vector<Edge> active;
-  std::vector<Crossing> crossings;
-};
-
-ScanScratch& ThreadScratch() {
-  thread_local ScanScratch scratch;
-  return scratch;
-}
-
-void MakeEdges(std::span<const Point> vertices, std::vector<Edge>& edges) {
+void MakeEdges(std::span<const Point> vertices, std::vector<ScanEdge>& edges) {
   edges.clear();
   edges.reserve(vertices.size());
   auto clamped = [](const Point& p) {
@@ -83,7 +39,7 @@ void MakeEdges(std::span<const Point> vertices, std::vector<Edge>& edges) {
     const auto [x0, y0] = clamped(vertices[i == 0 ? vertices.size() - 1 : i - 1]);
     const auto [x1, y1] = clamped(vertices[i]);
     if (y0 == y1) continue;
-    Edge e;
+    ScanEdge e;
     const bool down = y0 < y1;
     e.direction = down ? 1 : -1;
     e.top = down ? y0 : y1;
@@ -100,10 +56,10 @@ bool Inside(int count, FillMode mode) {
 }
 
 // Emits the spans of one row from its crossings, sorted by x.
-void EmitRow(const std::vector<Crossing>& crossings, FillMode mode, RegionBuilder& out) {
+void EmitRow(const std::vector<ScanCrossing>& crossings, FillMode mode, RegionBuilder& out) {
   int count = 0;
   int32_t start = 0;
-  for (const Crossing& c : crossings) {
+  for (const ScanCrossing& c : crossings) {
     const bool was_in = Inside(count, mode);
     count += mode == FillMode::Winding ? c.direction : 1;
     const bool now_in = Inside(count, mode);
@@ -114,22 +70,33 @@ void EmitRow(const std::vector<Crossing>& crossings, FillMode mode, RegionBuilde
 
 }  // namespace
 
+void detail::ScanEdge::StartAt(int64_t row) {
+  const int64_t num = (row - top) * dx;  // |row - top|, |dx| <= 2^31
+  const int64_t q = -FloorDiv(-num, dy);
+  x = x_top + q;
+  rem = q * dy - num;
+  step = FloorDiv(dx, dy);
+  step_rem = dx - step * dy;  // 0 <= step_rem < dy
+}
+
 Region Region::Polygon(std::span<const Point> vertices, FillMode mode) {
   if (vertices.size() < 3) return {};
-  ScanScratch& scratch = ThreadScratch();
-  std::vector<Edge>& edges = scratch.edges;
+  detail::WorkspaceForCall workspace;
+  detail::ThreadWorkspace& scratch = workspace.get();
+  std::vector<ScanEdge>& edges = scratch.edges;
   MakeEdges(vertices, edges);
   if (edges.empty()) return {};
-  std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.top < b.top; });
+  std::sort(edges.begin(), edges.end(),
+            [](const ScanEdge& a, const ScanEdge& b) { return a.top < b.top; });
 
   int64_t last_row = edges.front().bottom;
-  for (const Edge& e : edges) last_row = std::max(last_row, e.bottom);
+  for (const ScanEdge& e : edges) last_row = std::max(last_row, e.bottom);
   const int64_t first = std::max<int64_t>(edges.front().top, -kCoordLimit);
   const int64_t end = std::min<int64_t>(last_row, kCoordLimit);
 
   RegionBuilder out;
-  std::vector<Edge>& active = scratch.active;
-  std::vector<Crossing>& crossings = scratch.crossings;
+  std::vector<ScanEdge>& active = scratch.active_edges;
+  std::vector<ScanCrossing>& crossings = scratch.crossings;
   active.clear();
   std::size_t next = 0;
   for (int64_t y = first; y < end;) {
@@ -150,12 +117,12 @@ Region Region::Polygon(std::span<const Point> vertices, FillMode mode) {
       }
     }
     crossings.clear();
-    for (const Edge& e : active) crossings.push_back({coords::Clamp(e.x), e.direction});
+    for (const ScanEdge& e : active) crossings.push_back({coords::Clamp(e.x), e.direction});
     EmitRow(crossings, mode, out);
     out.EndBand(static_cast<int32_t>(y), static_cast<int32_t>(y + 1));
     ++y;
-    std::erase_if(active, [y](const Edge& e) { return e.bottom <= y; });
-    for (Edge& e : active) e.Advance();
+    std::erase_if(active, [y](const ScanEdge& e) { return e.bottom <= y; });
+    for (ScanEdge& e : active) e.Advance();
   }
   return out.Finish();
 }

@@ -13,7 +13,9 @@ RegionBuilder::RegionBuilder(std::size_t expected_bands, std::size_t expected_sp
   region_.spans_.reserve(expected_spans);
 }
 
-RegionBuilder::~RegionBuilder() { Region::Recycle(std::move(region_)); }
+RegionBuilder::~RegionBuilder() {
+  Region::Recycle(std::move(region_));
+}
 
 void RegionBuilder::AddSpan(int32_t x0, int32_t x1) {
   if (x0 >= x1) return;

@@ -7,28 +7,49 @@
 #include <vector>
 
 #include "region/region.h"
+#include "region/thread_workspace.h"
 
 namespace sorvane {
+namespace detail {
+namespace {
+
+// One thread-local object of a plain type: reading it is a single lookup, with no guard and
+// no destructor registration on the way.
+struct WorkspaceState {
+  ThreadWorkspace* workspace = nullptr;
+  bool ended = false;
+};
+thread_local WorkspaceState state;
+
+struct WorkspaceOwner {
+  ThreadWorkspace workspace;
+  ~WorkspaceOwner() {
+    state.workspace = nullptr;
+    state.ended = true;
+  }
+};
+
+ThreadWorkspace* MakeWorkspace() {
+  thread_local WorkspaceOwner owner;
+  return &owner.workspace;
+}
+
+}  // namespace
+
+ThreadWorkspace* ThisThreadWorkspace() {
+  WorkspaceState& s = state;
+  if (s.workspace == nullptr && !s.ended) s.workspace = MakeWorkspace();
+  return s.workspace;
+}
+
+}  // namespace detail
+
 namespace {
 
 // Enough for every piece of a clock rebuild; the byte bound keeps a hostile skin's huge
 // shapes from being held on to after the rebuild that needed them.
 constexpr std::size_t kMaxSpares = 128;
 constexpr std::size_t kMaxSpareBytes = std::size_t{4} << 20;
-
-// Set when the thread's shelf is gone (thread exit), so late regions are simply freed.
-thread_local bool shelf_gone = false;
-
-struct Shelf {
-  std::vector<Region> spares;
-  std::size_t bytes = 0;
-  ~Shelf() { shelf_gone = true; }
-};
-
-Shelf& ThreadShelf() {
-  thread_local Shelf shelf;
-  return shelf;
-}
 
 }  // namespace
 
@@ -38,22 +59,22 @@ std::size_t Region::CapacityBytes() const {
 
 void Region::Recycle(Region&& r) {
   const std::size_t size = r.CapacityBytes();
-  if (size == 0 || shelf_gone) return;
-  Shelf& shelf = ThreadShelf();
-  if (shelf.spares.size() >= kMaxSpares || shelf.bytes + size > kMaxSpareBytes) return;
+  if (size == 0) return;
+  detail::ThreadWorkspace* ws = detail::ThisThreadWorkspace();
+  if (ws == nullptr) return;
+  if (ws->spares.size() >= kMaxSpares || ws->spare_bytes + size > kMaxSpareBytes) return;
   r.bands_.clear();
   r.spans_.clear();
-  shelf.bytes += size;
-  shelf.spares.push_back(std::move(r));
+  ws->spare_bytes += size;
+  ws->spares.push_back(std::move(r));
 }
 
 Region Region::TakeSpare() {
-  if (shelf_gone) return {};
-  Shelf& shelf = ThreadShelf();
-  if (shelf.spares.empty()) return {};
-  Region r = std::move(shelf.spares.back());
-  shelf.spares.pop_back();
-  shelf.bytes -= r.CapacityBytes();
+  detail::ThreadWorkspace* ws = detail::ThisThreadWorkspace();
+  if (ws == nullptr || ws->spares.empty()) return {};
+  Region r = std::move(ws->spares.back());
+  ws->spares.pop_back();
+  ws->spare_bytes -= r.CapacityBytes();
   return r;
 }
 

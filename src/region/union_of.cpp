@@ -9,29 +9,12 @@
 
 #include "region/region.h"
 #include "region/region_builder.h"
+#include "region/thread_workspace.h"
 
 namespace sorvane {
 namespace {
 
-// Where one part stands in the sweep: its next band not yet passed.
-struct Cursor {
-  const Region* region;
-  std::size_t band = 0;
-  const Region::Band& current() const { return region->bands()[band]; }
-  bool done() const { return band >= region->bands().size(); }
-};
-
-// Working lists kept from one union to the next on the same thread.
-struct SweepScratch {
-  std::vector<Cursor> waiting;  // parts sorted by first row
-  std::vector<Cursor> active;   // parts the sweep has reached and not yet left
-  std::vector<Region::Span> row;
-};
-
-SweepScratch& ThreadScratch() {
-  thread_local SweepScratch scratch;
-  return scratch;
-}
+using Cursor = detail::SweepCursor;
 
 // Adds the spans of every active part to the rows from y down, and returns where those rows
 // end: the next place where an active part starts or ends a band, or `limit`.
@@ -54,9 +37,10 @@ int32_t GatherRow(const std::vector<Cursor>& active, int32_t y, int32_t limit,
 }  // namespace
 
 Region Region::UnionOf(std::span<const Region> parts) {
-  SweepScratch& s = ThreadScratch();
+  detail::WorkspaceForCall workspace;
+  detail::ThreadWorkspace& s = workspace.get();
   s.waiting.clear();
-  s.active.clear();
+  s.active_parts.clear();
   for (const Region& r : parts) {
     if (!r.IsEmpty()) s.waiting.push_back({&r});
   }
@@ -65,19 +49,18 @@ Region Region::UnionOf(std::span<const Region> parts) {
 
   // Parts join the sweep when it reaches their first row, so each step looks only at the
   // few parts present around the current rows, not at every piece.
-  std::sort(s.waiting.begin(), s.waiting.end(), [](const Cursor& a, const Cursor& b) {
-    return a.current().y0 < b.current().y0;
-  });
+  std::sort(s.waiting.begin(), s.waiting.end(),
+            [](const Cursor& a, const Cursor& b) { return a.current().y0 < b.current().y0; });
   RegionBuilder out;
   int32_t y = s.waiting.front().current().y0;
   std::size_t next = 0;
-  while (next < s.waiting.size() || !s.active.empty()) {
+  while (next < s.waiting.size() || !s.active_parts.empty()) {
     for (; next < s.waiting.size() && s.waiting[next].current().y0 <= y; ++next) {
-      s.active.push_back(s.waiting[next]);
+      s.active_parts.push_back(s.waiting[next]);
     }
     const int32_t limit = next < s.waiting.size() ? s.waiting[next].current().y0
                                                   : std::numeric_limits<int32_t>::max();
-    const int32_t y_end = GatherRow(s.active, y, limit, s.row);
+    const int32_t y_end = GatherRow(s.active_parts, y, limit, s.row);
     if (!s.row.empty()) {
       std::sort(s.row.begin(), s.row.end(),
                 [](const Region::Span& a, const Region::Span& b) { return a.x0 < b.x0; });
@@ -85,10 +68,10 @@ Region Region::UnionOf(std::span<const Region> parts) {
       out.EndBand(y, y_end);
     }
     y = y_end;
-    for (Cursor& c : s.active) {
+    for (Cursor& c : s.active_parts) {
       if (c.current().y1 == y) ++c.band;
     }
-    std::erase_if(s.active, [](const Cursor& c) { return c.done(); });
+    std::erase_if(s.active_parts, [](const Cursor& c) { return c.done(); });
   }
   return out.FinishCompact();
 }

@@ -19,13 +19,45 @@ TEST(RoundToPixel, HalvesGoToTheEvenPixelAndExtremesStayDefined) {
     double in;
     int32_t out;
   } cases[] = {
-      {12.5, 12},  {13.5, 14},     {237.5, 238},   {-0.5, 0},
-      {-1.5, -2},  {-2.5, -2},     {0.49999, 0},   {166.6667, 167},
-      {-3.7, -4},  {1e300, kPixelLimit},           {-1e300, -kPixelLimit},
-      {inf, kPixelLimit},          {-inf, -kPixelLimit},
-      {nan, 0},    {4294967296.0, kPixelLimit},    {-2147483649.0, -kPixelLimit},
+      {12.5, 12},
+      {13.5, 14},
+      {237.5, 238},
+      {-0.5, 0},
+      {-1.5, -2},
+      {-2.5, -2},
+      {0.49999, 0},
+      {166.6667, 167},
+      {-3.7, -4},
+      {1e300, kPixelLimit},
+      {-1e300, -kPixelLimit},
+      {inf, kPixelLimit},
+      {-inf, -kPixelLimit},
+      {nan, 0},
+      {4294967296.0, kPixelLimit},
+      {-2147483649.0, -kPixelLimit},
   };
   for (const auto& c : cases) EXPECT_EQ(RoundToPixel(c.in), c.out) << c.in;
+}
+
+// Inside the limit the result is the C library's round-half-to-even, for values near and
+// exactly on halves, small and large.
+TEST(RoundToPixel, AgreesWithNearbyintInsideTheLimit) {
+  std::srand(7);
+  for (int i = 0; i < 200000; ++i) {
+    const double whole = std::rand() % (2 * kPixelLimit) - kPixelLimit;
+    const double offsets[] = {0.5,
+                              -0.5,
+                              0.0,
+                              std::rand() / (RAND_MAX + 1.0),
+                              0.5 + 1e-12,
+                              0.5 - 1e-12,
+                              std::nextafter(0.5, 1.0)};
+    for (const double offset : offsets) {
+      const double v = whole + offset;
+      if (std::fabs(v) >= kPixelLimit) continue;
+      ASSERT_EQ(RoundToPixel(v), static_cast<int32_t>(std::nearbyint(v))) << v;
+    }
+  }
 }
 
 TEST(RotateP, TurnsCounterclockwiseOnTheScreenForPositiveAngles) {
@@ -34,13 +66,15 @@ TEST(RotateP, TurnsCounterclockwiseOnTheScreenForPositiveAngles) {
     double degrees;
     RealPoint out;
   } cases[] = {
-      {{0, -100}, -90, {100, 0}},   // 12 o'clock turned clockwise to 3 o'clock
-      {{0, -100}, 90, {-100, 0}},   // and counterclockwise to 9 o'clock
+      {{0, -100}, -90, {100, 0}},  // 12 o'clock turned clockwise to 3 o'clock
+      {{0, -100}, 90, {-100, 0}},  // and counterclockwise to 9 o'clock
       {{0, -100}, 180, {0, 100}},
       {{30, 40}, 0, {30, 40}},
       {{30, 40}, -360, {30, 40}},
       {{30, 40}, 720, {30, 40}},
-      {{0, -100}, -6, {100 * std::sin(6 * std::numbers::pi / 180), -100 * std::cos(6 * std::numbers::pi / 180)}},
+      {{0, -100},
+       -6,
+       {100 * std::sin(6 * std::numbers::pi / 180), -100 * std::cos(6 * std::numbers::pi / 180)}},
   };
   for (const auto& c : cases) {
     const RealPoint r = RotateP(c.in, c.degrees);
@@ -56,13 +90,10 @@ TEST(TransformPointR, MapsSkinUnitsOntoTheFace) {
     int side, angle, x0, y0;
     Point pixel;
   } cases[] = {
-      {{0, -300}, 250, 0, 125, 125, {125, 0}},
-      {{300, 0}, 250, 0, 125, 125, {250, 125}},
-      {{0, -100}, 250, -90, 125, 125, {167, 125}},
-      {{0, 300}, 250, 0, 125, 125, {125, 250}},
-      {{123, -77}, 0, 45, 40, 60, {40, 60}},        // no face: everything at the centre
-      {{0, -300}, 1080, -180, 540, 540, {540, 1080}},
-      {{-300, 0}, 100, 0, 50, 50, {0, 50}},
+      {{0, -300}, 250, 0, 125, 125, {125, 0}},        {{300, 0}, 250, 0, 125, 125, {250, 125}},
+      {{0, -100}, 250, -90, 125, 125, {167, 125}},    {{0, 300}, 250, 0, 125, 125, {125, 250}},
+      {{123, -77}, 0, 45, 40, 60, {40, 60}},  // no face: everything at the centre
+      {{0, -300}, 1080, -180, 540, 540, {540, 1080}}, {{-300, 0}, 100, 0, 50, 50, {0, 50}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(RoundPoint(TransformPointR(c.in, c.side, c.angle, c.x0, c.y0)), c.pixel)
