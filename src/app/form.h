@@ -17,6 +17,7 @@
 #include "app/menu_model.h"
 #include "files/profile.h"
 #include "files/skin.h"
+#include "geometry/analog_face_memory.h"
 #include "platform/platform.h"
 #include "region/region.h"
 #include "timefmt/date_format.h"
@@ -137,6 +138,7 @@ class TForm1 : private TForm1State {
   bool timer_running_ = true;  // Timer2 runs from the window's creation to FormDestroy
   int32_t window_color_ = kWindowBlue;
   MenuModel menu_;
+  AnalogFaceMemory analog_face_;  // face and marks drawn once, the hands every tick
 };
 
 }  // namespace sorvane

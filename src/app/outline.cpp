@@ -3,7 +3,6 @@
 #include "app/digital_text.h"
 #include "app/form.h"
 #include "app/outline_layout.h"
-#include "geometry/analog_region.h"
 
 namespace sorvane {
 
@@ -11,11 +10,17 @@ namespace {
 constexpr int32_t kDateLine = 2;
 constexpr int32_t kTimeLine = 1;
 
-int32_t WidthOf(const Rect& r) { return r.right - r.left; }
-int32_t HeightOf(const Rect& r) { return r.bottom - r.top; }
+int32_t WidthOf(const Rect& r) {
+  return r.right - r.left;
+}
+int32_t HeightOf(const Rect& r) {
+  return r.bottom - r.top;
+}
 }  // namespace
 
-void TForm1::MakeRgn() { BuildOutline(Now()); }
+void TForm1::MakeRgn() {
+  BuildOutline(Now());
+}
 
 // The whole outline is built from one reading of the clock so that the face, the time and
 // the date always agree.
@@ -33,9 +38,9 @@ void TForm1::BuildOutline(const DateTime& now) {
   if (layout->analog_face) {
     // A skin that draws nothing (or no skin at all) leaves the analog part empty.
     const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
-    outline.CombineWith(MakeAnalogClockRgn(Skins, CurSkin, time, profile.showseconds,
-                                           HalfWidth, HalfWidth, width),
-                        CombineMode::Or);
+    outline.CombineWith(
+        analog_face_.Make(Skins, CurSkin, time, profile.showseconds, HalfWidth, HalfWidth, width),
+        CombineMode::Or);
   }
   if (profile.datashow) {
     outline.CombineWith(MakeFontDigitalClockRgn(0, layout->date_top, width, kDateLine, now),
@@ -59,8 +64,8 @@ Region TForm1::MakeFontDigitalClockRgn(int32_t X, int32_t Y, int32_t Width, int3
 std::string TForm1::TextOfLine(int32_t Mode, const DateTime& now) const {
   const TProfile& profile = Profile();
   if (Mode == kDateLine) {
-    return FormatDate(DateLineFormat(DateFormats, profile.dateformatnumber), now,
-                      services_.locale, DateSep);
+    return FormatDate(DateLineFormat(DateFormats, profile.dateformatnumber), now, services_.locale,
+                      DateSep);
   }
   return TimeLineText(SplitTimeOfDay(MillisecondsSinceMidnight(now)), profile.format12,
                       profile.showsecondsd, TimeSep);

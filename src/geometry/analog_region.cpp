@@ -39,6 +39,8 @@ class Union {
     scratch_.parts.push_back(MakeRgnFromShape(shape, side_, angle, x0_, y0_, scratch_.shape));
   }
 
+  void Add(const Region& part) { scratch_.parts.push_back(part); }
+
   Region Take() {
     Region all = Region::UnionOf(scratch_.parts);
     for (Region& part : scratch_.parts) Region::Recycle(std::move(part));
@@ -77,8 +79,14 @@ void DrawHourMarks(const TSkin& skin, Union& u) {
   }
 }
 
-void DrawSlot(const std::string& slot, const TSkin& skin, TimeOfDay t, bool showseconds,
-              Union& u) {
+// The face and the marks stand still between ticks; the hands move.
+enum class Slots { Still, Hands, All };
+
+bool IsStill(const std::string& slot) {
+  return slot == "static" || slot == "marks";
+}
+
+void DrawSlot(const std::string& slot, const TSkin& skin, TimeOfDay t, bool showseconds, Union& u) {
   if (slot == "static") {
     u.Draw(skin.StaticAnalog, 0);
   } else if (slot == "marks") {
@@ -93,23 +101,47 @@ void DrawSlot(const std::string& slot, const TSkin& skin, TimeOfDay t, bool show
   }
 }
 
+// A slot that repeats an earlier one draws the same copies again, which changes nothing.
+void DrawOrder(const TSkin& skin, TimeOfDay t, bool showseconds, Slots which, Union& u) {
+  for (std::size_t i = 0; i < skin.AnalogOrder.size(); ++i) {
+    const auto earlier = skin.AnalogOrder.begin() + static_cast<std::ptrdiff_t>(i);
+    if (std::find(skin.AnalogOrder.begin(), earlier, *earlier) != earlier) continue;
+    if (which != Slots::All && IsStill(*earlier) != (which == Slots::Still)) continue;
+    DrawSlot(*earlier, skin, t, showseconds, u);
+  }
+}
+
 }  // namespace
 
-int HourHandAngle(TimeOfDay t) { return -(30 * t.hours + t.minutes / 2); }
-int MinuteHandAngle(TimeOfDay t) { return -6 * t.minutes; }
-int SecondHandAngle(TimeOfDay t) { return -6 * t.seconds; }
+int HourHandAngle(TimeOfDay t) {
+  return -(30 * t.hours + t.minutes / 2);
+}
+int MinuteHandAngle(TimeOfDay t) {
+  return -6 * t.minutes;
+}
+int SecondHandAngle(TimeOfDay t) {
+  return -6 * t.seconds;
+}
 
 Region MakeAnalogClockRgn(const TSkins& skins, int32_t cur_skin, TimeOfDay t, bool showseconds,
                           int x0, int y0, int side) {
   if (cur_skin < 0 || static_cast<std::size_t>(cur_skin) >= skins.size()) return Region();
-  const TSkin& skin = skins[static_cast<std::size_t>(cur_skin)];
   Union u(side, x0, y0);
-  // A slot that repeats an earlier one draws the same copies again, which changes nothing.
-  for (std::size_t i = 0; i < skin.AnalogOrder.size(); ++i) {
-    const auto earlier = skin.AnalogOrder.begin() + static_cast<std::ptrdiff_t>(i);
-    if (std::find(skin.AnalogOrder.begin(), earlier, *earlier) != earlier) continue;
-    DrawSlot(*earlier, skin, t, showseconds, u);
-  }
+  DrawOrder(skins[static_cast<std::size_t>(cur_skin)], t, showseconds, Slots::All, u);
+  return u.Take();
+}
+
+Region MakeStillAnalogRgn(const TSkin& skin, int x0, int y0, int side) {
+  Union u(side, x0, y0);
+  DrawOrder(skin, TimeOfDay{}, false, Slots::Still, u);
+  return u.Take();
+}
+
+Region AddAnalogHands(const Region& still, const TSkin& skin, TimeOfDay t, bool showseconds, int x0,
+                      int y0, int side) {
+  Union u(side, x0, y0);
+  u.Add(still);
+  DrawOrder(skin, t, showseconds, Slots::Hands, u);
   return u.Take();
 }
 

@@ -22,4 +22,11 @@ int SecondHandAngle(TimeOfDay t);
 Region MakeAnalogClockRgn(const TSkins& skins, int32_t cur_skin, TimeOfDay t, bool showseconds,
                           int x0, int y0, int side);
 
+// The same outline in two steps, for a clock that keeps the parts that stand still: the
+// "static" and "marks" slots alone, and then those (already drawn) with the hands at time t.
+// Together they give exactly MakeAnalogClockRgn's region.
+Region MakeStillAnalogRgn(const TSkin& skin, int x0, int y0, int side);
+Region AddAnalogHands(const Region& still, const TSkin& skin, TimeOfDay t, bool showseconds, int x0,
+                      int y0, int side);
+
 }  // namespace sorvane
