@@ -1,9 +1,13 @@
 #pragma once
 // Glyph outlines through GDI text paths on a display device context. The context is made
 // once and kept (making one costs a millisecond or more, the text itself a few microseconds),
-// and so are the fonts of the last few lines.
+// and so are the fonts of the last few lines. A line of plain ASCII is put together from the
+// outlines of its characters, each drawn once per font: the time line changes every second,
+// but its characters do not.
+#include <array>
 #include <cstddef>
 #include <list>
+#include <optional>
 
 #include "platform/platform.h"
 #include "platform/win32/gdi_holders.h"
@@ -26,13 +30,18 @@ class GdiTextOutlines final : public platform::TextOutlines {
   static constexpr std::size_t kKeptFonts = 4;
 
  private:
+  static constexpr unsigned char kFirstKept = 0x20, kLastKept = 0x7E;
   struct KeptFont {
     platform::FontSpec spec;
     FontHandle handle;
+    // The outline of each plain ASCII character drawn with its cell's top-left at (0, 0).
+    std::array<std::optional<Region>, kLastKept - kFirstKept + 1> glyphs;
   };
 
   HDC Display();
-  HFONT Font(const platform::FontSpec& font);
+  KeptFont* Font(const platform::FontSpec& font);
+  static Region TextPath(HDC dc, const std::string& text, int32_t x, int32_t y);
+  Region Composed(HDC dc, KeptFont& font, const std::string& text, int32_t x, int32_t y);
 
   HDC display_ = nullptr;      // made at first use, deleted with this object
   std::list<KeptFont> fonts_;  // most recently used first

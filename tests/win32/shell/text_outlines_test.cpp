@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "gdi_object_count.h"
+#include "platform/win32/gdi_holders.h"
 #include "platform/win32/gdi_text_outlines.h"
+#include "platform/win32/region_conversion.h"
 
 namespace sorvane::win32 {
 namespace {
@@ -97,6 +99,58 @@ TEST(GdiTextOutlines, FontsTakingTurnsGiveTheSameLinesAsFreshOnes) {
           << height;
     }
   }
+}
+
+// The whole line through one text path, as GDI draws it, to hold the assembled lines against.
+Region WholeLinePath(const platform::FontSpec& spec, const std::string& text, int32_t x,
+                     int32_t y) {
+  LOGFONTA log{};
+  log.lfHeight = spec.height;
+  log.lfWidth = spec.width;
+  log.lfWeight = spec.weight;
+  log.lfItalic = spec.italic ? 1 : 0;
+  log.lfCharSet = spec.char_set;
+  spec.face.copy(log.lfFaceName, sizeof(log.lfFaceName) - 1);
+  FontHandle font(CreateFontIndirectA(&log));
+  CreatedDc dc(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+  ScopedSelect selected(dc.get(), font.get());
+  BeginPath(dc.get());
+  SetBkMode(dc.get(), TRANSPARENT);
+  TextOutA(dc.get(), x, y, text.c_str(), static_cast<int>(text.size()));
+  EndPath(dc.get());
+  RegionHandle region(PathToRegion(dc.get()));
+  return FromGdiRegion(region.get());
+}
+
+// Lines of plain ASCII are put together from one outline per character; they must come out
+// as the whole line's path, in every face, slant and size the clock uses, wherever they stand.
+TEST(GdiTextOutlines, AssembledLinesMatchTheWholeLinePath) {
+  GdiTextOutlines text;
+  const char* const faces[] = {"Tahoma", "Courier New", "Times New Roman", "Arial"};
+  const char* const lines[] = {
+      "10:08:37",  "12:30 am",          "01:45:00 pm", "0905", "Tuesday, December 08, 2026",
+      "12/8/2026", " !\"#$%&'()*+,-./~"};
+  int compared = 0, differing = 0;
+  for (const char* face : faces) {
+    for (const bool italic : {false, true}) {
+      for (const int32_t box : {50, 137, 250, 608, 1920}) {
+        for (const std::string line : lines) {
+          platform::FontSpec font = Font(box / 4, box / static_cast<int32_t>(line.size() + 2));
+          font.face = face;
+          font.italic = italic;
+          for (const Point at : {Point{0, 0}, Point{-20, 11}, Point{37, 250}}) {
+            ++compared;
+            if (text.Outline(font, line, at.x, at.y) != WholeLinePath(font, line, at.x, at.y)) {
+              ++differing;
+              ADD_FAILURE() << face << (italic ? " italic " : " ") << box << " \"" << line
+                            << "\" at " << at.x << "," << at.y;
+            }
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(differing, 0) << "of " << compared;
 }
 
 }  // namespace
