@@ -21,7 +21,7 @@ cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Release -DSORVANE_BENCH=ON >/dev/null
 cmake --build "$native" -j2 --target rebuild_times
 cmake -S . -B "$win" -DCMAKE_BUILD_TYPE=Release -DSORVANE_BENCH=ON \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" >/dev/null
-cmake --build "$win" -j2 --target rebuild_times analog_gdi_bench sorvane probe
+cmake --build "$win" -j2 --target rebuild_times analog_gdi_bench handoff_bench sorvane probe
 
 # A prefix of our own, so stopping its wineserver disturbs no one else's programs.
 export WINEPREFIX=${WINEPREFIX:-$win/wineprefix-perf}
@@ -41,6 +41,8 @@ echo "== rebuild times and GDI comparison, under Wine"
 # Output to files: a Wine program writing to a pipe starts slowly.
 wine "$win/bench/rebuild/rebuild_times.exe" "$root/skins" "$runs" >"$work/wine.txt" 2>/dev/null </dev/null
 wine "$win/bench/win32/analog_gdi_bench.exe" >"$work/gdi.txt" 2>/dev/null </dev/null
+wine "$win/bench/win32/handoff_bench.exe" >"$work/handoff.txt" 2>/dev/null </dev/null
+tr -d '\r' <"$work/handoff.txt" >"$work/handoff.unix" && mv "$work/handoff.unix" "$work/handoff.txt"
 tr -d '\r' <"$work/wine.txt" >"$work/wine.unix" && mv "$work/wine.unix" "$work/wine.txt"
 tr -d '\r' <"$work/gdi.txt" >"$work/gdi.unix" && mv "$work/gdi.unix" "$work/gdi.txt"
 
@@ -102,6 +104,7 @@ nk, nrows, nskins = figures("native")
 wk, wrows, wskins = figures("wine")
 usage = dict(l.strip().split("=", 1) for l in open(f"{work}/usage.unix") if "=" in l)
 gdi = open(f"{work}/gdi.txt").read().strip()
+handoff = open(f"{work}/handoff.txt").read().strip()
 
 def share(us):  # one rebuild a second: the share of one processor
     return float(us) / 1e6 * 100
@@ -164,6 +167,16 @@ L.append("`CreateEllipticRgn` / `CombineRgn`, with a pixel comparison of the two
 L.append("")
 L.append("```")
 L.append(gdi)
+L.append("```")
+L.append("")
+L.append("## Handing the outline to the window under Wine")
+L.append("")
+L.append("Wine's `ExtCreateRegion` adds one rectangle after another, so its time grows with the")
+L.append("square of their number; the clock hands GDI pieces of 64 rectangles united pair by pair")
+L.append("(`ToGdiRegion`). `bench/win32/handoff_bench.exe`, grids of separate squares:")
+L.append("")
+L.append("```")
+L.append(handoff)
 L.append("```")
 L.append("")
 L.append("## CPU share of a day of ticking")

@@ -18,6 +18,19 @@ Region Triangle() {
   return Region::Polygon(points, FillMode::Alternate);
 }
 
+// Thousands of separate squares, a rectangle each, with rows that differ: the region is
+// handed to GDI in pieces united pair by pair.
+Region Grid(int32_t columns, int32_t rows) {
+  std::vector<Rect> squares;
+  for (int32_t row = 0; row < rows; ++row) {
+    for (int32_t column = 0; column < columns; ++column) {
+      const int32_t x = column * 6 + row % 3;
+      squares.push_back(Rect{x, row * 4, x + 3, row * 4 + 2});
+    }
+  }
+  return Region::FromRects(squares);
+}
+
 TEST(RegionConversion, GdiCoversTheSamePixelsBothWays) {
   struct Case {
     const char* name;
@@ -30,6 +43,11 @@ TEST(RegionConversion, GdiCoversTheSamePixelsBothWays) {
       {"triangle reaching left of 0", Triangle()},
       {"two apart", Region::Combine(Region::FromRect(Rect{0, 0, 5, 5}),
                                     Region::FromRect(Rect{100, 50, 110, 70}), CombineMode::Or)},
+      {"broad ring, some 1,200 rectangles",
+       Region::Combine(Region::Ellipse(Rect{0, 0, 600, 600}),
+                       Region::Ellipse(Rect{20, 20, 580, 580}), CombineMode::Diff)},
+      {"grid of 65 rectangles", Grid(13, 5)},
+      {"grid of 20,000 rectangles", Grid(100, 200)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
