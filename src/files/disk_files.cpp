@@ -1,6 +1,7 @@
 // The real disk behind FileService. Every stream is binary: the data files carry their own
 // CR LF line ends, and text mode on Windows would double them.
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <locale>
@@ -72,14 +73,21 @@ fs::path TemporaryBeside(const fs::path& file) {
   return temp;
 }
 
-void WriteWhole(const fs::path& file, std::string_view bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (!out) Fail("Cannot create file", file);
+// The system's reason for the last failure, when it left one.
+std::string LastReason() {
+  return errno != 0 ? std::generic_category().message(errno) : std::string();
+}
+
+// Writes `temp`; a failure names `shown`, the file the user knows, not the temporary one.
+void WriteWhole(const fs::path& temp, std::string_view bytes, const fs::path& shown) {
+  errno = 0;
+  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+  if (!out) Fail("Cannot create file", shown, LastReason());
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.flush();
-  if (!out) Fail("Cannot write file", file);
+  if (!out) Fail("Cannot write file", shown, LastReason());
   out.close();
-  if (!out) Fail("Cannot close file", file);
+  if (!out) Fail("Cannot close file", shown, LastReason());
 }
 
 class DiskFileService final : public FileService {
@@ -104,7 +112,7 @@ class DiskFileService final : public FileService {
   void ReplaceWith(const fs::path& file, std::string_view bytes) override {
     const fs::path temp = TemporaryBeside(file);
     try {
-      WriteWhole(temp, bytes);
+      WriteWhole(temp, bytes, file);
     } catch (const FileError&) {
       std::error_code ignored;
       fs::remove(temp, ignored);

@@ -67,8 +67,8 @@ std::string MakeProfilesReadOnly(const fs::path& folder) {
 }
 
 std::string MakeFolderReadOnly(const fs::path& folder) {
-  fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write |
-                              fs::perms::others_write, fs::perm_options::remove);
+  fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
   if (CanCreateFileIn(folder)) {
     return "this user may write to a read-only folder (root, or Windows, where the folder's "
            "read-only attribute does not guard its files); covered by the file service fake";
@@ -110,6 +110,8 @@ TEST_P(SaveFailureOnDisk, ShowsTheErrorKeepsTheChangeAndTheOldFile) {
 
   ASSERT_EQ(qs.errors.shown.size(), 1u) << "the failed save must reach the error box";
   EXPECT_NE(qs.errors.shown[0].find(kProfilesFileName), std::string::npos) << qs.errors.shown[0];
+  EXPECT_EQ(qs.errors.shown[0].find(".new"), std::string::npos)
+      << "the user knows vl.prf, not the temporary file: " << qs.errors.shown[0];
   EXPECT_EQ(form.Profile().size, "Large");
   EXPECT_EQ(qs.window.width, 213);
   EXPECT_GT(qs.window.regions_set, regions_before) << "the new outline must show all the same";
@@ -150,8 +152,7 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
   qs.files.fail_writes = false;
   form.Close1Click();
   EXPECT_TRUE(qs.window.closed);
-  const TProfiles saved =
-      LoadProfiles(qs.services.program_folder, TProfile{}, qs.files);
+  const TProfiles saved = LoadProfiles(qs.services.program_folder, TProfile{}, qs.files);
   ASSERT_EQ(saved.size(), 1u);
   EXPECT_EQ(saved[0].size, "Small");
   EXPECT_EQ(saved[0].style, "AnaDigi");
