@@ -36,7 +36,7 @@ fi
 run_dir=$bin
 if [ ! -f "$bin/vl.prf" ]; then
   run_dir="$PWD/$build/start-view"
-  rm -rf "$run_dir" && mkdir -p "$run_dir" && cp "$bin"/* "$run_dir"/
+  rm -rf "$run_dir" && mkdir -p "$run_dir" && cp -r "$bin"/. "$run_dir"/
   printf '%s\r\n' "Vitrelle profiles file." "\\profile StartUp" "x 80 left" "y 80 top" \
     "size Huge" "timecolor 16777215" "clockcolor 255" "dateformatnumber  1" "style AnaDigi" \
     "showseconds 1" "showsecondsd 1" "datashow 1" "format12 0" "showalarms 1" "ancor hook" \
