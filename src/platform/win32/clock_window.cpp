@@ -99,7 +99,11 @@ void Win32ClockWindow::SetRegion(const Region& region) {
   RegionHandle outline = ToGdiRegion(region);
   if (!outline) return;
   // On success the system owns the region (and frees the one it replaces).
-  if (SetWindowRgn(handle_, outline.get(), TRUE)) outline.release();
+  if (!SetWindowRgn(handle_, outline.get(), TRUE)) return;
+  outline.release();
+  // Pixels the old outline left out were never painted; paint them now rather than at the
+  // next turn of the message loop, so a changing digit never shows unpainted pieces.
+  UpdateWindow(handle_);
 }
 
 void Win32ClockWindow::Repaint() {
