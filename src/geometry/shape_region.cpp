@@ -1,5 +1,6 @@
 #include "geometry/shape_region.h"
 
+#include <cstddef>
 #include <optional>
 #include <utility>
 
@@ -9,7 +10,9 @@
 namespace sorvane {
 namespace {
 
-RealPoint ToReal(const Point& p) { return {static_cast<double>(p.x), static_cast<double>(p.y)}; }
+RealPoint ToReal(const Point& p) {
+  return {static_cast<double>(p.x), static_cast<double>(p.y)};
+}
 
 // The disc inscribed in the rounded box around the turned centre; the radius is in skin
 // units, so it scales with the face.
@@ -30,13 +33,59 @@ Region PolygonRegion(const TShapeElement& e, const SkinTransform& t, FillMode mo
 
 std::optional<CombineMode> ModeOf(char operation) {
   switch (operation) {
-    case '+': return CombineMode::Or;
-    case '-': return CombineMode::Diff;
-    case '&': return CombineMode::And;
-    case '%': return CombineMode::Xor;
-    default: return std::nullopt;
+    case '+':
+      return CombineMode::Or;
+    case '-':
+      return CombineMode::Diff;
+    case '&':
+      return CombineMode::And;
+    case '%':
+      return CombineMode::Xor;
+    default:
+      return std::nullopt;
   }
 }
+
+// Pieces joined by '+' one after another are united with what came before in one sweep: union
+// does not depend on grouping, and adding each piece in turn would copy the whole growing
+// region every time (a skin of 10,000 discs took a second). The run is cut at a bound so a
+// hostile skin of huge pieces never holds more than a few of them at once.
+class RunOfUnions {
+ public:
+  RunOfUnions(Region& out, std::vector<Region>& pieces) : out_(out), pieces_(pieces) {
+    pieces_.clear();
+  }
+  RunOfUnions(const RunOfUnions&) = delete;
+  RunOfUnions& operator=(const RunOfUnions&) = delete;
+  ~RunOfUnions() { Drop(); }
+
+  void Add(Region&& piece) {
+    bands_ += piece.bands().size();
+    pieces_.push_back(std::move(piece));
+    if (pieces_.size() >= kMaxPieces || bands_ >= kMaxBands) Finish();
+  }
+
+  void Finish() {
+    if (pieces_.empty()) return;
+    pieces_.push_back(std::move(out_));
+    out_ = Region::UnionOf(pieces_);
+    Drop();
+  }
+
+ private:
+  static constexpr std::size_t kMaxPieces = 1024;
+  static constexpr std::size_t kMaxBands = std::size_t{1} << 18;
+
+  void Drop() {
+    for (Region& piece : pieces_) Region::Recycle(std::move(piece));
+    pieces_.clear();
+    bands_ = 0;
+  }
+
+  Region& out_;
+  std::vector<Region>& pieces_;
+  std::size_t bands_ = 0;
+};
 
 }  // namespace
 
@@ -44,6 +93,7 @@ Region MakeRgnFromShape(const TShape& shape, int side, int angle, int x0, int y0
                         ShapeScratch& scratch) {
   const SkinTransform t(side, angle, x0, y0);
   Region out;
+  RunOfUnions run(out, scratch.joined);
   bool first = true;
   for (const TShapeElement& e : shape) {
     const std::optional<CombineMode> mode = first ? std::nullopt : ModeOf(e.Operation);
@@ -55,11 +105,15 @@ Region MakeRgnFromShape(const TShape& shape, int side, int angle, int x0, int y0
     if (first) {
       out = std::move(piece);
       first = false;
+    } else if (*mode == CombineMode::Or) {
+      run.Add(std::move(piece));
     } else {
+      run.Finish();
       out.CombineWith(piece, *mode);
       Region::Recycle(std::move(piece));
     }
   }
+  run.Finish();
   return out;
 }
 

@@ -11,6 +11,7 @@ namespace sorvane {
 // than the regions themselves. Holds nothing between calls.
 struct ShapeScratch {
   std::vector<Point> vertices;
+  std::vector<Region> joined;  // a run of '+' pieces waiting to be united in one sweep
 };
 
 // The region of `shape` drawn on a face of `side` pixels centred at (x0, y0), turned by

@@ -3,34 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "geometry/analog_region.h"
+#include "shape_builders.h"
 
 namespace sorvane {
 namespace {
 
-TShapeElement Poly(std::initializer_list<Point> points, char op = '+') {
-  TShapeElement e;
-  e.Operation = op;
-  e.Points = points;
-  return e;
-}
-
-TShapeElement Circle(int32_t radius, char op, int32_t x = 0, int32_t y = 0) {
-  TShapeElement e;
-  e.Radius = radius;
-  e.Operation = op;
-  e.X = x;
-  e.Y = y;
-  return e;
-}
+using testing::Circle;
+using testing::Poly;
 
 TSkins TwoSkins() {
   TSkin ring;
-  ring.StaticAnalog = {Circle(290, '+'), Circle(270, '-')};
+  ring.StaticAnalog = {Circle(0, 0, 290), Circle(0, 0, 270, '-')};
   ring.Marks[14] = {Poly({{-3, -280}, {3, -280}, {3, -262}, {-3, -262}})};
   ring.Marks[0] = {Poly({{-8, -285}, {8, -285}, {6, -240}, {-6, -240}})};
   ring.HArrow = {Poly({{-10, 30}, {0, -170}, {10, 30}})};
   ring.MArrow = {Poly({{-7, 30}, {0, -250}, {7, 30}})};
-  ring.SArrow = {Poly({{-2, 50}, {-2, -270}, {2, -270}, {2, 50}}), Circle(12, '+', 0, -200)};
+  ring.SArrow = {Poly({{-2, 50}, {-2, -270}, {2, -270}, {2, 50}}), Circle(0, -200, 12)};
   TSkin bare = ring;
   bare.StaticAnalog.clear();
   bare.AnalogOrder = {"sarrow", "marks", "harrow", "marks", "marrow"};

@@ -47,19 +47,29 @@ bool Covers(const Region& r, int minutes, double radius) {
                     static_cast<int32_t>(std::lround(kCentre - radius * std::cos(a))));
 }
 
-TShape MinuteMark() { return Bar(-276, -292, 3); }
-TShape HourMark() { return Bar(-250, -292, 9); }
-TShape Dot() { return {Circle(0, -270, 14)}; }
+TShape MinuteMark() {
+  return Bar(-276, -292, 3);
+}
+TShape HourMark() {
+  return Bar(-250, -292, 9);
+}
+TShape Dot() {
+  return {Circle(0, -270, 14)};
+}
 
 TEST(HandAngles, FollowTheClock) {
   const struct {
     TimeOfDay t;
     int hour, minute, second;
   } cases[] = {
-      {{0, 0, 0}, 0, 0, 0},          {{3, 0, 0}, -90, 0, 0},
-      {{15, 0, 0}, -450, 0, 0},      {{10, 59, 0}, -329, -354, 0},
-      {{11, 0, 0}, -330, 0, 0},      {{12, 34, 56}, -377, -204, -336},
-      {{23, 59, 59}, -719, -354, -354}, {{6, 1, 30}, -180, -6, -180},
+      {{0, 0, 0}, 0, 0, 0},
+      {{3, 0, 0}, -90, 0, 0},
+      {{15, 0, 0}, -450, 0, 0},
+      {{10, 59, 0}, -329, -354, 0},
+      {{11, 0, 0}, -330, 0, 0},
+      {{12, 34, 56}, -377, -204, -336},
+      {{23, 59, 59}, -719, -354, -354},
+      {{6, 1, 30}, -180, -6, -180},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(HourHandAngle(c.t), c.hour) << c.t.hours << ":" << c.t.minutes;
@@ -119,8 +129,8 @@ TEST(MakeAnalogClockRgn, SpecificMarksReplaceTheGenericOneAtTheirPositionOnly) {
   skin.Marks[1].clear();
   skin.MarkRotate[4] = false;
   const Region fixed = Draw(skin);
-  EXPECT_TRUE(Covers(fixed, 0, 290));   // generic mark at 12
-  EXPECT_TRUE(Covers(fixed, 0, 270));   // and the dot over it
+  EXPECT_TRUE(Covers(fixed, 0, 290));  // generic mark at 12
+  EXPECT_TRUE(Covers(fixed, 0, 270));  // and the dot over it
   EXPECT_FALSE(Covers(fixed, 15, 270));
   EXPECT_FALSE(Covers(fixed, 15, 290));
   EXPECT_EQ(CountComponents(fixed), 11);
@@ -150,10 +160,8 @@ TEST(MakeAnalogClockRgn, HandsStandAtTheirAnglesForTheTime) {
     TimeOfDay t;
     int hour, minute, second;
   } cases[] = {
-      {{0, 0, 0}, 0, 0, 0},
-      {{10, 59, 0}, -329, -354, 0},
-      {{11, 0, 0}, -330, 0, 0},
-      {{12, 34, 56}, -377, -204, -336},
+      {{0, 0, 0}, 0, 0, 0},     {{10, 59, 0}, -329, -354, 0},
+      {{11, 0, 0}, -330, 0, 0}, {{12, 34, 56}, -377, -204, -336},
       {{15, 0, 0}, -450, 0, 0},
   };
   for (const auto& c : cases) {
@@ -216,7 +224,7 @@ TEST(MakeAnalogClockRgn, OrderSlotsChooseWhatIsDrawn) {
   } cases[] = {
       // What an order section listing only the three hands leaves behind.
       {{"harrow", "marrow", "sarrow", "marrow", "sarrow"}, hands},
-      {{"Static", "MARKS", "Harrow", "marrow ", ""}, Region()},   // exact spelling only
+      {{"Static", "MARKS", "Harrow", "marrow ", ""}, Region()},  // exact spelling only
       {{"static", "static", "static", "static", "static"}, face},
       {{"marks", "marks", "marks", "marks", "marks"}, marks},
       {{"marks", "harrow", "marks", "marrow", "sarrow"}, Union({marks, hands})},

@@ -21,10 +21,8 @@ TProfile At(int32_t x, int32_t y, const char* xside, const char* yside,
 
 TEST(AnchorRect, HookIsAllZeroAndAnythingElseIsThePrimaryScreen) {
   EXPECT_EQ(AnchorRect(At(0, 0, "left", "top", "hook"), {1024, 768}), (Rect{0, 0, 0, 0}));
-  EXPECT_EQ(AnchorRect(At(0, 0, "left", "top", "desktop"), {1024, 768}),
-            (Rect{0, 0, 1023, 767}));
-  EXPECT_EQ(AnchorRect(At(0, 0, "left", "top", "Hook"), {1920, 1080}),
-            (Rect{0, 0, 1919, 1079}));
+  EXPECT_EQ(AnchorRect(At(0, 0, "left", "top", "desktop"), {1024, 768}), (Rect{0, 0, 1023, 767}));
+  EXPECT_EQ(AnchorRect(At(0, 0, "left", "top", "Hook"), {1920, 1080}), (Rect{0, 0, 1919, 1079}));
 }
 
 TEST(Placement, OffsetsRoundTripThroughEveryAnchorAndSide) {
@@ -33,12 +31,12 @@ TEST(Placement, OffsetsRoundTripThroughEveryAnchorAndSide) {
     TProfile profile;
     Point window;  // left, top
   } cases[] = {
-      {At(-137, 0, "right", "top"), {886, 0}},   // a Small clock at the right edge
+      {At(-137, 0, "right", "top"), {886, 0}},  // a Small clock at the right edge
       {At(10, 20, "left", "top"), {10, 20}},
       {At(-250, -250, "right", "bottom"), {773, 517}},
       {At(-5, 5, "left", "bottom"), {-5, 772}},
       {At(300, 200, "right", "bottom", "hook"), {300, 200}},
-      {At(300, 200, "Right", "Bottom"), {300, 200}},   // side words are case-sensitive
+      {At(300, 200, "Right", "Bottom"), {300, 200}},  // side words are case-sensitive
       {At(-40, -30, "left", "top"), {-40, -30}},
   };
   for (const auto& c : cases) {
@@ -71,17 +69,17 @@ TEST(KeepOnSomeMonitor, OnlyAWindowThatShowsNowhereIsMoved) {
     Rect window;
     Rect placed;
   } cases[] = {
-      {{10, 10, 260, 260}, {10, 10, 260, 260}},             // on the primary
-      {{-249, -249, 1, 1}, {-249, -249, 1, 1}},             // one pixel shows
-      {{1500, 900, 1750, 1150}, {1500, 900, 1750, 1150}},   // on the second monitor
-      {{1000, 700, 1250, 950}, {1000, 700, 1250, 950}},     // across both
-      {{-250, 100, 0, 350}, {0, 100, 250, 350}},            // just off the left edge
-      {{3000, 100, 3250, 350}, {774, 100, 1024, 350}},      // beyond the second monitor
-      {{1100, 2000, 1350, 2250}, {774, 518, 1024, 768}},    // below both
+      {{10, 10, 260, 260}, {10, 10, 260, 260}},            // on the primary
+      {{-249, -249, 1, 1}, {-249, -249, 1, 1}},            // one pixel shows
+      {{1500, 900, 1750, 1150}, {1500, 900, 1750, 1150}},  // on the second monitor
+      {{1000, 700, 1250, 950}, {1000, 700, 1250, 950}},    // across both
+      {{-250, 100, 0, 350}, {0, 100, 250, 350}},           // just off the left edge
+      {{3000, 100, 3250, 350}, {774, 100, 1024, 350}},     // beyond the second monitor
+      {{1100, 2000, 1350, 2250}, {774, 518, 1024, 768}},   // below both
       {{-5000, -5000, -4750, -4750}, {0, 0, 250, 250}},
-      {{-1300, 800, -100, 2000}, {0, 0, 1200, 1200}},       // larger than the screen
-      {{5000, 5000, 5000, 5000}, {1023, 767, 1023, 767}},   // empty window, off screen
-      {{20, 30, 20, 30}, {20, 30, 20, 30}},                 // empty window, on screen
+      {{-1300, 800, -100, 2000}, {0, 0, 1200, 1200}},      // larger than the screen
+      {{5000, 5000, 5000, 5000}, {1023, 767, 1023, 767}},  // empty window, off screen
+      {{20, 30, 20, 30}, {20, 30, 20, 30}},                // empty window, on screen
   };
   for (const auto& c : cases) {
     EXPECT_EQ(KeepOnSomeMonitor(c.window, monitors), c.placed)

@@ -76,11 +76,10 @@ TEST(MakeRgnFromShape, OperationsOfTheFirstAndOfNoneChangeNothing) {
   EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100, 0)}, 250, 0, 125, 125), disc);
   // A later element with no operation leaves the list as it was, however large.
   EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100), Circle(0, 0, 5000, 0)}, 250, 0, 125, 125), disc);
-  EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100), Circle(0, 0, 5000, 'x')}, 250, 0, 125, 125),
-            disc);
+  EXPECT_EQ(MakeRgnFromShape({Circle(0, 0, 100), Circle(0, 0, 5000, 'x')}, 250, 0, 125, 125), disc);
   // A later '&' that touches nothing leaves an empty region.
-  EXPECT_TRUE(MakeRgnFromShape({Circle(-200, 0, 50), Circle(200, 0, 50, '&')}, 250, 0, 125, 125)
-                  .IsEmpty());
+  EXPECT_TRUE(
+      MakeRgnFromShape({Circle(-200, 0, 50), Circle(200, 0, 50, '&')}, 250, 0, 125, 125).IsEmpty());
 }
 
 TEST(MakeRgnFromShape, EmptyAndDegenerateShapesGiveNoArea) {
@@ -153,6 +152,41 @@ TEST(MakeRgnFromShape, ScratchBuffersCarryNothingBetweenCalls) {
   (void)MakeRgnFromShape(big, 250, 0, 125, 125, scratch);
   EXPECT_EQ(MakeRgnFromShape(small, 250, -30, 125, 125, scratch),
             MakeRgnFromShape(small, 250, -30, 125, 125));
+}
+
+// Long runs of '+' are united in batches; the result must be the element-by-element fold,
+// across runs longer than a batch and runs broken by the other operations.
+TEST(MakeRgnFromShape, LongRunsOfUnionsGiveTheStepByStepRegion) {
+  TShape shape;
+  const auto add = [&](int count, char op, int seed) {
+    for (int i = 0; i < count; ++i) {
+      const int k = i * 37 + seed;
+      shape.push_back(Circle((k * 7) % 290 - 145, (k * 13) % 290 - 145, 3 + k % 11, op));
+    }
+  };
+  add(1, '+', 0);
+  add(1500, '+', 1);
+  add(40, '-', 2);
+  add(3, '&', 3);
+  add(2, '+', 4);
+  add(60, '%', 5);
+  add(1100, '+', 6);
+  add(20, '-', 7);
+  for (const int side : {250, 1080}) {
+    Region expected = MakeRgnFromShape(TShape{shape[0]}, side, -30, side / 2, side / 2);
+    for (std::size_t i = 1; i < shape.size(); ++i) {
+      TShapeElement alone = shape[i];
+      const Region piece = MakeRgnFromShape(TShape{alone}, side, -30, side / 2, side / 2);
+      const CombineMode mode = alone.Operation == '+'   ? CombineMode::Or
+                               : alone.Operation == '-' ? CombineMode::Diff
+                               : alone.Operation == '&' ? CombineMode::And
+                                                        : CombineMode::Xor;
+      expected = Region::Combine(expected, piece, mode);
+    }
+    const Region got = MakeRgnFromShape(shape, side, -30, side / 2, side / 2);
+    EXPECT_TRUE(got.IsValid());
+    EXPECT_EQ(got, expected) << side;
+  }
 }
 
 TEST(MakeRgnFromShape, ExtremeSkinNumbersStayBounded) {

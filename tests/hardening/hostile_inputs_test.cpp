@@ -212,7 +212,7 @@ TSkin GridOfCirclesSkin(int per_side) {
 
 TEST_F(HostileInputs, TenThousandShapesEachStandApart) {
   const TSkins skins{GridOfCirclesSkin(100)};
-  // Under Wine one rebuild of this face takes seconds, so it is timed once.
+  // The face is drawn from nothing once; the running clock keeps it between ticks.
   const Region full = TimedFace(skins, 1080, "10,000 shapes", 1);
   ASSERT_TRUE(full.IsValid());
   // A row through the middle of a grid row crosses a hundred separate discs.
