@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "../bench_skin.h"
@@ -49,11 +50,20 @@ HRGN GdiShape(const TShape& shape, int side, int angle, int x0, int y0,
     }
     int mode = 0;
     switch (e.Operation) {
-      case '+': mode = RGN_OR; break;
-      case '-': mode = RGN_DIFF; break;
-      case '&': mode = RGN_AND; break;
-      case '%': mode = RGN_XOR; break;
-      default: break;
+      case '+':
+        mode = RGN_OR;
+        break;
+      case '-':
+        mode = RGN_DIFF;
+        break;
+      case '&':
+        mode = RGN_AND;
+        break;
+      case '%':
+        mode = RGN_XOR;
+        break;
+      default:
+        break;
     }
     if (mode) CombineRgn(out, out, piece, mode);
     DeleteObject(piece);
@@ -88,8 +98,8 @@ HRGN GdiClock(const sorvane::TSkin& skin, int side) {
 }
 
 Region OursClock(const sorvane::TSkins& skins, int side) {
-  return sorvane::MakeAnalogClockRgn(skins, 0, sorvane::bench::kBenchTime, true, side / 2,
-                                     side / 2, side);
+  return sorvane::MakeAnalogClockRgn(skins, 0, sorvane::bench::kBenchTime, true, side / 2, side / 2,
+                                     side);
 }
 
 Region FromHrgn(HRGN rgn) {
@@ -109,23 +119,36 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER freq) {
   return double(to.QuadPart - from.QuadPart) / double(freq.QuadPart);
 }
 
-// Median time of one call, in microseconds, over `runs` timed calls after a warm-up.
-template <typename F>
-double MedianMicroseconds(F&& call, int runs) {
+// Median times of two calls, in microseconds, over `runs` timed calls of each after a
+// warm-up. The calls take turns, so a machine that slows down or speeds up meanwhile
+// weighs on both alike and their ratio stays fair.
+template <typename A, typename B>
+std::pair<double, double> MedianMicroseconds(A&& first, B&& second, int runs) {
   LARGE_INTEGER freq;
   QueryPerformanceFrequency(&freq);
-  for (int i = 0; i < 10; ++i) call();
-  std::vector<double> times;
-  times.reserve(static_cast<std::size_t>(runs));
-  for (int i = 0; i < runs; ++i) {
+  for (int i = 0; i < 10; ++i) {
+    first();
+    second();
+  }
+  std::vector<double> first_times, second_times;
+  first_times.reserve(static_cast<std::size_t>(runs));
+  second_times.reserve(static_cast<std::size_t>(runs));
+  const auto timed = [&](auto&& call) {
     LARGE_INTEGER a, b;
     QueryPerformanceCounter(&a);
     call();
     QueryPerformanceCounter(&b);
-    times.push_back(Seconds(a, b, freq) * 1e6);
+    return Seconds(a, b, freq) * 1e6;
+  };
+  for (int i = 0; i < runs; ++i) {
+    first_times.push_back(timed(first));
+    second_times.push_back(timed(second));
   }
-  std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-  return times[static_cast<std::size_t>(runs / 2)];
+  const auto median = [runs](std::vector<double>& times) {
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[static_cast<std::size_t>(runs / 2)];
+  };
+  return {median(first_times), median(second_times)};
 }
 
 uint64_t ThreadCpu100ns() {
@@ -151,8 +174,10 @@ int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 301;
   const sorvane::TSkins skins{sorvane::bench::BenchSkin()};
   int mismatches = 0;
-  std::printf("wall: median of %d runs; cpu: thread time / %d runs; microseconds\n", runs,
-              runs * 4);
+  std::printf(
+      "wall: median of %d runs of each, taking turns; cpu: thread time / %d runs; "
+      "microseconds\n",
+      runs, runs * 4);
   std::printf("side  ours_wall  gdi_wall  ratio  ours_cpu  gdi_cpu  ratio  same_pixels\n");
   for (int side : {250, 1080}) {
     HRGN once = GdiClock(skins[0], side);
@@ -164,8 +189,7 @@ int main(int argc, char** argv) {
       if (r.IsEmpty()) std::abort();
     };
     auto gdi = [&] { DeleteObject(GdiClock(skins[0], side)); };
-    const double ours_wall = MedianMicroseconds(ours, runs);
-    const double gdi_wall = MedianMicroseconds(gdi, runs);
+    const auto [ours_wall, gdi_wall] = MedianMicroseconds(ours, gdi, runs);
     const double ours_cpu = CpuMicroseconds(ours, runs * 4);
     const double gdi_cpu = CpuMicroseconds(gdi, runs * 4);
     std::printf("%4d  %9.1f  %8.1f  %5.2f  %8.1f  %7.1f  %5.2f  %s\n", side, ours_wall, gdi_wall,

@@ -43,7 +43,7 @@ class Union {
 
   Region Take() {
     Region all = Region::UnionOf(scratch_.parts);
-    for (Region& part : scratch_.parts) Region::Recycle(std::move(part));
+    Region::Recycle(scratch_.parts);
     scratch_.parts.clear();
     return all;
   }

@@ -77,7 +77,7 @@ class RunOfUnions {
   static constexpr std::size_t kMaxBands = std::size_t{1} << 18;
 
   void Drop() {
-    for (Region& piece : pieces_) Region::Recycle(std::move(piece));
+    Region::Recycle(pieces_);
     pieces_.clear();
     bands_ = 0;
   }

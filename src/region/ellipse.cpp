@@ -61,7 +61,7 @@ Region Region::Ellipse(const Rect& box) {
   }
   for (std::size_t rest = row + 1; rest < inset.size(); ++rest) inset[rest] = inset[row];
 
-  RegionBuilder out(static_cast<std::size_t>(height), static_cast<std::size_t>(height));
+  RegionBuilder out(workspace.get());
   for (int64_t i = 0; i < height; ++i) {
     const int64_t mirrored = i < middle ? b - i : i;
     const int64_t in = inset[static_cast<std::size_t>(mirrored - middle)];

@@ -12,6 +12,10 @@
 
 namespace sorvane {
 
+namespace detail {
+struct ThreadWorkspace;
+}
+
 struct Point {
   int32_t x = 0;
   int32_t y = 0;
@@ -73,6 +77,8 @@ class Region {
   // Code that builds many regions over and over (the clock, every second) calls it for each
   // piece it is done with, so rebuilds stop asking the heap for the same memory again.
   static void Recycle(Region&& r);
+  // The same for many at once, e.g. the pieces of a union once it is built.
+  static void Recycle(std::span<Region> regions);
 
   bool IsEmpty() const { return bands_.empty(); }
   Rect Bounds() const;  // all zero when empty
@@ -95,6 +101,7 @@ class Region {
  private:
   // Empty, with the capacity of a recycled region when one is spare.
   static Region TakeSpare();
+  static Region TakeSpare(detail::ThreadWorkspace& workspace);
   std::size_t CapacityBytes() const;
 
   std::vector<Band> bands_;

@@ -57,24 +57,48 @@ std::size_t Region::CapacityBytes() const {
   return bands_.capacity() * sizeof(Band) + spans_.capacity() * sizeof(Span);
 }
 
+namespace {
+
+void KeepSpare(detail::ThreadWorkspace& ws, Region&& r, std::size_t size) {
+  if (ws.spares.size() >= kMaxSpares || ws.spare_bytes + size > kMaxSpareBytes) return;
+  ws.spare_bytes += size;
+  ws.spares.push_back(std::move(r));
+}
+
+}  // namespace
+
 void Region::Recycle(Region&& r) {
   const std::size_t size = r.CapacityBytes();
   if (size == 0) return;
   detail::ThreadWorkspace* ws = detail::ThisThreadWorkspace();
   if (ws == nullptr) return;
-  if (ws->spares.size() >= kMaxSpares || ws->spare_bytes + size > kMaxSpareBytes) return;
   r.bands_.clear();
   r.spans_.clear();
-  ws->spare_bytes += size;
-  ws->spares.push_back(std::move(r));
+  KeepSpare(*ws, std::move(r), size);
+}
+
+void Region::Recycle(std::span<Region> regions) {
+  detail::ThreadWorkspace* ws = detail::ThisThreadWorkspace();
+  if (ws == nullptr) return;
+  for (Region& r : regions) {
+    const std::size_t size = r.CapacityBytes();
+    if (size == 0) continue;
+    r.bands_.clear();
+    r.spans_.clear();
+    KeepSpare(*ws, std::move(r), size);
+  }
 }
 
 Region Region::TakeSpare() {
   detail::ThreadWorkspace* ws = detail::ThisThreadWorkspace();
-  if (ws == nullptr || ws->spares.empty()) return {};
-  Region r = std::move(ws->spares.back());
-  ws->spares.pop_back();
-  ws->spare_bytes -= r.CapacityBytes();
+  return ws == nullptr ? Region() : TakeSpare(*ws);
+}
+
+Region Region::TakeSpare(detail::ThreadWorkspace& ws) {
+  if (ws.spares.empty()) return {};
+  Region r = std::move(ws.spares.back());
+  ws.spares.pop_back();
+  ws.spare_bytes -= r.CapacityBytes();
   return r;
 }
 

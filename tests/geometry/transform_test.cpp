@@ -103,6 +103,18 @@ TEST(TransformPointR, MapsSkinUnitsOntoTheFace) {
   EXPECT_NEAR(exact.x, 125 + 250.0 / 6, 1e-9);
 }
 
+// The turns of whole degrees the clock uses come from a table; they must be exactly the
+// values worked out afresh, inside the table and beyond it.
+TEST(SkinTransform, GivesExactlyTheFreshlyWorkedOutTurn) {
+  for (int angle = -800; angle <= 800; ++angle) {
+    for (const RealPoint p : {RealPoint{0, -100}, RealPoint{-283, 17}, RealPoint{299.5, 299}}) {
+      const RealPoint r = RotateP(p, angle);
+      const RealPoint expected{r.x / 600.0 * 1080 + 540, r.y / 600.0 * 1080 + 333};
+      ASSERT_EQ(SkinTransform(1080, angle, 540, 333).Apply(p), expected) << angle;
+    }
+  }
+}
+
 TEST(TransformPointR, WholeTurnsLandOnTheSamePixels) {
   // Afternoon hour angles run down to -719 and must point where the morning ones do.
   for (int a = 0; a > -360; a -= 7) {
