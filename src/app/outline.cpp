@@ -31,21 +31,22 @@ void TForm1::BuildOutline(const DateTime& now) {
   const std::optional<OutlineLayout> layout = LayoutForStyle(profile.style, width);
   if (!layout) return;  // "Invisible" and unknown styles keep the outline they have
 
-  Region outline;
+  // The lines and the face are united in one sweep: uniting them one after another would
+  // copy the whole outline for each.
+  Region time_line, analog_face, date_line;
   if (layout->time_top) {
-    outline = MakeFontDigitalClockRgn(0, *layout->time_top, width, kTimeLine, now);
+    time_line = MakeFontDigitalClockRgn(0, *layout->time_top, width, kTimeLine, now);
   }
   if (layout->analog_face) {
     // A skin that draws nothing (or no skin at all) leaves the analog part empty.
     const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
-    outline.CombineWith(
-        analog_face_.Make(Skins, CurSkin, time, profile.showseconds, HalfWidth, HalfWidth, width),
-        CombineMode::Or);
+    analog_face =
+        analog_face_.Make(Skins, CurSkin, time, profile.showseconds, HalfWidth, HalfWidth, width);
   }
   if (profile.datashow) {
-    outline.CombineWith(MakeFontDigitalClockRgn(0, layout->date_top, width, kDateLine, now),
-                        CombineMode::Or);
+    date_line = MakeFontDigitalClockRgn(0, layout->date_top, width, kDateLine, now);
   }
+  const Region outline = Region::UnionOf({&time_line, &analog_face, &date_line});
   services_.window.SetRegion(outline);
 }
 

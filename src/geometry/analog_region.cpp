@@ -39,10 +39,12 @@ class Union {
     scratch_.parts.push_back(MakeRgnFromShape(shape, side_, angle, x0_, y0_, scratch_.shape));
   }
 
-  void Add(const Region& part) { scratch_.parts.push_back(part); }
+  // A part drawn before and kept by the caller: it joins the union without being copied.
+  void Keep(const Region& part) { kept_ = &part; }
 
   Region Take() {
-    Region all = Region::UnionOf(scratch_.parts);
+    Region all = kept_ != nullptr ? Region::UnionOf(*kept_, scratch_.parts)
+                                  : Region::UnionOf(scratch_.parts);
     Region::Recycle(scratch_.parts);
     scratch_.parts.clear();
     return all;
@@ -51,6 +53,7 @@ class Union {
  private:
   int side_, x0_, y0_;
   RebuildScratch& scratch_;
+  const Region* kept_ = nullptr;
 };
 
 // Minute marks stand at every minute except the twelve hour positions.
@@ -140,7 +143,7 @@ Region MakeStillAnalogRgn(const TSkin& skin, int x0, int y0, int side) {
 Region AddAnalogHands(const Region& still, const TSkin& skin, TimeOfDay t, bool showseconds, int x0,
                       int y0, int side) {
   Union u(side, x0, y0);
-  u.Add(still);
+  u.Keep(still);
   DrawOrder(skin, t, showseconds, Slots::Hands, u);
   return u.Take();
 }

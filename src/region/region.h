@@ -6,6 +6,7 @@
 // the one Windows would have built.
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <utility>
 #include <vector>
@@ -68,6 +69,10 @@ class Region {
   static Region Combine(const Region& a, const Region& b, CombineMode mode);
   // The union of many regions in one sweep down all of them; holds only what it needs.
   static Region UnionOf(std::span<const Region> parts);
+  // The same for parts that live apart (null pointers count as empty), and for one part
+  // kept elsewhere together with a list, so that no part need be copied to be united.
+  static Region UnionOf(std::initializer_list<const Region*> parts);
+  static Region UnionOf(const Region& first, std::span<const Region> rest);
   // Replaces this region by its combination with `other`; the old storage is recycled.
   void CombineWith(const Region& other, CombineMode mode) {
     Recycle(std::exchange(*this, Combine(*this, other, mode)));
@@ -101,6 +106,7 @@ class Region {
  private:
   // Empty, with the capacity of a recycled region when one is spare.
   static Region TakeSpare();
+  static Region UniteWaiting(detail::ThreadWorkspace& workspace);
   static Region TakeSpare(detail::ThreadWorkspace& workspace);
   std::size_t CapacityBytes() const;
 

@@ -40,10 +40,35 @@ Region Region::UnionOf(std::span<const Region> parts) {
   detail::WorkspaceForCall workspace;
   detail::ThreadWorkspace& s = workspace.get();
   s.waiting.clear();
-  s.active_parts.clear();
   for (const Region& r : parts) {
     if (!r.IsEmpty()) s.waiting.push_back({&r});
   }
+  return UniteWaiting(s);
+}
+
+Region Region::UnionOf(std::initializer_list<const Region*> parts) {
+  detail::WorkspaceForCall workspace;
+  detail::ThreadWorkspace& s = workspace.get();
+  s.waiting.clear();
+  for (const Region* r : parts) {
+    if (r != nullptr && !r->IsEmpty()) s.waiting.push_back({r});
+  }
+  return UniteWaiting(s);
+}
+
+Region Region::UnionOf(const Region& first, std::span<const Region> rest) {
+  detail::WorkspaceForCall workspace;
+  detail::ThreadWorkspace& s = workspace.get();
+  s.waiting.clear();
+  if (!first.IsEmpty()) s.waiting.push_back({&first});
+  for (const Region& r : rest) {
+    if (!r.IsEmpty()) s.waiting.push_back({&r});
+  }
+  return UniteWaiting(s);
+}
+
+Region Region::UniteWaiting(detail::ThreadWorkspace& s) {
+  s.active_parts.clear();
   if (s.waiting.empty()) return Region();
   if (s.waiting.size() == 1) return *s.waiting.front().region;
 
@@ -51,7 +76,7 @@ Region Region::UnionOf(std::span<const Region> parts) {
   // few parts present around the current rows, not at every piece.
   std::sort(s.waiting.begin(), s.waiting.end(),
             [](const Cursor& a, const Cursor& b) { return a.current().y0 < b.current().y0; });
-  RegionBuilder out;
+  RegionBuilder out(s);
   int32_t y = s.waiting.front().current().y0;
   std::size_t next = 0;
   while (next < s.waiting.size() || !s.active_parts.empty()) {
