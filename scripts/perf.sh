@@ -111,6 +111,7 @@ def share(us):  # one rebuild a second: the share of one processor
 
 full_native = max(float(r[3]) for r in nrows if r[1] == "FullScreen")
 full_wine = max(float(r[3]) for r in wrows if r[1] == "FullScreen")
+whole_native = max(float(w) for _, _, w in nskins)  # the face drawn from nothing, 1080 px
 L = []
 L.append("# Performance")
 L.append("")
@@ -123,8 +124,8 @@ L.append("## Goals")
 L.append("")
 L.append("| Goal | Measured | Met |")
 L.append("|---|---|---|")
-L.append("| full-screen rebuild under 1 ms natively | %.0f µs (slowest style) | %s |"
-         % (full_native, "yes" if full_native < 1000 else "no"))
+L.append("| full-screen rebuild under 1 ms natively | tick %.0f µs (slowest style); whole face from nothing %.0f µs (heaviest skin) | %s |"
+         % (full_native, whole_native, "yes" if max(full_native, whole_native) < 1000 else "no"))
 L.append("| CPU share of a day of ticking under 0.01 %% | %.4f %% native, %.4f %% Wine (%s, seconds shown) | %s |"
          % (share(nk["worst_fixed_size_us"]), share(wk["worst_fixed_size_us"]), nk["worst_fixed_size"],
             "yes" if share(wk["worst_fixed_size_us"]) < 0.01 else "no"))
@@ -188,8 +189,8 @@ L.append("%.4f %% natively, %.4f %% under Wine. A full-screen clock: %.4f %% nat
          % (share(nk["worst_fixed_size_us"]), share(wk["worst_fixed_size_us"]), share(full_native), share(full_wine)))
 L.append("Without seconds the outline changes once a minute, a sixtieth of that. A tick draws only")
 L.append("what moves: the hands onto the kept face and marks, and the time line (the date line and")
-L.append("the fonts are kept too). Under Wine most of what is left is the GDI text path of the")
-L.append("time line (the Digital rows above).")
+L.append("the fonts are kept too). Under Wine most of what is left is the time line: GDI measures")
+L.append("it and its characters' kept outlines are put together (the Digital rows above).")
 L.append("")
 L.append("## Start-up, memory, program file")
 L.append("")

@@ -97,6 +97,7 @@ class Region {
   bool IsValid() const;
 
   const std::vector<Band>& bands() const { return bands_; }
+  std::size_t SpanCount() const { return spans_.size(); }
   std::span<const Span> spans_of(const Band& b) const {
     return {spans_.data() + b.first_span, b.span_count};
   }

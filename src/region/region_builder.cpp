@@ -20,6 +20,11 @@ RegionBuilder::~RegionBuilder() {
   Region::Recycle(std::move(region_));
 }
 
+void RegionBuilder::Reserve(std::size_t bands, std::size_t spans) {
+  region_.bands_.reserve(bands);
+  region_.spans_.reserve(spans);
+}
+
 void RegionBuilder::AddBand(int32_t y0, int32_t y1, std::span<const Region::Span> spans) {
   region_.spans_.insert(region_.spans_.end(), spans.begin(), spans.end());
   EndBand(y0, y1);

@@ -23,6 +23,9 @@ class RegionBuilder {
   RegionBuilder(const RegionBuilder&) = delete;
   RegionBuilder& operator=(const RegionBuilder&) = delete;
 
+  // Makes room for this many bands and spans in all, so the build grows its storage once.
+  void Reserve(std::size_t bands, std::size_t spans);
+
   // Adds [x0, x1) to the pending band. x0 must not be left of the previous span's x0.
   void AddSpan(int32_t x0, int32_t x1);
   // Closes the pending band as rows [y0, y1). y0 must not be above the previous band's y1.

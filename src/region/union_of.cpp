@@ -76,7 +76,15 @@ Region Region::UniteWaiting(detail::ThreadWorkspace& s) {
   // few parts present around the current rows, not at every piece.
   std::sort(s.waiting.begin(), s.waiting.end(),
             [](const Cursor& a, const Cursor& b) { return a.current().y0 < b.current().y0; });
+  // Room for the largest result at once: growing a small spare step by step costs a
+  // reallocation and a copy each time, and the clock's outline is tens of kilobytes.
+  std::size_t bands = 0, spans = 0;
+  for (const Cursor& c : s.waiting) {
+    bands += 2 * c.region->bands().size();  // each band boundary of a part can cut a band
+    spans += c.region->SpanCount();
+  }
   RegionBuilder out(s);
+  out.Reserve(bands, spans);
   int32_t y = s.waiting.front().current().y0;
   std::size_t next = 0;
   while (next < s.waiting.size() || !s.active_parts.empty()) {
