@@ -126,9 +126,9 @@ L.append("| Goal | Measured | Met |")
 L.append("|---|---|---|")
 L.append("| full-screen rebuild under 1 ms natively | tick %.0f µs (slowest style); whole face from nothing %.0f µs (heaviest skin) | %s |"
          % (full_native, whole_native, "yes" if max(full_native, whole_native) < 1000 else "no"))
-L.append("| CPU share of a day of ticking under 0.01 %% | %.4f %% native, %.4f %% Wine (%s, seconds shown) | %s |"
-         % (share(nk["worst_fixed_size_us"]), share(wk["worst_fixed_size_us"]), nk["worst_fixed_size"],
-            "yes" if share(wk["worst_fixed_size_us"]) < 0.01 else "no"))
+L.append("| CPU share of a day of ticking under 0.01 %% | dearest fixed size, seconds shown: %.4f %% native (%s), %.4f %% Wine (%s) | %s |"
+         % (share(nk["worst_fixed_size_us"]), nk["worst_fixed_size"], share(wk["worst_fixed_size_us"]),
+            wk["worst_fixed_size"], "yes" if share(wk["worst_fixed_size_us"]) < 0.01 else "no"))
 L.append("| `sorvane.exe` under 2 MB | %s bytes as built, %s stripped | %s |"
          % (exe_bytes, stripped, "yes" if int(exe_bytes) < 2 << 20 else
             "stripped only" if int(stripped) < 2 << 20 else "no"))
@@ -183,10 +183,11 @@ L.append("")
 L.append("## CPU share of a day of ticking")
 L.append("")
 L.append("With seconds shown the outline is rebuilt once a second, 86,400 times a day; the share of")
-L.append("one processor is the rebuild cost x 86,400 / 86,400 s. Dearest fixed size (%s):"
-         % nk["worst_fixed_size"])
-L.append("%.4f %% natively, %.4f %% under Wine. A full-screen clock: %.4f %% natively, %.4f %% under Wine."
-         % (share(nk["worst_fixed_size_us"]), share(wk["worst_fixed_size_us"]), share(full_native), share(full_wine)))
+L.append("one processor is the rebuild cost x 86,400 / 86,400 s. Dearest fixed size: %.4f %%"
+         % share(nk["worst_fixed_size_us"]))
+L.append("natively (%s), %.4f %% under Wine (%s). A full-screen clock: %.4f %% natively, %.4f %% under Wine."
+         % (nk["worst_fixed_size"], share(wk["worst_fixed_size_us"]), wk["worst_fixed_size"],
+            share(full_native), share(full_wine)))
 L.append("Without seconds the outline changes once a minute, a sixtieth of that. A tick draws only")
 L.append("what moves: the hands onto the kept face and marks, and the time line (the date line and")
 L.append("the fonts are kept too). Under Wine most of what is left is the time line: GDI measures")
