@@ -53,7 +53,7 @@ HDC GdiTextOutlines::Display() {
 
 GdiTextOutlines::KeptFont* GdiTextOutlines::Font(const platform::FontSpec& font) {
   const auto found = std::find_if(fonts_.begin(), fonts_.end(),
-                                  [&](const KeptFont& kept) { return kept.spec == font; });
+                                  [&](const KeptFont& kept) { return kept.description == font; });
   if (found != fonts_.end()) {
     fonts_.splice(fonts_.begin(), fonts_, found);
     return &fonts_.front();
@@ -91,7 +91,7 @@ Region GdiTextOutlines::Composed(HDC dc, KeptFont& font, const std::string& text
                              &extent)) {
     return TextPath(dc, text, x, y);
   }
-  const int32_t pad = GlyphPad(font.spec);
+  const int32_t pad = GlyphPad(font.description);
   Region line;
   for (std::size_t i = 0; i < text.size(); ++i) {
     std::optional<Region>& glyph = font.glyphs[static_cast<unsigned char>(text[i]) - kFirstKept];

@@ -32,7 +32,7 @@ class GdiTextOutlines final : public platform::TextOutlines {
  private:
   static constexpr unsigned char kFirstKept = 0x20, kLastKept = 0x7E;
   struct KeptFont {
-    platform::FontSpec spec;
+    platform::FontSpec description;
     FontHandle handle;
     // The outline of each plain ASCII character drawn with its cell's top-left at (0, 0).
     std::array<std::optional<Region>, kLastKept - kFirstKept + 1> glyphs;

@@ -102,18 +102,18 @@ TEST(GdiTextOutlines, FontsTakingTurnsGiveTheSameLinesAsFreshOnes) {
 }
 
 // The whole line through one text path, as GDI draws it, to hold the assembled lines against.
-Region WholeLinePath(const platform::FontSpec& spec, const std::string& text, int32_t x,
+Region WholeLinePath(const platform::FontSpec& description, const std::string& text, int32_t x,
                      int32_t y) {
   LOGFONTA log{};
-  log.lfHeight = spec.height;
-  log.lfWidth = spec.width;
-  log.lfWeight = spec.weight;
-  log.lfItalic = spec.italic ? 1 : 0;
-  log.lfCharSet = spec.char_set;
-  spec.face.copy(log.lfFaceName, sizeof(log.lfFaceName) - 1);
-  FontHandle font(CreateFontIndirectA(&log));
+  log.lfHeight = description.height;
+  log.lfWidth = description.width;
+  log.lfWeight = description.weight;
+  log.lfItalic = description.italic ? 1 : 0;
+  log.lfCharSet = description.char_set;
+  description.face.copy(log.lfFaceName, sizeof(log.lfFaceName) - 1);
+  FontHandle handle(CreateFontIndirectA(&log));
   CreatedDc dc(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
-  ScopedSelect selected(dc.get(), font.get());
+  ScopedSelect selected(dc.get(), handle.get());
   BeginPath(dc.get());
   SetBkMode(dc.get(), TRANSPARENT);
   TextOutA(dc.get(), x, y, text.c_str(), static_cast<int>(text.size()));
