@@ -12,6 +12,19 @@ namespace sorvane::win32 {
 
 namespace {
 
+// How far right of the edge a lone character is drawn: more than any slant or overhang.
+int32_t GlyphPad(const platform::FontSpec& font) {
+  const auto size = static_cast<int64_t>(std::abs(static_cast<int64_t>(font.height))) +
+                    std::abs(static_cast<int64_t>(font.width));
+  return static_cast<int32_t>(std::min<int64_t>(size + 16, 1 << 20));
+}
+
+int TextLength(const std::string& text) {
+  return static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
+}
+
+}  // namespace
+
 LOGFONTA ToLogFont(const platform::FontSpec& font) {
   LOGFONTA log{};
   log.lfHeight = font.height;
@@ -26,19 +39,6 @@ LOGFONTA ToLogFont(const platform::FontSpec& font) {
   std::copy_n(font.face.data(), length, log.lfFaceName);
   return log;
 }
-
-// How far right of the edge a lone character is drawn: more than any slant or overhang.
-int32_t GlyphPad(const platform::FontSpec& font) {
-  const auto size = static_cast<int64_t>(std::abs(static_cast<int64_t>(font.height))) +
-                    std::abs(static_cast<int64_t>(font.width));
-  return static_cast<int32_t>(std::min<int64_t>(size + 16, 1 << 20));
-}
-
-int TextLength(const std::string& text) {
-  return static_cast<int>(std::min<size_t>(text.size(), INT_MAX));
-}
-
-}  // namespace
 
 GdiTextOutlines::~GdiTextOutlines() {
   // The kept fonts are never left selected (each use puts the previous font back), so the

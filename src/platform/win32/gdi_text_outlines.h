@@ -11,8 +11,12 @@
 
 #include "platform/platform.h"
 #include "platform/win32/gdi_holders.h"
+#include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
+
+// The logical font GDI is asked for; a face longer than 31 characters is cut.
+LOGFONTA ToLogFont(const platform::FontSpec& font);
 
 class GdiTextOutlines final : public platform::TextOutlines {
  public:

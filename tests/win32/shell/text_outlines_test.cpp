@@ -104,13 +104,7 @@ TEST(GdiTextOutlines, FontsTakingTurnsGiveTheSameLinesAsFreshOnes) {
 // The whole line through one text path, as GDI draws it, to hold the assembled lines against.
 Region WholeLinePath(const platform::FontSpec& description, const std::string& text, int32_t x,
                      int32_t y) {
-  LOGFONTA log{};
-  log.lfHeight = description.height;
-  log.lfWidth = description.width;
-  log.lfWeight = description.weight;
-  log.lfItalic = description.italic ? 1 : 0;
-  log.lfCharSet = description.char_set;
-  description.face.copy(log.lfFaceName, sizeof(log.lfFaceName) - 1);
+  const LOGFONTA log = ToLogFont(description);
   FontHandle handle(CreateFontIndirectA(&log));
   CreatedDc dc(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
   ScopedSelect selected(dc.get(), handle.get());
