@@ -5,14 +5,13 @@ skin_screenshots.py --exe sorvane.exe --probe probe.exe --skins DIR --out DIR
 Expects DISPLAY and WINEPREFIX (scripts/pictures.sh sets both). Each skin gets its own
 program folder whose vl.prf names that skin file; the picture is cropped to the window.
 """
-import argparse
 import os
 import subprocess
 import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from e2e_driver import Clock, numbers, profile_bytes  # noqa: E402
+from e2e_driver import Clock, numbers, picture_arguments, profile_bytes  # noqa: E402
 
 MARGIN = 12
 # Clear of the top-left corner, where Wine shows its stand-in for the notification area.
@@ -20,11 +19,7 @@ CLOCK_X, CLOCK_Y = 300, 200
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for name in ("--exe", "--probe", "--skins", "--out"):
-        parser.add_argument(name, required=True)
-    args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
+    args = picture_arguments()
     skins = sorted(name for name in os.listdir(args.skins) if name.endswith(".skn"))
     if not skins:
         sys.exit(f"no *.skn files in {args.skins}")

@@ -310,11 +310,25 @@ def check_error_boxes(args, c):
         clock.stop()
 
 
-def main():
+def clock_arguments():
+    """A parser for the tools that run the clock: --exe, --probe and --skins, all required."""
     parser = argparse.ArgumentParser()
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--probe", required=True)
-    parser.add_argument("--skins", required=True)
+    for name in ("--exe", "--probe", "--skins"):
+        parser.add_argument(name, required=True)
+    return parser
+
+
+def picture_arguments():
+    """The screenshot tools' arguments: the clock's, and --out, the folder made if missing."""
+    parser = clock_arguments()
+    parser.add_argument("--out", required=True)
+    args = parser.parse_args()
+    os.makedirs(args.out, exist_ok=True)
+    return args
+
+
+def main():
+    parser = clock_arguments()
     parser.add_argument("--only", default="", help="run only checks whose name holds this")
     args = parser.parse_args()
     c = Checks()

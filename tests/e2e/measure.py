@@ -6,11 +6,10 @@ rebuilds, and the CPU time of that minute, with seconds on both faces and the da
 measure.py --exe sorvane.exe --probe probe.exe --skins DIR [--seconds 60]
 Expects DISPLAY and WINEPREFIX (see measure.sh).
 """
-import argparse
 import os
 import time
 
-from e2e_driver import Clock, profile_bytes
+from e2e_driver import Clock, clock_arguments, profile_bytes
 
 
 def unix_cpu_ms(pid):
@@ -27,9 +26,7 @@ def process_name(pid):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for name in ("--exe", "--probe", "--skins"):
-        parser.add_argument(name, required=True)
+    parser = clock_arguments()
     parser.add_argument("--seconds", type=float, default=60)
     args = parser.parse_args()
     clock = Clock(args, profile_bytes(x=40, y=40, size="Huge", style="AnaDigi", datashow=1,

@@ -3,11 +3,4 @@
 # measure.sh BUILD_DIR [SECONDS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
-unset DISPLAY
-export WINEPREFIX="$build/tests/win32/e2e/wineprefix"
-source "$here/../../scripts/wine-env.sh"
-wine_env_start
-trap wine_env_stop EXIT
-python3 "$here/measure.py" --exe "$build/bin/sorvane.exe" \
-  --probe "$build/tests/win32/e2e/probe.exe" --skins "$here/../../skins" --seconds "${2:-60}"
+exec "$here/with_own_wine.sh" "$1" measure.py --seconds "${2:-60}"

@@ -4,12 +4,11 @@
 take_menu_screenshots.py --exe sorvane.exe --probe probe.exe --skins DIR --out DIR
 Expects DISPLAY and WINEPREFIX (see take_menu_screenshots.sh).
 """
-import argparse
 import os
 import subprocess
 import time
 
-from e2e_driver import Clock, numbers, profile_bytes, xdotool
+from e2e_driver import Clock, numbers, picture_arguments, profile_bytes, xdotool
 import menu_checks as m
 
 MARGIN = 8
@@ -35,11 +34,7 @@ def shoot(clock, user, path):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for name in ("--exe", "--probe", "--skins", "--out"):
-        parser.add_argument(name, required=True)
-    args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
+    args = picture_arguments()
     clock = Clock(args, profile_bytes(x=40, y=80, size="Medium", style="AnaDigi", datashow=1,
                                       skin="classic.skn"))
     try:

@@ -4,22 +4,17 @@
 take_screenshots.py --exe sorvane.exe --probe probe.exe --skins DIR --out DIR
 Expects DISPLAY and WINEPREFIX (see take_screenshots.sh).
 """
-import argparse
 import os
 import subprocess
 import time
 
-from e2e_driver import Clock, numbers, profile_bytes
+from e2e_driver import Clock, numbers, picture_arguments, profile_bytes
 
 MARGIN = 12
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for name in ("--exe", "--probe", "--skins", "--out"):
-        parser.add_argument(name, required=True)
-    args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
+    args = picture_arguments()
     for style in ("Analog", "Digital", "AnaDigi"):
         for datashow in (0, 1):
             # Below the top-left corner, where Wine shows its stand-in for the
