@@ -37,13 +37,7 @@ int32_t GatherRow(const std::vector<Cursor>& active, int32_t y, int32_t limit,
 }  // namespace
 
 Region Region::UnionOf(std::span<const Region> parts) {
-  detail::WorkspaceForCall workspace;
-  detail::ThreadWorkspace& s = workspace.get();
-  s.waiting.clear();
-  for (const Region& r : parts) {
-    if (!r.IsEmpty()) s.waiting.push_back({&r});
-  }
-  return UniteWaiting(s);
+  return UnionOf(Region(), parts);
 }
 
 Region Region::UnionOf(std::initializer_list<const Region*> parts) {
