@@ -10,14 +10,21 @@ _wine_env_xvfb_pid=""
 
 wine_env_start() {
   if [ -z "${DISPLAY:-}" ]; then
-    local n
-    for n in $(seq 90 120); do
-      [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-    done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and writes its number to the file once it listens,
+    # so runs started side by side never race for the same one.
+    local number_file n=""
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" </dev/null \
+      >/dev/null 2>&1 &
     _wine_env_xvfb_pid=$!
+    for _ in $(seq 100); do
+      n=$(head -n1 "$number_file" 2>/dev/null || true)
+      [ -n "$n" ] && break
+      sleep 0.1
+    done
+    rm -f "$number_file"
+    [ -n "$n" ] || { echo "wine-env: Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
   fi
   mkdir -p "$WINEPREFIX"
   # Helpers must not inherit our pipes, or whoever reads them (ctest) waits forever.
