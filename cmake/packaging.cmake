@@ -1,7 +1,10 @@
-# The Windows download: one ZIP of the program folder (sorvane.exe, the skins, snk.chm and
-# the web-link pages). The user unpacks it into any writable folder and runs sorvane.exe;
-# the clock writes vl.prf beside itself. After `cmake --build <dir>`,
-# `cmake --build <dir> --target package` (or cpack in <dir>) makes it in <dir>/package.
+# The Windows downloads, both of the same program folder (sorvane.exe, the skins, snk.chm and
+# the web-link pages):
+# - the portable ZIP: unpacked into any writable folder; the clock writes vl.prf beside
+#   itself. After `cmake --build <dir>`, `cmake --build <dir> --target package` (or cpack in
+#   <dir>) makes it in <dir>/package.
+# - the per-user MSI (packaging/sorvane.wxs, built by wixl): `--target msi` builds what it
+#   needs and makes <dir>/package/sorvane-<version>-win64.msi.
 if(NOT WIN32 OR NOT TARGET sorvane)
   return()
 endif()
@@ -34,10 +37,34 @@ set(CPACK_PACKAGE_FILE_NAME sorvane-${PROJECT_VERSION}-win64)
 # One folder inside the ZIP, so unpacking never scatters files among the user's own.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+set(sorvane_zip ${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.zip)
 include(CPack)
 
 if(SORVANE_TESTS)
   add_test(NAME package_contents
     COMMAND bash ${PROJECT_SOURCE_DIR}/tests/tools/check_package.sh ${CMAKE_BINARY_DIR}
             ${sorvane_package_from} ${PROJECT_SOURCE_DIR}/skins)
+endif()
+
+# The MSI: the program folder is staged by the same install rules as the ZIP, so both carry
+# the same files.
+find_program(WIXL wixl)
+find_program(MSIINFO msiinfo)
+set(sorvane_msi ${CPACK_PACKAGE_DIRECTORY}/sorvane-${PROJECT_VERSION}-win64.msi)
+set(sorvane_msi_stage ${CMAKE_BINARY_DIR}/msi-program)
+if(WIXL AND MSIINFO)
+  add_custom_target(msi
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${sorvane_msi_stage}
+    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${sorvane_msi_stage}
+    COMMAND ${CMAKE_COMMAND} -DPROGRAM_DIR=${sorvane_msi_stage} -DVERSION=${PROJECT_VERSION}
+            -DOUT=${sorvane_msi} -DWIXL=${WIXL} -P ${PROJECT_SOURCE_DIR}/packaging/make_msi.cmake
+    COMMENT "Building the installer ${sorvane_msi}"
+    VERBATIM)
+  add_dependencies(msi sorvane)
+  if(TARGET sorvane_help)
+    add_dependencies(msi sorvane_help)
+  endif()
+
+else()
+  message(WARNING "wixl or msiinfo was not found (Debian package wixl): no target msi")
 endif()
