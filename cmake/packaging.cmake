@@ -64,7 +64,6 @@ if(WIXL AND MSIINFO)
   if(TARGET sorvane_help)
     add_dependencies(msi sorvane_help)
   endif()
-
 else()
   message(WARNING "wixl or msiinfo was not found (Debian package wixl): no target msi")
 endif()
