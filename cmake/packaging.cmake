@@ -5,6 +5,7 @@
 #   <dir>) makes it in <dir>/package.
 # - the per-user MSI (packaging/sorvane.wxs, built by wixl): `--target msi` builds what it
 #   needs and makes <dir>/package/sorvane-<version>-win64.msi.
+# `--target winget` makes both and the winget manifests for them in <dir>/package/winget.
 if(NOT WIN32 OR NOT TARGET sorvane)
   return()
 endif()
@@ -63,6 +64,22 @@ if(WIXL AND MSIINFO)
   add_dependencies(msi sorvane)
   if(TARGET sorvane_help)
     add_dependencies(msi sorvane_help)
+  endif()
+
+  # The release's downloads and their winget manifests, hashes taken from the files as built.
+  add_custom_target(winget
+    COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+    COMMAND ${CMAKE_COMMAND} -DVERSION=${PROJECT_VERSION} -DMSI=${sorvane_msi}
+            -DZIP=${sorvane_zip}
+            -DOUT_DIR=${CPACK_PACKAGE_DIRECTORY}/winget -DMSIINFO=${MSIINFO}
+            -P ${PROJECT_SOURCE_DIR}/packaging/winget/make_manifests.cmake
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    VERBATIM)
+  add_dependencies(winget msi)
+  if(SORVANE_TESTS)
+    add_test(NAME winget_manifests
+      COMMAND python3 ${PROJECT_SOURCE_DIR}/tests/tools/check_winget.py ${CMAKE_BINARY_DIR}
+              ${PROJECT_SOURCE_DIR} ${PROJECT_VERSION})
   endif()
 else()
   message(WARNING "wixl or msiinfo was not found (Debian package wixl): no target msi")

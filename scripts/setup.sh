@@ -19,6 +19,7 @@ have clang++ || need+=(clang)
 have xwininfo || need+=(x11-utils)
 have wixl || need+=(wixl)          # builds the MSI
 have msiinfo || need+=(msitools)   # reads it back (product code, tables)
+python3 -c 'import yaml' 2>/dev/null || need+=(python3-yaml)  # the winget manifests' test
 pkg_installed libclang-rt-14-dev || need+=(libclang-rt-14-dev)
 pkg_installed googletest || need+=(googletest)
 pkg_installed libgtest-dev || need+=(libgtest-dev)
