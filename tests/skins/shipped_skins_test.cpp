@@ -13,6 +13,7 @@
 #include "files/skin.h"
 #include "geometry/analog_region.h"
 #include "geometry/shape_region.h"
+#include "region/window_fit.h"
 
 namespace sorvane {
 namespace {
@@ -154,13 +155,15 @@ TEST(ShippedSkins, HandsShowFromSuperTinyToFullScreen) {
 
 TEST(ShippedSkins, WholeClockFitsItsWindow) {
   for (int32_t i = 0; i < static_cast<int32_t>(ShippedSkins().size()); ++i) {
-    for (const int side : {50, 250}) {
+    for (const int side : {50, 250, 1080}) {
       const Region clock =
           MakeAnalogClockRgn(ShippedSkins(), i, {10, 8, 37}, true, side / 2, side / 2, side);
       const Rect box = clock.Bounds();
       EXPECT_FALSE(clock.IsEmpty());
       EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= side && box.bottom <= side)
           << ShippedSkins()[static_cast<size_t>(i)].FileName << " at " << side;
+      // So the window system is handed the clock exactly as drawn.
+      EXPECT_EQ(RegionForWindow(clock, side, side), clock);
     }
   }
 }
