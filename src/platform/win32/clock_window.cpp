@@ -10,6 +10,7 @@
 #include "platform/win32/gdi_holders.h"
 #include "platform/win32/region_conversion.h"
 #include "platform/win32/single_instance.h"
+#include "region/window_fit.h"
 
 namespace sorvane::win32 {
 
@@ -96,7 +97,10 @@ void Win32ClockWindow::SetColor(int32_t color) {
 }
 
 void Win32ClockWindow::SetRegion(const Region& region) {
-  RegionHandle outline = ToGdiRegion(region);
+  RECT client{};
+  GetClientRect(handle_, &client);
+  // Only what the window can show, in what one request can carry (window_fit.h).
+  RegionHandle outline = ToGdiRegion(RegionForWindow(region, client.right, client.bottom));
   if (!outline) return;
   // On success the system owns the region (and frees the one it replaces).
   if (!SetWindowRgn(handle_, outline.get(), TRUE)) return;
