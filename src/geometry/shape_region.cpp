@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "geometry/pixel_round.h"
+#include "geometry/polygon_clip.h"
 #include "geometry/transform.h"
 
 namespace sorvane {
@@ -26,8 +27,9 @@ Region CircleRegion(const TShapeElement& e, const SkinTransform& t) {
 Region PolygonRegion(const TShapeElement& e, const SkinTransform& t, FillMode mode,
                      ShapeScratch& scratch) {
   if (e.Points.size() < 3) return Region();
-  scratch.vertices.clear();
-  for (const Point& p : e.Points) scratch.vertices.push_back(RoundPoint(t.Apply(ToReal(p))));
+  scratch.corners.clear();
+  for (const Point& p : e.Points) scratch.corners.push_back(t.Apply(ToReal(p)));
+  PolygonPixels(scratch.corners, scratch.vertices);
   return Region::Polygon(scratch.vertices, mode);
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "files/skin.h"
+#include "geometry/transform.h"
 #include "region/region.h"
 
 namespace sorvane {
@@ -10,6 +11,7 @@ namespace sorvane {
 // Vertex storage reused from one polygon to the next, so a rebuild allocates little more
 // than the regions themselves. Holds nothing between calls.
 struct ShapeScratch {
+  std::vector<RealPoint> corners;  // before rounding
   std::vector<Point> vertices;
   std::vector<Region> joined;  // a run of '+' pieces waiting to be united in one sweep
 };
