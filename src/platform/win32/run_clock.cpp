@@ -15,6 +15,7 @@
 #include "platform/win32/locale_reader.h"
 #include "platform/win32/popup_menu_view.h"
 #include "platform/win32/shell_links.h"
+#include "platform/win32/single_instance.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/tray_icon.h"
 
@@ -64,6 +65,10 @@ struct Win32Services {
 }  // namespace
 
 int RunClock(HINSTANCE instance) {
+  // Before any window exists: copies started at the same moment cannot all see each other's
+  // windows (and all end) or see none (and all stay).
+  const SingleInstanceLock one_copy;
+  if (one_copy.AnotherCopyHoldsIt()) return 0;  // end silently, as a second copy does below
   ApplicationWindow application(instance);
   Win32ClockWindow window(instance, application.handle());
   Win32Services system(instance, window.handle());

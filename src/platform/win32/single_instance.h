@@ -1,9 +1,32 @@
 #pragma once
-// The single-instance rule: a running copy shows itself by its hidden application window,
-// an unowned top-level window carrying the application title.
+// The single-instance rule. Copies started together settle it by a named mutex of the
+// session, taken before anything else: exactly one of them holds it. A copy that started
+// earlier (or a version of the program without the mutex) shows itself by its hidden
+// application window, an unowned top-level window carrying the application title.
 #include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
+
+// The session's one-copy mutex, taken without waiting; released when this goes (or when
+// the process ends in any way, which leaves it abandoned for the next copy to take).
+class SingleInstanceLock {
+ public:
+  static constexpr const char* kMutexName = "Local\\Sorvane.DesktopClock.OneCopy";
+
+  SingleInstanceLock();
+  ~SingleInstanceLock();
+  SingleInstanceLock(const SingleInstanceLock&) = delete;
+  SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
+
+  // True when another copy holds the mutex. A mutex that cannot be had at all (the name
+  // taken by another kind of object) holds no one back: the window check remains.
+  bool AnotherCopyHoldsIt() const { return another_holds_; }
+
+ private:
+  HANDLE mutex_ = nullptr;
+  bool owned_ = false;
+  bool another_holds_ = false;
+};
 
 // Walks the top-level windows in Z order from `any_top_level`'s first sibling and tells
 // whether one that is not `own_app_window` and has no owner is titled exactly `title`
