@@ -333,12 +333,15 @@ def main():
     args = parser.parse_args()
     c = Checks()
     import menu_checks
+    import start_checks
     checks = (check_windows, check_second_copy, check_foreign_titles, check_drag_close_kill,
-              check_first_start, check_error_boxes) + menu_checks.CHECKS
+              check_first_start, check_error_boxes) + menu_checks.CHECKS + start_checks.CHECKS
     if args.only:
         checks = [check for check in checks if args.only in check.__name__]
     for check in checks:
+        began = time.monotonic()
         check(args, c)
+        print(f"  ({check.__name__}: {time.monotonic() - began:.1f} s)")
     print(f"{c.passed} passed, {len(c.failures)} failed")
     for what in c.failures:
         print(f"failed: {what}")
