@@ -29,42 +29,28 @@ def circle(op, x, y, radius):
     return [f"circle {op}", f"{x} {y} {radius}"]
 
 
+def static_skin(name, shapes):
+    return skin(name, ["\\staticanalog"] + shapes)
+
+
 FAR_POLYGON = [(-1499591369, 648258640), (154112043, 31936245), (-1986441000, -284989606),
                (-1847456881, -324187610), (1922895273, -443753964), (2045500108, 1539610315),
                (-903621226, -1371269749), (596628807, -548048381), (-1262897697, -798231825),
                (-201071568, -859994195)]
 # A huge circle exclusive-or a polygon whose corners lie some 10^9 pixels away: once made
 # sorvane.exe die at start-up of an X protocol error.
-FAR_XOR = skin("Far", ["\\staticanalog"] + circle("+", 0, 0, MAX) + polygon("%", *FAR_POLYGON))
-
-
-def stripes():
-    """150 thin slanted bars: every row of the face differs from the next and crosses up to
-    150 of them, more rectangles than one X request can carry on a full-screen clock."""
-    bars = []
-    for i in range(150):
-        x = -600 + 8 * i
-        bars += polygon("+", (x, -300), (x + 2, -300), (x + 602, 300), (x + 600, 300))
-    return skin("Stripes", ["\\staticanalog"] + bars)
-
-
-def round_polygon(count):
-    """One polygon of `count` corners round a circle of radius 290, as the hardening tests
-    draw it."""
-    corners = [(round(290 * math.cos(2 * math.pi * i / count)),
-                round(290 * math.sin(2 * math.pi * i / count))) for i in range(count)]
-    return skin("Round", ["\\staticanalog"] + polygon("+", *corners))
-
-
-def grid_of_circles(per_side):
-    """per_side x per_side small circles standing apart, as the hardening tests draw them."""
-    step = 594 // per_side
-    discs = []
-    for row in range(per_side):
-        for col in range(per_side):
-            discs += circle("+", -297 + step // 2 + col * step, -297 + step // 2 + row * step,
-                            step // 3)
-    return skin("Grid", ["\\staticanalog"] + discs)
+FAR_XOR = static_skin("Far", circle("+", 0, 0, MAX) + polygon("%", *FAR_POLYGON))
+# 150 thin slanted bars: every row of the face differs from the next and crosses up to 150 of
+# them, more rectangles than one X request can carry on a full-screen clock.
+STRIPES = static_skin("Stripes", [line for x in range(-600, 600, 8) for line in polygon(
+    "+", (x, -300), (x + 2, -300), (x + 602, 300), (x + 600, 300))])
+# The hardening tests' big skins: a polygon of 100,000 corners round a circle, and 100 x 100
+# small circles standing apart.
+ROUND = static_skin("Round", polygon("+", *[(round(290 * math.cos(2 * math.pi * i / 100000)),
+                                             round(290 * math.sin(2 * math.pi * i / 100000)))
+                                            for i in range(100000)]))
+GRID = static_skin("Grid", [line for row in range(100) for col in range(100)
+                            for line in circle("+", -295 + col * 5, -295 + row * 5, 1)])
 
 
 # The skins that the fuzz seeds with the largest numbers make in their fuzz targets:
@@ -102,11 +88,11 @@ EXTREME_SKINS = [
                                                  (MIN, MAX))
          + circle("&", MAX, 0, 2147483000) + circle("%", 0, 0, 100),
          ["\\marrow"] + circle("+", MIN, MAX, MAX) + polygon("-", *FAR_POLYGON))),
-    ("150 slanted bars, too fine for one X request", "FullScreen", stripes()),
+    ("150 slanted bars, too fine for one X request", "FullScreen", STRIPES),
     ("fuzz seed: huge circles in every mark and hand", "FullScreen", FUZZ_HUGE_CIRCLES),
     ("fuzz seed: a polygon at the int32 limits exclusive-or the rest", "Huge", FUZZ_FAR_XOR),
-    ("a polygon of 100,000 corners", "FullScreen", round_polygon(100000)),
-    ("10,000 circles", "FullScreen", grid_of_circles(100)),
+    ("a polygon of 100,000 corners", "FullScreen", ROUND),
+    ("10,000 circles", "FullScreen", GRID),
 ]
 
 
