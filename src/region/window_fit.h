@@ -3,10 +3,10 @@
 // with extreme numbers reaches far beyond the window, and every row of it can differ, so
 // it can hold tens of thousands of rectangles. Wine sends a window region to X as one
 // SHAPE request, and Xlib writes that request's length (in 4-byte units) into 16 bits:
-// 32,767 or more rectangles and the length wraps, the server reads the rest of the
-// rectangles as requests of their own and the program dies of a protocol error
-// ("BadRequest"). So the region is cut to the window's rectangle, and an outline still too
-// fine for one request is coarsened until it fits.
+// with more rectangles than fit, the length wraps, the server takes the rest of the
+// rectangles for requests of their own and the program dies of a protocol error
+// ("BadRequest", "BadLength"). So the region is cut to the window's rectangle, and an
+// outline still too fine for one request is coarsened until it fits.
 #include <cstddef>
 #include <cstdint>
 
