@@ -101,8 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Region outline = MakeAnalogClockRgn(skins, cur, t, showseconds, side / 2, side / 2, side);
   FUZZ_CHECK(outline.IsValid());
   const Rect b = outline.Bounds();
-  FUZZ_CHECK(b.left >= -kPixelLimit && b.top >= -kPixelLimit && b.right <= kPixelLimit &&
-             b.bottom <= kPixelLimit);
+  FUZZ_CHECK(b.left >= -kCoordLimit && b.top >= -kCoordLimit && b.right <= kCoordLimit &&
+             b.bottom <= kCoordLimit);
   if (cur < 0 || static_cast<size_t>(cur) >= skins.size()) {
     FUZZ_CHECK(outline.IsEmpty());
     return 0;

@@ -75,9 +75,9 @@ int32_t ConsumeCoord(FuzzedDataProvider& in, bool wild) {
   if (!wild || pick < 128) return static_cast<int32_t>(pick % 49) - 24;
   static constexpr std::array<int32_t, 8> kExtremes{
       std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(),
-      Region::kCoordLimit,                 -Region::kCoordLimit - 1,
+      kCoordLimit,                 -kCoordLimit - 1,
       (1 << 30) + 7,                       -(1 << 30) - 3,
-      Region::kCoordLimit - 1,             -Region::kCoordLimit};
+      kCoordLimit - 1,             -kCoordLimit};
   if (pick < 224) return kExtremes[pick % kExtremes.size()];
   return in.ConsumeIntegral<int32_t>();
 }
@@ -138,8 +138,8 @@ void Verify(const Region& region, const Bitmap& expected, bool sweep) {
   for (size_t i = 0; i < rects.size(); ++i) {
     const Rect& r = rects[i];
     FUZZ_CHECK(r.left < r.right && r.top < r.bottom);
-    FUZZ_CHECK(Inside(r, {-Region::kCoordLimit, -Region::kCoordLimit, Region::kCoordLimit,
-                          Region::kCoordLimit}));
+    FUZZ_CHECK(Inside(r, {-kCoordLimit, -kCoordLimit, kCoordLimit,
+                          kCoordLimit}));
     if (i > 0) {
       const Rect& p = rects[i - 1];
       const bool same_band = r.top == p.top && r.bottom == p.bottom && r.left > p.right;
@@ -168,7 +168,7 @@ void Verify(const Region& region, const Bitmap& expected, bool sweep) {
 // row wider than one nearer the middle.
 void VerifyEllipse(const Region& e, const Rect& box) {
   auto clamp = [](int32_t v) {
-    return std::clamp<int32_t>(v, -Region::kCoordLimit, Region::kCoordLimit);
+    return std::clamp<int32_t>(v, -kCoordLimit, kCoordLimit);
   };
   const int64_t left = std::min(clamp(box.left), clamp(box.right));
   const int64_t right = std::max(clamp(box.left), clamp(box.right)) - 1;
@@ -283,8 +283,8 @@ void Step(FuzzedDataProvider& in, std::array<Slot, kSlots>& slots, bool wild_inp
     case 8: {  // a move so far that nothing can come back into the window
       static constexpr std::array<int32_t, 4> kFar{std::numeric_limits<int32_t>::min(),
                                                    std::numeric_limits<int32_t>::max(),
-                                                   2 * Region::kCoordLimit + kSize,
-                                                   -2 * Region::kCoordLimit - kSize};
+                                                   2 * kCoordLimit + kSize,
+                                                   -2 * kCoordLimit - kSize};
       const int32_t far = kFar[in.ConsumeIntegralInRange<size_t>(0, kFar.size() - 1)];
       const int32_t near = in.ConsumeIntegralInRange(-6, 6);
       if (in.ConsumeBool()) {

@@ -18,8 +18,8 @@ using namespace sorvane;
 
 bool WithinPixelLimit(const Region& r) {
   const Rect b = r.Bounds();
-  return b.left >= -kPixelLimit && b.top >= -kPixelLimit && b.right <= kPixelLimit &&
-         b.bottom <= kPixelLimit;
+  return b.left >= -kCoordLimit && b.top >= -kCoordLimit && b.right <= kCoordLimit &&
+         b.bottom <= kCoordLimit;
 }
 
 }  // namespace

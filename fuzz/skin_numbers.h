@@ -57,9 +57,9 @@ inline TShape ConsumeShape(FuzzedDataProvider& in, size_t max_elements, size_t m
 inline int ConsumeFaceSide(FuzzedDataProvider& in) {
   const ClockSize& size = ClockSizes[in.ConsumeIntegralInRange<size_t>(0, ClockSizes.size() - 1)];
   if (size.side > 0) return size.side;
-  const PixelSize screen{in.ConsumeIntegralInRange(1, 16384), in.ConsumeIntegralInRange(1, 16384)};
+  const Size screen{in.ConsumeIntegralInRange(1, 16384), in.ConsumeIntegralInRange(1, 16384)};
   const bool datashow = in.ConsumeBool();
-  return WindowDimensions(0, in.ConsumeBool() ? "Analog" : "AnaDigi", datashow, screen).width;
+  return WindowSizeFor(0, in.ConsumeBool() ? "Analog" : "AnaDigi", datashow, screen).width;
 }
 
 }  // namespace sorvane::fuzz

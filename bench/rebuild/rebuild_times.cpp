@@ -107,7 +107,7 @@ TProfile Profile(const std::string& skin, const std::string& style, std::string_
   return p;
 }
 
-double Time(Bench& bench, const TProfile& profile, int runs, platform::Size* window_size) {
+double Time(Bench& bench, const TProfile& profile, int runs, Size* window_size) {
   bench.files.Put(headless::HeadlessServices::InProgramFolder(kProfilesFileName),
                   FormatProfiles({profile}));
   bench.clock.SetTime(10, 8, 37);
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
   std::string worst_tick;
   for (const char* style : {"Analog", "Digital", "AnaDigi"}) {
     for (const ClockSize& size : ClockSizes) {
-      platform::Size window{};
+      Size window{};
       const double us = Time(bench, Profile(heaviest, style, size.name), runs, &window);
       std::printf("row|%s|%s|%d x %d|%.1f\n", style, std::string(size.name).c_str(), window.width,
                   window.height, us);

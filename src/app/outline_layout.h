@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "region/region.h"
+#include "region/rect.h"
 
 namespace sorvane {
 

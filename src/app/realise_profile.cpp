@@ -12,7 +12,6 @@ namespace sorvane {
 
 namespace {
 
-PixelSize ToPixelSize(platform::Size size) { return {size.width, size.height}; }
 
 int32_t ClampedSum(int32_t a, int32_t b) {
   const int64_t sum = int64_t{a} + b;
@@ -44,9 +43,9 @@ void TForm1::ApplyFont(const TProfile& profile) {
 void TForm1::ApplySize(const TProfile& profile) {
   const std::optional<int> row = FindClockSize(profile.size);
   if (!row) return;
-  const PixelSize size =
-      WindowDimensions(ClockSizes[static_cast<size_t>(*row - 1)].side, profile.style,
-                       profile.datashow, ToPixelSize(services_.screen.PrimarySize()));
+  const Size size =
+      WindowSizeFor(ClockSizes[static_cast<size_t>(*row - 1)].side, profile.style,
+                       profile.datashow, services_.screen.PrimarySize());
   services_.window.SetWidth(size.width);
   services_.window.SetHeight(size.height);
   services_.window.Repaint();
@@ -56,7 +55,7 @@ void TForm1::ApplySize(const TProfile& profile) {
 // would show the window on no monitor is moved onto the primary screen; the tick then
 // stores the new offsets as after a drag.
 void TForm1::ApplyPosition(const TProfile& profile) {
-  const PixelSize screen = ToPixelSize(services_.screen.PrimarySize());
+  const Size screen = services_.screen.PrimarySize();
   const Point place = PlaceFromProfile(profile, screen);
   const Rect bounds = services_.window.Bounds();
   const Rect wanted{place.x, place.y, ClampedSum(place.x, bounds.right - bounds.left),

@@ -6,10 +6,6 @@
 
 namespace sorvane {
 
-namespace {
-PixelSize ToPixelSize(platform::Size size) { return {size.width, size.height}; }
-}  // namespace
-
 void TForm1::Timer2Timer() {
   if (!timer_running_) return;
   try {
@@ -27,8 +23,8 @@ void TForm1::Timer2Timer() {
 void TForm1::KeepPositionInStep() {
   TProfile& profile = Profile();
   const Rect bounds = services_.window.Bounds();
-  const Point offsets = GetPoint(bounds.left, bounds.top, profile,
-                                 ToPixelSize(services_.screen.PrimarySize()));
+  const Point offsets = AnchorOffsets(bounds.left, bounds.top, profile,
+                                 services_.screen.PrimarySize());
   if (offsets.x != profile.x || offsets.y != profile.y) {
     profile.x = offsets.x;
     profile.y = offsets.y;

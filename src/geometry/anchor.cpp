@@ -11,8 +11,8 @@ int32_t ClampToInt32(int64_t v) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-Point SelectedEdges(const TProfile& profile, PixelSize screen) {
-  const Rect a = AnchorRect(profile, screen);
+Point SelectedEdges(const TProfile& profile, Size screen) {
+  const AnchorBox a = AnchorBoxOf(profile, screen);
   return {profile.xside == "right" ? a.right : a.left,
           profile.yside == "bottom" ? a.bottom : a.top};
 }
@@ -35,17 +35,17 @@ int32_t Fit(int32_t start, int64_t length, int32_t lo, int32_t hi) {
 
 }  // namespace
 
-Rect AnchorRect(const TProfile& profile, PixelSize screen) {
+AnchorBox AnchorBoxOf(const TProfile& profile, Size screen) {
   if (profile.ancor == "hook") return {0, 0, 0, 0};
   return {0, 0, ClampToInt32(int64_t{screen.width} - 1), ClampToInt32(int64_t{screen.height} - 1)};
 }
 
-Point GetPoint(int32_t left, int32_t top, const TProfile& profile, PixelSize screen) {
+Point AnchorOffsets(int32_t left, int32_t top, const TProfile& profile, Size screen) {
   const Point edge = SelectedEdges(profile, screen);
   return {ClampToInt32(int64_t{left} - edge.x), ClampToInt32(int64_t{top} - edge.y)};
 }
 
-Point PlaceFromProfile(const TProfile& profile, PixelSize screen) {
+Point PlaceFromProfile(const TProfile& profile, Size screen) {
   const Point edge = SelectedEdges(profile, screen);
   return {ClampToInt32(int64_t{edge.x} + profile.x), ClampToInt32(int64_t{edge.y} + profile.y)};
 }

@@ -16,7 +16,7 @@ Style StyleOf(std::string_view style) {
 }
 
 // A text band (time line or date line) is a quarter of the side high.
-PixelSize FixedSide(int32_t s, Style style, bool datashow) {
+Size FixedSide(int32_t s, Style style, bool datashow) {
   const int32_t band = s / 4;
   const int32_t date = datashow ? band : 0;
   switch (style) {
@@ -31,7 +31,7 @@ PixelSize FixedSide(int32_t s, Style style, bool datashow) {
 
 // Full screen: the window takes the screen height, and the face narrows so the text bands
 // still fit below it; the digital clock alone takes the screen width instead.
-PixelSize FullScreen(PixelSize screen, Style style, bool datashow) {
+Size FullScreen(Size screen, Style style, bool datashow) {
   const int32_t sw = screen.width;
   const int32_t sh = screen.height;
   switch (style) {
@@ -56,13 +56,13 @@ std::optional<int> FindClockSize(std::string_view name) {
   return std::nullopt;
 }
 
-std::optional<int32_t> ClockSideByTag(int tag) {
+std::optional<int32_t> ClockSideOfRow(int tag) {
   if (tag < 1 || tag > static_cast<int>(ClockSizes.size())) return std::nullopt;
   return ClockSizes[static_cast<std::size_t>(tag - 1)].side;
 }
 
-PixelSize WindowDimensions(int32_t side, std::string_view style, bool datashow,
-                           PixelSize screen) {
+Size WindowSizeFor(int32_t side, std::string_view style, bool datashow,
+                           Size screen) {
   const Style s = StyleOf(style);
   return side > 0 ? FixedSide(side, s, datashow) : FullScreen(screen, s, datashow);
 }

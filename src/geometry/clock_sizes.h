@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "region/rect.h"
+
 namespace sorvane {
 
 struct ClockSize {
@@ -27,19 +29,13 @@ inline constexpr std::array<ClockSize, 7> ClockSizes{{
 std::optional<int> FindClockSize(std::string_view name);
 
 // The side of row `tag` (1 to 7); nothing for any other number.
-std::optional<int32_t> ClockSideByTag(int tag);
-
-struct PixelSize {
-  int32_t width = 0;
-  int32_t height = 0;
-  friend bool operator==(const PixelSize&, const PixelSize&) = default;
-};
+std::optional<int32_t> ClockSideOfRow(int tag);
 
 // Window width and height for a size row of side `side` (0 = full screen, sized from
 // `screen`), the profile's style ("Analog", "Digital", "AnaDigi", "Invisible"; any other
 // word draws the analog face) and whether the date line is shown. The analog face is always
 // the width-by-width square at the top of the window.
-PixelSize WindowDimensions(int32_t side, std::string_view style, bool datashow,
-                           PixelSize screen);
+Size WindowSizeFor(int32_t side, std::string_view style, bool datashow,
+                           Size screen);
 
 }  // namespace sorvane

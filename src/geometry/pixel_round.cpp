@@ -11,9 +11,9 @@ namespace sorvane {
 // the processor rounds by default, halves to even; inside the limit that is exact.
 int32_t RoundToPixel(double v) {
   if (std::isnan(v)) return 0;
-  const double limit = kPixelLimit;
-  if (v <= -limit) return -kPixelLimit;
-  if (v >= limit) return kPixelLimit;
+  const double limit = kCoordLimit;
+  if (v <= -limit) return -kCoordLimit;
+  if (v >= limit) return kCoordLimit;
   constexpr double kShift = 6755399441055744.0;  // 1.5 * 2^52
   // Plain double arithmetic (x86-64 SSE2, no fast-math), so the sum is rounded to a double.
   return static_cast<int32_t>((v + kShift) - kShift);

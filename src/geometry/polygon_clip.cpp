@@ -40,7 +40,7 @@ std::vector<RealPoint> CutBy(const std::vector<RealPoint>& corners, const Side& 
 }
 
 bool PastPixelLimit(const RealPoint& p) {
-  const double limit = kPixelLimit;
+  const double limit = kCoordLimit;
   return !(std::abs(p.x) <= limit && std::abs(p.y) <= limit);
 }
 
@@ -61,7 +61,7 @@ void PolygonPixels(std::span<const RealPoint> corners, std::vector<Point>& pixel
     for (const RealPoint& p : corners) pixels.push_back(RoundPoint(p));
     return;
   }
-  for (const RealPoint& p : ClipPolygonToSquare(corners, kPixelLimit)) {
+  for (const RealPoint& p : ClipPolygonToSquare(corners, kCoordLimit)) {
     pixels.push_back(RoundPoint(p));
   }
 }

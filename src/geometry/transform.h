@@ -4,7 +4,7 @@
 // positive angle turning counterclockwise as seen on the screen.
 #include <cstdint>
 
-#include "region/region.h"
+#include "region/rect.h"
 
 namespace sorvane {
 

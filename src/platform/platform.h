@@ -15,12 +15,6 @@
 
 namespace sorvane::platform {
 
-struct Size {
-  int32_t width = 0;
-  int32_t height = 0;
-  friend bool operator==(const Size&, const Size&) = default;
-};
-
 // The clock window as the program sees it: a borderless, stay-on-top window whose region
 // is the clock's outline.
 class ClockWindow {

@@ -11,26 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "region/rect.h"
+
 namespace sorvane {
 
 namespace detail {
 struct ThreadWorkspace;
 }
-
-struct Point {
-  int32_t x = 0;
-  int32_t y = 0;
-  friend bool operator==(const Point&, const Point&) = default;
-};
-
-// Half-open: covers left <= x < right, top <= y < bottom.
-struct Rect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t right = 0;
-  int32_t bottom = 0;
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 enum class FillMode { Alternate = 1, Winding = 2 };
 // The values are GDI's RGN_AND, RGN_OR, RGN_XOR and RGN_DIFF.
@@ -49,12 +36,9 @@ class Region {
     friend bool operator==(const Band&, const Band&) = default;
   };
 
-  // Every coordinate of a region lies within [-kCoordLimit, kCoordLimit]: no window is that
-  // large, and the bound keeps the arithmetic of hostile inputs (a skin with coordinates near
-  // the int32 extremes) exact in 64 bits and the number of rows a shape can produce small.
+  // Every coordinate of a region lies within [-kCoordLimit, kCoordLimit] (see rect.h).
   // Rectangles and translations are clipped to it; polygon vertices beyond +-2^30 are clamped
   // to that, and shapes are scan-converted only inside the limit.
-  static constexpr int32_t kCoordLimit = 1 << 16;
 
   Region() = default;  // empty
 

@@ -22,7 +22,7 @@ class MenuCommands : public ClockTest {
   bool Realised() const { return hs.journal.Count("window.SetLeft") > 0; }
   int Rebuilds() const { return hs.window.RegionCount() - regions_before_; }
   std::string SavedFile() const { return *hs.files.Find(ProfilesPath()); }
-  platform::Size WindowSize() const {
+  Size WindowSize() const {
     const Rect r = hs.window.Bounds();
     return {r.right - r.left, r.bottom - r.top};
   }
@@ -123,15 +123,15 @@ TEST_F(MenuCommands, SwitchesTurnOffAgainOnTheSecondClick) {
 
 TEST_F(MenuCommands, SizeAndDateChangeTheWindow) {
   StartFresh();
-  EXPECT_EQ(WindowSize(), (platform::Size{250, 250}));
+  EXPECT_EQ(WindowSize(), (Size{250, 250}));
   form.MenuCommand(menu_id::Size(5));
-  EXPECT_EQ(WindowSize(), (platform::Size{100, 100}));
+  EXPECT_EQ(WindowSize(), (Size{100, 100}));
   EXPECT_FALSE(form.Menu().At(menu_id::Size(1)).Checked);
   form.MenuCommand(menu_id::ShowDate1);
-  EXPECT_EQ(WindowSize(), (platform::Size{100, 125}));
+  EXPECT_EQ(WindowSize(), (Size{100, 125}));
   form.MenuCommand(menu_id::Size(7));
-  const PixelSize full = WindowDimensions(0, "Analog", true, {1024, 768});
-  EXPECT_EQ(WindowSize(), (platform::Size{full.width, full.height}));
+  const Size full = WindowSizeFor(0, "Analog", true, {1024, 768});
+  EXPECT_EQ(WindowSize(), (Size{full.width, full.height}));
   EXPECT_EQ(full.height, 768);
 }
 
@@ -141,7 +141,7 @@ TEST_F(MenuCommands, EnableItemsMoveBetweenTheFourStyles) {
     const char* before;
     int32_t clicked;
     const char* after;
-    platform::Size size;  // Huge, no date line
+    Size size;  // Huge, no date line
   };
   const Case cases[] = {
       {"Analog", menu_id::EnableAnalogClock1, "Invisible", {0, 0}},
@@ -169,7 +169,7 @@ TEST_F(MenuCommands, EnableItemsMoveBetweenTheFourStyles) {
     clock.MenuCommand(c.clicked);
     EXPECT_EQ(clock.Profile().style, c.after);
     const Rect r = services.window.Bounds();
-    EXPECT_EQ((platform::Size{r.right - r.left, r.bottom - r.top}), c.size);
+    EXPECT_EQ((Size{r.right - r.left, r.bottom - r.top}), c.size);
     EXPECT_EQ(r.left, 100);  // the place is kept, also for a window of no size
     EXPECT_EQ(r.top, 50);
     p.style = c.after;
@@ -280,7 +280,7 @@ TEST_F(MenuCommands, FailedSaveKeepsTheChangeAndTheNewOutline) {
   EXPECT_THROW(form.MenuCommand(menu_id::ShowDate1), FileError);
   EXPECT_TRUE(form.Profile().datashow);
   EXPECT_TRUE(form.Menu().At(menu_id::ShowDate1).Checked);
-  EXPECT_EQ(WindowSize(), (platform::Size{250, 312}));
+  EXPECT_EQ(WindowSize(), (Size{250, 312}));
   EXPECT_EQ(Rebuilds(), 1);
   EXPECT_EQ(SavedFile(), before);
 

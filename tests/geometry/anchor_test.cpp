@@ -19,14 +19,14 @@ TProfile At(int32_t x, int32_t y, const char* xside, const char* yside,
   return p;
 }
 
-TEST(AnchorRect, HookIsAllZeroAndAnythingElseIsThePrimaryScreen) {
-  EXPECT_EQ(AnchorRect(At(0, 0, "left", "top", "hook"), {1024, 768}), (Rect{0, 0, 0, 0}));
-  EXPECT_EQ(AnchorRect(At(0, 0, "left", "top", "desktop"), {1024, 768}), (Rect{0, 0, 1023, 767}));
-  EXPECT_EQ(AnchorRect(At(0, 0, "left", "top", "Hook"), {1920, 1080}), (Rect{0, 0, 1919, 1079}));
+TEST(AnchorBoxOf, HookIsAllZeroAndAnythingElseIsThePrimaryScreen) {
+  EXPECT_EQ(AnchorBoxOf(At(0, 0, "left", "top", "hook"), {1024, 768}), (AnchorBox{0, 0, 0, 0}));
+  EXPECT_EQ(AnchorBoxOf(At(0, 0, "left", "top", "desktop"), {1024, 768}), (AnchorBox{0, 0, 1023, 767}));
+  EXPECT_EQ(AnchorBoxOf(At(0, 0, "left", "top", "Hook"), {1920, 1080}), (AnchorBox{0, 0, 1919, 1079}));
 }
 
 TEST(Placement, OffsetsRoundTripThroughEveryAnchorAndSide) {
-  const PixelSize screen{1024, 768};
+  const Size screen{1024, 768};
   const struct {
     TProfile profile;
     Point window;  // left, top
@@ -41,26 +41,26 @@ TEST(Placement, OffsetsRoundTripThroughEveryAnchorAndSide) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(PlaceFromProfile(c.profile, screen), c.window) << c.profile.x;
-    EXPECT_EQ(GetPoint(c.window.x, c.window.y, c.profile, screen),
+    EXPECT_EQ(AnchorOffsets(c.window.x, c.window.y, c.profile, screen),
               (Point{c.profile.x, c.profile.y}))
         << c.profile.x;
   }
 }
 
-TEST(GetPoint, HookOffsetsDoNotDependOnTheSides) {
-  const PixelSize screen{1024, 768};
-  EXPECT_EQ(GetPoint(700, 40, At(0, 0, "right", "bottom", "hook"), screen), (Point{700, 40}));
-  EXPECT_EQ(GetPoint(700, 40, At(0, 0, "left", "top", "hook"), screen), (Point{700, 40}));
+TEST(AnchorOffsets, HookOffsetsDoNotDependOnTheSides) {
+  const Size screen{1024, 768};
+  EXPECT_EQ(AnchorOffsets(700, 40, At(0, 0, "right", "bottom", "hook"), screen), (Point{700, 40}));
+  EXPECT_EQ(AnchorOffsets(700, 40, At(0, 0, "left", "top", "hook"), screen), (Point{700, 40}));
   // With the desktop anchor the same move gives offsets from the last column and row.
-  EXPECT_EQ(GetPoint(700, 40, At(0, 0, "right", "bottom"), screen), (Point{-323, -727}));
+  EXPECT_EQ(AnchorOffsets(700, 40, At(0, 0, "right", "bottom"), screen), (Point{-323, -727}));
 }
 
 TEST(Placement, OffsetsBeyondTheIntRangeAreClamped) {
   const int32_t max = std::numeric_limits<int32_t>::max();
   const int32_t min = std::numeric_limits<int32_t>::min();
   EXPECT_EQ(PlaceFromProfile(At(max, min, "right", "top"), {1024, 768}), (Point{max, min}));
-  EXPECT_EQ(GetPoint(min, max, At(0, 0, "right", "bottom"), {1024, 768}), (Point{min, max - 767}));
-  EXPECT_EQ(GetPoint(min, 0, At(0, 0, "right", "top"), {1024, 768}), (Point{min, 0}));
+  EXPECT_EQ(AnchorOffsets(min, max, At(0, 0, "right", "bottom"), {1024, 768}), (Point{min, max - 767}));
+  EXPECT_EQ(AnchorOffsets(min, 0, At(0, 0, "right", "top"), {1024, 768}), (Point{min, 0}));
 }
 
 TEST(KeepOnSomeMonitor, OnlyAWindowThatShowsNowhereIsMoved) {

@@ -29,20 +29,20 @@ TEST(ClockSizes, NamesAreFoundExactlyAndRowsAreMenuTags) {
   for (const auto& c : cases) {
     EXPECT_EQ(FindClockSize(c.name), c.row) << c.name;
     if (c.row) {
-      EXPECT_EQ(ClockSideByTag(*c.row), c.side) << c.name;
+      EXPECT_EQ(ClockSideOfRow(*c.row), c.side) << c.name;
     }
   }
-  EXPECT_EQ(ClockSideByTag(0), std::nullopt);
-  EXPECT_EQ(ClockSideByTag(8), std::nullopt);
+  EXPECT_EQ(ClockSideOfRow(0), std::nullopt);
+  EXPECT_EQ(ClockSideOfRow(8), std::nullopt);
 }
 
-TEST(WindowDimensions, FixedSizesAddQuarterBandsForTimeAndDate) {
-  const PixelSize screen{1024, 768};
+TEST(WindowSizeFor, FixedSizesAddQuarterBandsForTimeAndDate) {
+  const Size screen{1024, 768};
   const struct {
     int32_t side;
     std::string style;
     bool datashow;
-    PixelSize size;
+    Size size;
   } cases[] = {
       {250, "Analog", false, {250, 250}},  {250, "Analog", true, {250, 312}},
       {250, "Digital", false, {250, 62}},  {250, "Digital", true, {250, 124}},
@@ -53,17 +53,17 @@ TEST(WindowDimensions, FixedSizesAddQuarterBandsForTimeAndDate) {
       {213, "Analog", true, {213, 266}},   {100, "AnaDigi", false, {100, 125}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WindowDimensions(c.side, c.style, c.datashow, screen), c.size)
+    EXPECT_EQ(WindowSizeFor(c.side, c.style, c.datashow, screen), c.size)
         << c.side << " " << c.style << " " << c.datashow;
   }
 }
 
-TEST(WindowDimensions, FullScreenFollowsTheScreen) {
-  const PixelSize screen{1024, 768};
+TEST(WindowSizeFor, FullScreenFollowsTheScreen) {
+  const Size screen{1024, 768};
   const struct {
     std::string style;
     bool datashow;
-    PixelSize size;
+    Size size;
   } cases[] = {
       {"Analog", false, {768, 768}},
       {"Analog", true, {576, 768}},
@@ -78,10 +78,10 @@ TEST(WindowDimensions, FullScreenFollowsTheScreen) {
       {"Other", true, {768, 768}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WindowDimensions(0, c.style, c.datashow, screen), c.size)
+    EXPECT_EQ(WindowSizeFor(0, c.style, c.datashow, screen), c.size)
         << c.style << " " << c.datashow;
   }
-  EXPECT_EQ(WindowDimensions(0, "AnaDigi", true, {1920, 1080}), (PixelSize{608, 1080}));
+  EXPECT_EQ(WindowSizeFor(0, "AnaDigi", true, {1920, 1080}), (Size{608, 1080}));
 }
 
 }  // namespace

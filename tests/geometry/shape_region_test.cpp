@@ -204,8 +204,8 @@ TEST(MakeRgnFromShape, ExtremeSkinNumbersStayBounded) {
       const Region r = MakeRgnFromShape(s, side, -45, side / 2, side / 2);
       EXPECT_TRUE(r.IsValid());
       const Rect b = r.Bounds();
-      EXPECT_GE(b.left, -kPixelLimit);
-      EXPECT_LE(b.right, kPixelLimit);
+      EXPECT_GE(b.left, -kCoordLimit);
+      EXPECT_LE(b.right, kCoordLimit);
     }
   }
   // A huge face size and centre are clamped in the same way.

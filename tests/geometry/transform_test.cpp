@@ -28,13 +28,13 @@ TEST(RoundToPixel, HalvesGoToTheEvenPixelAndExtremesStayDefined) {
       {0.49999, 0},
       {166.6667, 167},
       {-3.7, -4},
-      {1e300, kPixelLimit},
-      {-1e300, -kPixelLimit},
-      {inf, kPixelLimit},
-      {-inf, -kPixelLimit},
+      {1e300, kCoordLimit},
+      {-1e300, -kCoordLimit},
+      {inf, kCoordLimit},
+      {-inf, -kCoordLimit},
       {nan, 0},
-      {4294967296.0, kPixelLimit},
-      {-2147483649.0, -kPixelLimit},
+      {4294967296.0, kCoordLimit},
+      {-2147483649.0, -kCoordLimit},
   };
   for (const auto& c : cases) EXPECT_EQ(RoundToPixel(c.in), c.out) << c.in;
 }
@@ -44,7 +44,7 @@ TEST(RoundToPixel, HalvesGoToTheEvenPixelAndExtremesStayDefined) {
 TEST(RoundToPixel, AgreesWithNearbyintInsideTheLimit) {
   std::srand(7);
   for (int i = 0; i < 200000; ++i) {
-    const double whole = std::rand() % (2 * kPixelLimit) - kPixelLimit;
+    const double whole = std::rand() % (2 * kCoordLimit) - kCoordLimit;
     const double offsets[] = {0.5,
                               -0.5,
                               0.0,
@@ -54,7 +54,7 @@ TEST(RoundToPixel, AgreesWithNearbyintInsideTheLimit) {
                               std::nextafter(0.5, 1.0)};
     for (const double offset : offsets) {
       const double v = whole + offset;
-      if (std::fabs(v) >= kPixelLimit) continue;
+      if (std::fabs(v) >= kCoordLimit) continue;
       ASSERT_EQ(RoundToPixel(v), static_cast<int32_t>(std::nearbyint(v))) << v;
     }
   }
@@ -141,10 +141,10 @@ TEST(TransformPointR, ExtremeSkinNumbersGiveDefinedPixels) {
   const double big = std::numeric_limits<int32_t>::max();
   const double small = std::numeric_limits<int32_t>::min();
   const Point p = RoundPoint(TransformPointR({big, small}, 1 << 30, -45, 1 << 30, -(1 << 30)));
-  EXPECT_LE(std::abs(p.x), kPixelLimit);
-  EXPECT_LE(std::abs(p.y), kPixelLimit);
+  EXPECT_LE(std::abs(p.x), kCoordLimit);
+  EXPECT_LE(std::abs(p.y), kCoordLimit);
   EXPECT_EQ(RoundPoint(TransformPointR({big, big}, 250, 0, 125, 125)),
-            (Point{kPixelLimit, kPixelLimit}));
+            (Point{kCoordLimit, kCoordLimit}));
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ TEST(RegionBasics, StarHasAHoleOnlyWithAlternateFill) {
 
 TEST(RegionBasics, HostileCoordinatesStayDefined) {
   constexpr int32_t kMax = INT32_MAX, kMin = INT32_MIN;
-  const int32_t lim = Region::kCoordLimit;
+  const int32_t lim = kCoordLimit;
   const Region huge = Region::FromRect({kMin, kMin, kMax, kMax});
   EXPECT_EQ(huge.Bounds(), (Rect{-lim, -lim, lim, lim}));
 

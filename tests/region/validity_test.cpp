@@ -34,7 +34,7 @@ TEST(RegionValidity, SelfCheckRefusesMalformedRegions) {
       {"overlapping spans", {{0, 2, {{0, 4}, {3, 5}}}}, false},
       {"span without width", {{0, 2, {{4, 4}}}}, false},
       {"overlapping bands", {{0, 3, {{0, 3}}}, {2, 4, {{5, 6}}}}, false},
-      {"span beyond the limit", {{0, 1, {{0, Region::kCoordLimit + 1}}}}, false},
+      {"span beyond the limit", {{0, 1, {{0, kCoordLimit + 1}}}}, false},
   };
   for (const Case& c : cases) EXPECT_EQ(Raw(c.bands).IsValid(), c.valid) << c.what;
 }

@@ -11,7 +11,7 @@ class FakeScreen : public platform::Screen {
  public:
   FakeScreen() { SetPrimary(1024, 768); }
 
-  platform::Size PrimarySize() const override {
+  Size PrimarySize() const override {
     if (fail) throw std::runtime_error("screen size unavailable");
     return primary_;
   }
@@ -31,7 +31,7 @@ class FakeScreen : public platform::Screen {
   bool fail = false;  // every question throws, as a broken display driver would
 
  private:
-  platform::Size primary_;
+  Size primary_;
   std::vector<Rect> monitors_;
 };
 

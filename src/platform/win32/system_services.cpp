@@ -24,8 +24,8 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM context) {
 
 }  // namespace
 
-platform::Size Win32Screen::PrimarySize() const {
-  return platform::Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+Size Win32Screen::PrimarySize() const {
+  return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 std::vector<Rect> Win32Screen::Monitors() const {

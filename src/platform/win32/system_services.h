@@ -8,7 +8,7 @@ namespace sorvane::win32 {
 
 class Win32Screen final : public platform::Screen {
  public:
-  platform::Size PrimarySize() const override;
+  Size PrimarySize() const override;
   std::vector<Rect> Monitors() const override;
 };
 
