@@ -51,7 +51,7 @@ void TForm1::LoadProfilesOrDefault() {
 
 void TForm1::FormDestroy() {
   timer_running_ = false;
-  ClearSkins(Skins);
+  Skins.clear();
 }
 
 void TForm1::FormMouseDown(MouseButton button, int32_t x, int32_t y) {

@@ -26,22 +26,15 @@ struct TShapeElement {
 
 using TShape = std::vector<TShapeElement>;
 
-using TView = std::array<int32_t, 3>;
-
 struct TSkin {
   std::string Name;
   std::string FileName;
   std::array<std::string, 5> AnalogOrder{"static", "marks", "harrow", "marrow", "sarrow"};
-  std::array<std::string, 2> DigitalOrder{"static", "digits"};
   TShape HArrow, MArrow, SArrow;
   std::array<bool, 15> MarkRotate{true, true, true, true, true, true, true, true,
                                   true, true, true, true, true, true, true};
   std::array<TShape, 15> Marks;
   TShape StaticAnalog;
-  TShape StaticDigital;
-  std::array<TShape, 13> Digits;
-  TView FirstAmPmView{}, SecondAmPmView{}, FirstHourView{}, SecondHourView{},
-      FirstMinuteView{}, SecondMinuteView{}, FirstSecondView{}, SecondSecondView{};
 };
 
 using TSkins = std::vector<TSkin>;
@@ -62,9 +55,5 @@ void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& s
 
 // Index of the last skin whose FileName equals `file_name` exactly; 0 when none does.
 int32_t GetSkinByFileName(const TSkins& skins, const std::string& file_name);
-
-void ClearShape(TShape& shape);
-void ClearSkin(TSkin& skin);
-void ClearSkins(TSkins& skins);
 
 }  // namespace sorvane

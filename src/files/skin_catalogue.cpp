@@ -1,4 +1,4 @@
-// Looking skins up by file name and releasing them.
+// Looking skins up by file name.
 #include "files/skin.h"
 
 namespace sorvane {
@@ -9,26 +9,6 @@ int32_t GetSkinByFileName(const TSkins& skins, const std::string& file_name) {
     if (skins[i].FileName == file_name) return static_cast<int32_t>(i);
   }
   return 0;
-}
-
-void ClearShape(TShape& shape) {
-  for (TShapeElement& element : shape) element.Points.clear();
-  shape.clear();
-}
-
-void ClearSkin(TSkin& skin) {
-  ClearShape(skin.HArrow);
-  ClearShape(skin.MArrow);
-  ClearShape(skin.SArrow);
-  ClearShape(skin.StaticDigital);
-  ClearShape(skin.StaticAnalog);
-  for (TShape& mark : skin.Marks) ClearShape(mark);
-  for (TShape& digit : skin.Digits) ClearShape(digit);
-}
-
-void ClearSkins(TSkins& skins) {
-  for (TSkin& skin : skins) ClearSkin(skin);
-  skins.clear();
 }
 
 }  // namespace sorvane

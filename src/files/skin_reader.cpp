@@ -54,25 +54,6 @@ std::optional<int32_t> Number(const std::string& word) {
   return ToInt32(word);  // digits and '-' that are no 32-bit integer count as no number
 }
 
-TShape& ListOf(TSkin& skin, const Target& target) {
-  switch (target.kind) {
-    case ListKind::kHArrow:
-      return skin.HArrow;
-    case ListKind::kMArrow:
-      return skin.MArrow;
-    case ListKind::kSArrow:
-      return skin.SArrow;
-    case ListKind::kStaticAnalog:
-      return skin.StaticAnalog;
-    case ListKind::kStaticDigital:
-      return skin.StaticDigital;
-    case ListKind::kMark:
-      return skin.Marks[static_cast<size_t>(target.number)];
-    default:
-      return skin.Digits[static_cast<size_t>(target.number)];
-  }
-}
-
 ListKind NamedSection(const std::string& keyword) {
   if (keyword == "\\harrow") return ListKind::kHArrow;
   if (keyword == "\\marrow") return ListKind::kMArrow;
@@ -82,17 +63,17 @@ ListKind NamedSection(const std::string& keyword) {
   return ListKind::kNone;
 }
 
-TView* ViewOf(TSkin& skin, const std::string& keyword) {
-  if (keyword == "\\firsthourview") return &skin.FirstHourView;
-  if (keyword == "\\secondhourview") return &skin.SecondHourView;
-  if (keyword == "\\firstminuteview") return &skin.FirstMinuteView;
-  if (keyword == "\\secondminuteview") return &skin.SecondMinuteView;
-  if (keyword == "\\firstsecondview") return &skin.FirstSecondView;
-  if (keyword == "\\secondsecondview") return &skin.SecondSecondView;
-  if (keyword == "\\firstampmview") return &skin.FirstAmPmView;
-  if (keyword == "\\secondampmview") return &skin.SecondAmPmView;
-  return nullptr;
+// The digit views place the digital face's digits, which the clock does not draw from a skin:
+// the lines are recognised (and checked for the author) but not kept.
+bool IsViewKeyword(const std::string& keyword) {
+  return keyword == "\\firsthourview" || keyword == "\\secondhourview" ||
+         keyword == "\\firstminuteview" || keyword == "\\secondminuteview" ||
+         keyword == "\\firstsecondview" || keyword == "\\secondsecondview" ||
+         keyword == "\\firstampmview" || keyword == "\\secondampmview";
 }
+
+// Slots of the digital order, whose entries are read and dropped.
+constexpr size_t kDigitalOrderSlots = 2;
 
 bool IsOrderEntry(const std::string& keyword) {
   return keyword == "static" || keyword == "marks" || keyword == "harrow" || keyword == "marrow" ||
@@ -147,13 +128,35 @@ class SkinReader {
     NamesStep(file_name, w);
     if (skins_.empty()) return;  // nothing to act on before the first skin exists
     SectionStep(w);
-    ViewStep(w);
     ShapeStartStep(w);
     DataStep(w);
     OrderStep(w);
   }
 
   TSkin& Current() { return skins_.back(); }
+
+  // The list of the current skin that `target` names. The digital face's lists are the
+  // reader's own: the clock draws no digital face from a skin, but its sections are read like
+  // any other, so that every line around them means what it always meant.
+  TShape& ListOf(const Target& target) {
+    TSkin& skin = Current();
+    switch (target.kind) {
+      case ListKind::kHArrow:
+        return skin.HArrow;
+      case ListKind::kMArrow:
+        return skin.MArrow;
+      case ListKind::kSArrow:
+        return skin.SArrow;
+      case ListKind::kStaticAnalog:
+        return skin.StaticAnalog;
+      case ListKind::kMark:
+        return skin.Marks[static_cast<size_t>(target.number)];
+      case ListKind::kStaticDigital:
+        return digital_.face;
+      default:
+        return digital_.digits[static_cast<size_t>(target.number)];
+    }
+  }
 
   void NamesStep(const std::string& file_name, const Words& w) {
     if (w.keyword != "\\names" || names_seen_) return;
@@ -163,8 +166,9 @@ class SkinReader {
     if (on_created_) on_created_(name, index_);
     // A section carried over from an earlier file's skin goes on in the new skin: the old
     // skin keeps what the section held so far, and the new one gets it too.
-    if (!skins_.empty() && target_.kind != ListKind::kNone) ListOf(Current(), target_) = working_;
+    if (!skins_.empty() && target_.kind != ListKind::kNone) ListOf(target_) = working_;
     skins_.emplace_back();  // index_ is always the index of this new last record
+    digital_ = DigitalSections{};  // the new skin's, empty as its other lists
     skins_.back().Name = name;
     skins_.back().FileName = file_name;
     names_seen_ = true;
@@ -173,19 +177,19 @@ class SkinReader {
   // The working list becomes `target`'s list, with the shapes it already holds.
   void TakeUp(const Target& target) {
     target_ = target;
-    working_ = std::move(ListOf(Current(), target));
+    working_ = std::move(ListOf(target));
   }
 
   // Ends the section's hold on its list: the working list goes back into the skin.
   void PutBack() {
-    if (target_.kind != ListKind::kNone) ListOf(Current(), target_) = std::move(working_);
+    if (target_.kind != ListKind::kNone) ListOf(target_) = std::move(working_);
     working_.clear();  // with no target, what the working list holds is never stored
     target_ = Target{};
   }
 
   // A list of the current skin as it stands now, the open section's included.
   const TShape& StoredList(const Target& target) {
-    return target == target_ ? working_ : ListOf(Current(), target);
+    return target == target_ ? working_ : ListOf(target);
   }
 
   void SectionStep(const Words& w) {
@@ -214,13 +218,6 @@ class SkinReader {
     PutBack();
     mode_ = mode;
     entries_ = 0;
-  }
-
-  void ViewStep(const Words& w) {
-    TView* view = ViewOf(Current(), w.keyword);
-    if (view == nullptr) return;
-    const std::optional<int32_t> a = Number(w.second), b = Number(w.third), c = Number(w.fourth);
-    if (a && b && c) *view = {*a, *b, *c};
   }
 
   void ShapeStartStep(const Words& w) {
@@ -268,8 +265,6 @@ class SkinReader {
     // Entries beyond the last slot have nowhere to go and are dropped.
     if (mode_ == Mode::kAnalogOrder && slot < Current().AnalogOrder.size()) {
       Current().AnalogOrder[slot] = w.first;  // stored as written, case and all
-    } else if (mode_ == Mode::kDigitalOrder && slot < Current().DigitalOrder.size()) {
-      Current().DigitalOrder[slot] = w.first;
     }
   }
 
@@ -286,7 +281,7 @@ class SkinReader {
       ClosePolygon();
       return InspectSection(w);
     }
-    if (ViewOf(Current(), w.keyword) != nullptr) {
+    if (IsViewKeyword(w.keyword)) {
       if (!Number(w.second) || !Number(w.third) || !Number(w.fourth)) {
         return Note(SkinNote::kViewMalformed, w);
       }
@@ -381,7 +376,7 @@ class SkinReader {
       if (w.first != w.keyword) return Note(SkinNote::kOrderCapitals, w);
       if (w.keyword == "digits") Note(SkinNote::kOrderNotAnalog, w);
     } else if (mode_ == Mode::kDigitalOrder) {
-      if (slot >= Current().DigitalOrder.size()) Note(SkinNote::kOrderOverflow, w);
+      if (slot >= kDigitalOrderSlots) Note(SkinNote::kOrderOverflow, w);
     } else if (mode_ != Mode::kNone && target_.kind != ListKind::kNone) {
       Note(SkinNote::kOrderInShapes, w);
     } else {
@@ -411,6 +406,11 @@ class SkinReader {
     std::string text;
   };
 
+  struct DigitalSections {
+    TShape face;
+    std::array<TShape, 13> digits;
+  };
+
   TSkins& skins_;
   const SkinCreated& on_created_;
   const SkinObserver& observer_;
@@ -422,6 +422,7 @@ class SkinReader {
   int entries_ = 0;
   int vertices_ = 0;
   TShape working_;
+  DigitalSections digital_;  // of the skin made last
   // Started afresh in every file.
   bool names_seen_ = false;
   Mode mode_ = Mode::kNone;
@@ -437,7 +438,7 @@ void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& s
 
 void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
               const SkinCreated& on_created, const SkinObserver& observer) {
-  ClearSkins(skins);
+  skins.clear();
   SkinReader reader(skins, on_created, observer);
   for (const std::string& name : files.List(folder, kExtension)) {
     // A file that cannot be read throws: the skins read so far stay in the catalogue.

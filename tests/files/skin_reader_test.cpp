@@ -48,7 +48,6 @@ TEST(SkinReader, ReadsASmallCompleteSkin) {
   EXPECT_EQ(s.Marks[0], (TShape{Poly('+', {{-6, -290}, {6, -290}, {6, -250}, {-6, -250}})}));
   const TSkin fresh;
   EXPECT_EQ(s.AnalogOrder, fresh.AnalogOrder);
-  EXPECT_EQ(s.DigitalOrder, fresh.DigitalOrder);
   EXPECT_EQ(s.MarkRotate, fresh.MarkRotate);
   EXPECT_TRUE(s.MArrow.empty() && s.SArrow.empty() && s.Marks[14].empty());
 }
@@ -79,7 +78,6 @@ TEST(SkinReader, ReadsEveryKindOfLineWithItsQuirks) {
         "\\digitalorder", "digits", "static", "marks"},
        [](const TSkin& s) {
          EXPECT_EQ(s.AnalogOrder, (Order{"static", "static", "static", "static", "static"}));
-         EXPECT_EQ(s.DigitalOrder, (std::array<std::string, 2>{"digits", "static"}));
        }},
       {"u in any case turns rotation off",
        {"\\mark 3 U", "\\mark 4 x", "\\mark 5 u", "\\mark 20 u", "\\mark - u"},
@@ -95,11 +93,11 @@ TEST(SkinReader, ReadsEveryKindOfLineWithItsQuirks) {
          EXPECT_EQ(ops, std::string("\0\0+&%-", 6));
        }},
       {"circles: defaults, the last data line wins, two numbers are no circle",
-       {"\\staticdigital", "circle", "circle +", "1 2 3", "4 5 6", "circle", "7 8", "circle",
+       {"\\staticanalog", "circle", "circle +", "1 2 3", "4 5 6", "circle", "7 8", "circle",
         "1 2 3 4"},
        [](const TSkin& s) {
-         EXPECT_EQ(s.StaticDigital, (TShape{Circle(0, 0, 0, 10), Circle('+', 4, 5, 6),
-                                            Circle(0, 0, 0, 10), Circle(0, 1, 2, 3)}));
+         EXPECT_EQ(s.StaticAnalog, (TShape{Circle(0, 0, 0, 10), Circle('+', 4, 5, 6),
+                                           Circle(0, 0, 0, 10), Circle(0, 1, 2, 3)}));
        }},
       {"polygon vertices need exactly two words",
        {"\\harrow", "polygon", "1 2", "3 4 5", "6 7 x", "8 9"},
@@ -112,30 +110,37 @@ TEST(SkinReader, ReadsEveryKindOfLineWithItsQuirks) {
        [](const TSkin& s) {
          EXPECT_TRUE(s.HArrow.empty() && s.MArrow.empty());
          for (const TShape& m : s.Marks) EXPECT_TRUE(m.empty());
-         for (const TShape& d : s.Digits) EXPECT_TRUE(d.empty());
        }},
-      {"marks and digits at the ends of their ranges",
-       {"\\mark 14", "polygon", "1 1", "\\digit 12", "circle", "0 0 3", "\\digit 0", "polygon",
-        "5 5"},
+      {"marks at the ends of their range",
+       {"\\mark 14", "polygon", "1 1", "\\mark 0", "circle", "0 0 3"},
        [](const TSkin& s) {
          EXPECT_EQ(s.Marks[14], (TShape{Poly(0, {{1, 1}})}));
-         EXPECT_EQ(s.Digits[12], (TShape{Circle(0, 0, 0, 3)}));
-         EXPECT_EQ(s.Digits[0], (TShape{Poly(0, {{5, 5}})}));
+         EXPECT_EQ(s.Marks[0], (TShape{Circle(0, 0, 0, 3)}));
+       }},
+      // The clock draws no digital face from a skin: those sections are read (a shape line
+      // there belongs to them) and kept from every list the clock draws.
+      {"digital sections, views and the digital order are read and skipped",
+       {"\\harrow", "polygon", "1 1", "\\digit 12", "circle", "0 0 3", "\\digit 0", "polygon",
+        "5 5", "\\staticdigital", "circle +", "1 2 3", "\\firsthourview 1 2 3", "2 2",
+        "\\digitalorder", "digits", "static", "\\marrow", "circle", "4 4 4"},
+       [](const TSkin& s) {
+         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{1, 1}})}));
+         EXPECT_EQ(s.MArrow, (TShape{Circle(0, 4, 4, 4)}));
+         EXPECT_TRUE(s.SArrow.empty() && s.StaticAnalog.empty());
+         for (const TShape& m : s.Marks) EXPECT_TRUE(m.empty());
+         EXPECT_EQ(s.AnalogOrder, TSkin{}.AnalogOrder);
        }},
       {"numbers that are no 32-bit integers",
        {"\\harrow", "polygon", "- 1", "1-2 3", "99999999999 0", "-2147483648 2147483647",
         "\\firsthourview 1 - 3", "\\mark -"},
        [](const TSkin& s) {
          EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{INT32_MIN, INT32_MAX}})}));
-         EXPECT_EQ(s.FirstHourView, (TView{0, 0, 0}));
        }},
       {"a view line stays inside its section",
        {"\\marrow", "polygon +", "1 1", "\\FirstHourView 1 2 3", "2 2",
         "\\secondampmview -1 -2 -3 9", "circle", "0 0 4"},
        [](const TSkin& s) {
          EXPECT_EQ(s.MArrow, (TShape{Poly('+', {{1, 1}, {2, 2}}), Circle(0, 0, 0, 4)}));
-         EXPECT_EQ(s.FirstHourView, (TView{1, 2, 3}));
-         EXPECT_EQ(s.SecondAmPmView, (TView{-1, -2, -3}));
        }},
       {"an order entry in a shape section leaves an empty element",
        {"\\harrow", "polygon +", "1 1", "marks", "5 5", "polygon -", "2 2"},
@@ -280,23 +285,6 @@ TEST(SkinReader, UnreadableFileStopsTheLoadAndKeepsEarlierSkins) {
   ASSERT_EQ(skins.size(), 1u);
   EXPECT_EQ(skins[0].Name, " A");
   EXPECT_EQ(disk.reads, 2);  // c.skn was never read
-}
-
-TEST(SkinReader, ClearingReleasesEveryList) {
-  TSkins skins =
-      LoadFiles({{"a.skn", SkinText({"\\names A", "\\harrow", "polygon", "1 1", "\\digit 3",
-                                     "circle", "\\mark 7", "polygon", "2 2"})}})
-          .skins;
-  ASSERT_EQ(skins.size(), 1u);
-  TSkin skin = skins[0];
-  ClearSkin(skin);
-  EXPECT_TRUE(skin.HArrow.empty() && skin.Digits[3].empty() && skin.Marks[7].empty());
-  EXPECT_EQ(skin.Name, " A");
-  ClearSkins(skins);
-  EXPECT_TRUE(skins.empty());
-  TShape shape{Poly('+', {{1, 1}}), Circle('-', 0, 0, 4)};
-  ClearShape(shape);
-  EXPECT_TRUE(shape.empty());
 }
 
 }  // namespace
