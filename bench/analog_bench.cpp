@@ -8,7 +8,7 @@
 namespace {
 
 void BM_MakeAnalogClockRgn(benchmark::State& state) {
-  const sorvane::TSkins skins{sorvane::bench::BenchSkin()};
+  const sorvane::Skins skins{sorvane::bench::BenchSkin()};
   const int side = static_cast<int>(state.range(0));
   for (auto _ : state) {
     sorvane::Region r = sorvane::MakeAnalogClockRgn(skins, 0, sorvane::bench::kBenchTime, true,

@@ -9,28 +9,28 @@
 
 namespace sorvane::bench {
 
-inline TShapeElement BenchPoly(std::initializer_list<Point> points, char op = '+') {
-  TShapeElement e;
-  e.Operation = op;
-  e.Points = points;
+inline ShapeElement BenchPoly(std::initializer_list<Point> points, char op = '+') {
+  ShapeElement e;
+  e.operation = op;
+  e.points = points;
   return e;
 }
 
-inline TShapeElement BenchCircle(int32_t radius, char op) {
-  TShapeElement e;
-  e.Radius = radius;
-  e.Operation = op;
+inline ShapeElement BenchCircle(int32_t radius, char op) {
+  ShapeElement e;
+  e.radius = radius;
+  e.operation = op;
   return e;
 }
 
-inline TSkin BenchSkin() {
-  TSkin skin;
-  skin.StaticAnalog = {BenchCircle(298, '+'), BenchCircle(288, '-'), BenchCircle(18, '+')};
-  skin.Marks[14] = {BenchPoly({{-3, -284}, {3, -284}, {3, -268}, {-3, -268}})};
-  skin.Marks[0] = {BenchPoly({{-8, -284}, {8, -284}, {6, -240}, {-6, -240}})};
-  skin.HArrow = {BenchPoly({{-10, 30}, {-7, -150}, {0, -175}, {7, -150}, {10, 30}})};
-  skin.MArrow = {BenchPoly({{-7, 30}, {-4, -230}, {0, -250}, {4, -230}, {7, 30}})};
-  skin.SArrow = {BenchPoly({{-2, 50}, {-2, -270}, {2, -270}, {2, 50}}),
+inline Skin BenchSkin() {
+  Skin skin;
+  skin.face = {BenchCircle(298, '+'), BenchCircle(288, '-'), BenchCircle(18, '+')};
+  skin.marks[14] = {BenchPoly({{-3, -284}, {3, -284}, {3, -268}, {-3, -268}})};
+  skin.marks[0] = {BenchPoly({{-8, -284}, {8, -284}, {6, -240}, {-6, -240}})};
+  skin.hour_hand = {BenchPoly({{-10, 30}, {-7, -150}, {0, -175}, {7, -150}, {10, 30}})};
+  skin.minute_hand = {BenchPoly({{-7, 30}, {-4, -230}, {0, -250}, {4, -230}, {7, 30}})};
+  skin.second_hand = {BenchPoly({{-2, 50}, {-2, -270}, {2, -270}, {2, 50}}),
                  BenchPoly({{-6, 60}, {6, 60}, {6, 40}, {-6, 40}}, '+')};
   return skin;
 }

@@ -1,7 +1,7 @@
 // FormatDate with arbitrary format strings, any valid date, arbitrary date separators and
 // user pictures (the empty format falls back on them), and some bytes of the code page
 // marked as lead bytes, so a lead byte at the very end of a format is tried too. Then
-// SetDateFormatList with the same settings and an arbitrary date order text.
+// DateConventionsFor with the same settings and an arbitrary date order text.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(text.size() <= pictures * LongestPiece(locale, separator));
   if (IsPlainText(format)) FUZZ_CHECK(text == format);
 
-  const DateFormatSetup setup = SetDateFormatList(locale);
-  FUZZ_CHECK(setup.TimeSep.size() <= 16 && setup.DateSep.size() <= 16);
+  const DateConventions setup = DateConventionsFor(locale);
+  FUZZ_CHECK(setup.time_separator.size() <= 16 && setup.date_separator.size() <= 16);
   return 0;
 }

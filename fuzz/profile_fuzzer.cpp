@@ -5,13 +5,13 @@
 // a profile could hold in memory, and the reader never produces them:
 // - a `name` that is empty, blank only or starts with the word "%&": its "\profile" line
 //   counts fewer than two words, so the whole profile is lost;
-// - a `fontname` of that kind: the line is skipped and the default font comes back;
-// - a `size`, `style` or `ancor` outside its accepted words: the default comes back (an
-//   empty `size` or `skinfile` is written as "key and one blank", skipped when read, and
-//   comes back as the default's, which is empty too); a `skinfile` with a blank reads back
+// - a `font_name` of that kind: the line is skipped and the default font comes back;
+// - a `size`, `style` or `anchor` outside its accepted words: the default comes back (an
+//   empty `size` or `skin_file` is written as "key and one blank", skipped when read, and
+//   comes back as the default's, which is empty too); a `skin_file` with a blank reads back
 //   as its first word;
-// - an `xside` or `yside` other than the accepted words: the default side comes back;
-// - a `name` or `fontname` holding CR (ends the line) or Ctrl-Z (ends the file).
+// - an `x_edge` or `y_edge` other than the accepted words: the default side comes back;
+// - a `name` or `font_name` holding CR (ends the line) or Ctrl-Z (ends the file).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -31,21 +31,21 @@ constexpr std::string_view kHeader = "Vitrelle profiles file.";
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  TProfile def;
-  SetDefault(def);
+  Profile def;
+  ResetToDefaults(def);
 
   fuzz::MemoryFiles folder;
   folder.Put(kProfilesFileName, bytes);
-  const TProfiles first = LoadProfiles("/clock", def, folder);
+  const Profiles first = LoadProfiles("/clock", def, folder);
   FUZZ_CHECK(!first.empty());
-  if (bytes.rfind(kHeader, 0) != 0) FUZZ_CHECK(first == TProfiles{def});
+  if (bytes.rfind(kHeader, 0) != 0) FUZZ_CHECK(first == Profiles{def});
 
   SaveProfiles("/clock", first, folder);
   const std::string saved = folder.ReadAll(std::string("/clock/") + kProfilesFileName);
   FUZZ_CHECK(saved == FormatProfiles(first));
   FUZZ_CHECK(saved.rfind(std::string(kHeader) + "\r\n", 0) == 0);
 
-  const TProfiles second = LoadProfiles("/clock", def, folder);
+  const Profiles second = LoadProfiles("/clock", def, folder);
   FUZZ_CHECK(second == first);
   FUZZ_CHECK(FormatProfiles(second) == saved);
   return 0;

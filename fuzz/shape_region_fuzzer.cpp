@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   const int side = fuzz::ConsumeFaceSide(in);
   const int angle = in.ConsumeBool() ? in.ConsumeIntegralInRange(-719, 0) : in.ConsumeIntegral<int>();
-  const TShape shape = fuzz::ConsumeShape(in, 5, 8);
+  const Shape shape = fuzz::ConsumeShape(in, 5, 8);
 
   ShapeScratch scratch;
   const Region region = MakeRgnFromShape(shape, side, angle, side / 2, side / 2, scratch);

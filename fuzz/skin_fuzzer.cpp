@@ -55,7 +55,7 @@ std::vector<ExpectedSkin> ExpectedSkins(const std::vector<std::string>& files) {
     const std::vector<std::string> lines = SplitLines(files[f]);
     if (lines.empty() || lines[0] != kHeader) continue;
     const auto names = std::find_if(lines.begin() + 1, lines.end(), [](const std::string& l) {
-      return Lower(GetWord(l, 1)) == "\\names";
+      return Lower(NthWord(l, 1)) == "\\names";
     });
     if (names != lines.end()) skins.push_back({names->substr(6), kFileNames[f]});
   }
@@ -68,18 +68,18 @@ bool IsOrderWord(const std::string& slot) {
   return std::find(kWords.begin(), kWords.end(), Lower(slot)) != kWords.end();
 }
 
-void CheckShape(const TShape& shape) {
-  for (const TShapeElement& e : shape) {
-    FUZZ_CHECK(e.Operation == 0 || e.Operation == '+' || e.Operation == '-' ||
-               e.Operation == '&' || e.Operation == '%');
+void CheckShape(const Shape& shape) {
+  for (const ShapeElement& e : shape) {
+    FUZZ_CHECK(e.operation == 0 || e.operation == '+' || e.operation == '-' ||
+               e.operation == '&' || e.operation == '%');
   }
 }
 
-void CheckSkin(const TSkin& skin) {
-  for (const std::string& slot : skin.AnalogOrder) FUZZ_CHECK(IsOrderWord(slot));
-  for (const TShape* shape : {&skin.HArrow, &skin.MArrow, &skin.SArrow, &skin.StaticAnalog})
+void CheckSkin(const Skin& skin) {
+  for (const std::string& slot : skin.analog_order) FUZZ_CHECK(IsOrderWord(slot));
+  for (const Shape* shape : {&skin.hour_hand, &skin.minute_hand, &skin.second_hand, &skin.face})
     CheckShape(*shape);
-  for (const TShape& mark : skin.Marks) CheckShape(mark);
+  for (const Shape& mark : skin.marks) CheckShape(mark);
 }
 
 }  // namespace
@@ -90,9 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::MemoryFiles folder;
   for (size_t f = 0; f < files.size(); ++f) folder.Put(kFileNames[f], files[f]);
 
-  TSkins skins;
+  Skins skins;
   std::vector<ExpectedSkin> created;
-  LoadSkin("/clock", folder, skins, [&](const std::string& name, int32_t index) {
+  LoadSkins("/clock", folder, skins, [&](const std::string& name, int32_t index) {
     FUZZ_CHECK(index == static_cast<int32_t>(created.size()));
     created.push_back({name, ""});
   });
@@ -101,12 +101,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(skins.size() == expected.size());
   FUZZ_CHECK(created.size() == expected.size());
   for (size_t i = 0; i < skins.size(); ++i) {
-    FUZZ_CHECK(skins[i].Name == expected[i].name);
-    FUZZ_CHECK(skins[i].FileName == expected[i].file_name);
+    FUZZ_CHECK(skins[i].name == expected[i].name);
+    FUZZ_CHECK(skins[i].file_name == expected[i].file_name);
     FUZZ_CHECK(created[i].name == expected[i].name);
-    FUZZ_CHECK(GetSkinByFileName(skins, skins[i].FileName) == static_cast<int32_t>(i));
+    FUZZ_CHECK(SkinIndexByFileName(skins, skins[i].file_name) == static_cast<int32_t>(i));
     CheckSkin(skins[i]);
   }
-  FUZZ_CHECK(GetSkinByFileName(skins, "notes.txt") == 0);
+  FUZZ_CHECK(SkinIndexByFileName(skins, "notes.txt") == 0);
   return 0;
 }

@@ -32,23 +32,23 @@ inline int32_t ConsumeWildNumber(FuzzedDataProvider& in) {
 // One circle or polygon. About one element in four is wild: its numbers may be extreme, and
 // its region may then reach the pixel limit, which makes it slow to build; the others keep
 // the fuzzer fast enough to explore the combinations.
-inline TShapeElement ConsumeElement(FuzzedDataProvider& in, size_t max_points) {
+inline ShapeElement ConsumeElement(FuzzedDataProvider& in, size_t max_points) {
   static constexpr std::array<char, 5> kOperations{0, '+', '-', '&', '%'};
   const bool wild = in.ConsumeIntegralInRange(0, 3) == 0;
   auto number = [&] { return wild ? ConsumeWildNumber(in) : ConsumePlainNumber(in); };
-  TShapeElement e;
-  e.Operation = kOperations[in.ConsumeIntegralInRange<size_t>(0, kOperations.size() - 1)];
-  e.Radius = number();
-  e.X = number();
-  e.Y = number();
-  e.Points.resize(in.ConsumeIntegralInRange<size_t>(0, max_points));
-  for (Point& p : e.Points) p = {number(), number()};
+  ShapeElement e;
+  e.operation = kOperations[in.ConsumeIntegralInRange<size_t>(0, kOperations.size() - 1)];
+  e.radius = number();
+  e.x = number();
+  e.y = number();
+  e.points.resize(in.ConsumeIntegralInRange<size_t>(0, max_points));
+  for (Point& p : e.points) p = {number(), number()};
   return e;
 }
 
-inline TShape ConsumeShape(FuzzedDataProvider& in, size_t max_elements, size_t max_points) {
-  TShape shape(in.ConsumeIntegralInRange<size_t>(0, max_elements));
-  for (TShapeElement& e : shape) e = ConsumeElement(in, max_points);
+inline Shape ConsumeShape(FuzzedDataProvider& in, size_t max_elements, size_t max_points) {
+  Shape shape(in.ConsumeIntegralInRange<size_t>(0, max_elements));
+  for (ShapeElement& e : shape) e = ConsumeElement(in, max_points);
   return shape;
 }
 
@@ -58,8 +58,8 @@ inline int ConsumeFaceSide(FuzzedDataProvider& in) {
   const ClockSize& size = ClockSizes[in.ConsumeIntegralInRange<size_t>(0, ClockSizes.size() - 1)];
   if (size.side > 0) return size.side;
   const Size screen{in.ConsumeIntegralInRange(1, 16384), in.ConsumeIntegralInRange(1, 16384)};
-  const bool datashow = in.ConsumeBool();
-  return WindowSizeFor(0, in.ConsumeBool() ? "Analog" : "AnaDigi", datashow, screen).width;
+  const bool show_date = in.ConsumeBool();
+  return WindowSizeFor(0, in.ConsumeBool() ? "Analog" : "AnaDigi", show_date, screen).width;
 }
 
 }  // namespace sorvane::fuzz

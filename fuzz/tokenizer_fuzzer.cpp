@@ -69,10 +69,10 @@ std::vector<std::string> ModelLines(std::string_view bytes) {
 
 void CheckWords(std::string_view line) {
   const std::vector<std::string> words = ModelWords(line);
-  FUZZ_CHECK(GetWord(line, 0).empty());
+  FUZZ_CHECK(NthWord(line, 0).empty());
   const int n = static_cast<int>(words.size());
   for (int i = 1; i <= n + 2; ++i) {
-    FUZZ_CHECK(GetWord(line, i) == (i <= n ? words[i - 1] : std::string(kNoWord)));
+    FUZZ_CHECK(NthWord(line, i) == (i <= n ? words[i - 1] : std::string(kNoWord)));
   }
   int32_t count = 0;
   while (count < n && words[count] != kNoWord) ++count;
@@ -81,7 +81,7 @@ void CheckWords(std::string_view line) {
 
 void CheckNumbers(std::string_view word) {
   const bool num = word.find_first_not_of("0123456789-") == std::string_view::npos;
-  FUZZ_CHECK(IsNum(word) == num);
+  FUZZ_CHECK(IsNumberWord(word) == num);
   const std::optional<int32_t> value = ToInt32(word);
   FUZZ_CHECK(value == ModelInt(word));
   if (value) FUZZ_CHECK(ToInt32(std::to_string(*value)) == value);

@@ -94,20 +94,20 @@ double MedianMicroseconds(TForm1& form, Bench& bench, int runs) {
 }
 
 // The worst case the tick meets: seconds on both faces and the date line, from 10:08:37 on.
-TProfile Profile(const std::string& skin, const std::string& style, std::string_view size) {
-  TProfile p;
-  SetDefault(p);
-  p.skinfile = skin;
+Profile WorstCaseProfile(const std::string& skin, const std::string& style, std::string_view size) {
+  Profile p;
+  ResetToDefaults(p);
+  p.skin_file = skin;
   p.style = style;
   p.size = std::string(size);
-  p.datashow = true;
-  p.showseconds = true;
-  p.showsecondsd = true;
-  p.xside = "left";
+  p.show_date = true;
+  p.analog_seconds = true;
+  p.digital_seconds = true;
+  p.x_edge = "left";
   return p;
 }
 
-double Time(Bench& bench, const TProfile& profile, int runs, Size* window_size) {
+double Time(Bench& bench, const Profile& profile, int runs, Size* window_size) {
   bench.files.Put(headless::HeadlessServices::InProgramFolder(kProfilesFileName),
                   FormatProfiles({profile}));
   bench.clock.SetTime(10, 8, 37);
@@ -120,9 +120,9 @@ double Time(Bench& bench, const TProfile& profile, int runs, Size* window_size) 
 // The whole analog face drawn from nothing, as after a change of skin or size; a tick draws
 // only the hands onto the kept face and marks.
 double WholeFaceMicroseconds(Bench& bench, const std::string& skin_file, int runs) {
-  TSkins skins;
-  LoadSkin(headless::HeadlessServices::ProgramFolder(), bench.files, skins, {});
-  const int32_t index = GetSkinByFileName(skins, skin_file);
+  Skins skins;
+  LoadSkins(headless::HeadlessServices::ProgramFolder(), bench.files, skins, {});
+  const int32_t index = SkinIndexByFileName(skins, skin_file);
   const int side = 1080;
   std::vector<double> times;
   for (int i = 0; i < runs; ++i) {
@@ -156,7 +156,7 @@ int main(int argc, char** argv) {
   std::string heaviest;
   double heaviest_us = -1;
   for (const std::string& skin : bench.skin_files) {
-    const double us = Time(bench, Profile(skin, "Analog", "FullScreen"), runs, nullptr);
+    const double us = Time(bench, WorstCaseProfile(skin, "Analog", "FullScreen"), runs, nullptr);
     std::printf("skin=%s analog_fullscreen_us=%.1f whole_face_us=%.1f\n", skin.c_str(), us,
                 WholeFaceMicroseconds(bench, skin, runs));
     if (us > heaviest_us) {
@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
   for (const char* style : {"Analog", "Digital", "AnaDigi"}) {
     for (const ClockSize& size : ClockSizes) {
       Size window{};
-      const double us = Time(bench, Profile(heaviest, style, size.name), runs, &window);
+      const double us = Time(bench, WorstCaseProfile(heaviest, style, size.name), runs, &window);
       std::printf("row|%s|%s|%d x %d|%.1f\n", style, std::string(size.name).c_str(), window.width,
                   window.height, us);
       if (size.side > 0 && us > worst_tick_us) {

@@ -20,24 +20,24 @@
 namespace {
 
 using sorvane::Region;
-using sorvane::TShape;
+using sorvane::Shape;
 
 // One skin element through GDI: the first element starts the region, later ones combine
 // by their operation; the first polygon fills alternate, later ones winding.
-HRGN GdiShape(const TShape& shape, int side, int angle, int x0, int y0,
+HRGN GdiShape(const Shape& shape, int side, int angle, int x0, int y0,
               std::vector<POINT>& vertices) {
   const sorvane::SkinTransform t(side, angle, x0, y0);
   HRGN out = nullptr;
-  for (const sorvane::TShapeElement& e : shape) {
+  for (const sorvane::ShapeElement& e : shape) {
     HRGN piece;
-    if (e.Radius > 0) {
-      const sorvane::RealPoint c = t.Apply({double(e.X), double(e.Y)});
-      const double r = e.Radius / 600.0 * side;
+    if (e.radius > 0) {
+      const sorvane::RealPoint c = t.Apply({double(e.x), double(e.y)});
+      const double r = e.radius / 600.0 * side;
       piece = CreateEllipticRgn(sorvane::RoundToPixel(c.x - r), sorvane::RoundToPixel(c.y - r),
                                 sorvane::RoundToPixel(c.x + r), sorvane::RoundToPixel(c.y + r));
     } else {
       vertices.clear();
-      for (const sorvane::Point& p : e.Points) {
+      for (const sorvane::Point& p : e.points) {
         const sorvane::Point px = sorvane::RoundPoint(t.Apply({double(p.x), double(p.y)}));
         vertices.push_back({px.x, px.y});
       }
@@ -49,7 +49,7 @@ HRGN GdiShape(const TShape& shape, int side, int angle, int x0, int y0,
       continue;
     }
     int mode = 0;
-    switch (e.Operation) {
+    switch (e.operation) {
       case '+':
         mode = RGN_OR;
         break;
@@ -72,11 +72,11 @@ HRGN GdiShape(const TShape& shape, int side, int angle, int x0, int y0,
 }
 
 // The bench clock through GDI: face, 48 minute marks, 12 hour marks, three hands.
-HRGN GdiClock(const sorvane::TSkin& skin, int side) {
+HRGN GdiClock(const sorvane::Skin& skin, int side) {
   std::vector<POINT> vertices;
   const int c = side / 2;
   HRGN out = nullptr;
-  auto draw = [&](const TShape& shape, int angle) {
+  auto draw = [&](const Shape& shape, int angle) {
     HRGN piece = GdiShape(shape, side, angle, c, c, vertices);
     if (!out) {
       out = piece;
@@ -86,18 +86,18 @@ HRGN GdiClock(const sorvane::TSkin& skin, int side) {
     DeleteObject(piece);
   };
   const sorvane::TimeOfDay t = sorvane::bench::kBenchTime;
-  draw(skin.StaticAnalog, 0);
+  draw(skin.face, 0);
   for (int j = 1; j < 60; ++j) {
-    if (j % 5 != 0) draw(skin.Marks[14], -6 * j);
+    if (j % 5 != 0) draw(skin.marks[14], -6 * j);
   }
-  for (int j = 0; j < 12; ++j) draw(skin.Marks[0], -30 * j);
-  draw(skin.HArrow, sorvane::HourHandAngle(t));
-  draw(skin.MArrow, sorvane::MinuteHandAngle(t));
-  draw(skin.SArrow, sorvane::SecondHandAngle(t));
+  for (int j = 0; j < 12; ++j) draw(skin.marks[0], -30 * j);
+  draw(skin.hour_hand, sorvane::HourHandAngle(t));
+  draw(skin.minute_hand, sorvane::MinuteHandAngle(t));
+  draw(skin.second_hand, sorvane::SecondHandAngle(t));
   return out;
 }
 
-Region OursClock(const sorvane::TSkins& skins, int side) {
+Region OursClock(const sorvane::Skins& skins, int side) {
   return sorvane::MakeAnalogClockRgn(skins, 0, sorvane::bench::kBenchTime, true, side / 2, side / 2,
                                      side);
 }
@@ -172,7 +172,7 @@ double CpuMicroseconds(F&& call, int runs) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 301;
-  const sorvane::TSkins skins{sorvane::bench::BenchSkin()};
+  const sorvane::Skins skins{sorvane::bench::BenchSkin()};
   int mismatches = 0;
   std::printf(
       "wall: median of %d runs of each, taking turns; cpu: thread time / %d runs; "

@@ -53,7 +53,7 @@ constexpr uint16_t kSerbianCyrillic = 0x0C1A;
 
 }  // namespace
 
-uint8_t GetCharSet(uint16_t language_id) {
+uint8_t CharSetForLanguage(uint16_t language_id) {
   uint8_t char_set = kDefaultCharSet;
   const auto primary = static_cast<uint8_t>(language_id & 0xFF);
   for (const LanguageCharSet& row : kCharSetOfLanguage) {

@@ -10,6 +10,6 @@ inline constexpr uint8_t kRussianCharSet = 204;
 // The character set for a Windows language identifier (GetUserDefaultLangID): looked up by
 // the primary language in the low byte, DEFAULT_CHARSET when the language is not listed.
 // Serbian in Cyrillic script shares its primary language with Croatian but needs Cyrillic.
-uint8_t GetCharSet(uint16_t language_id);
+uint8_t CharSetForLanguage(uint16_t language_id);
 
 }  // namespace sorvane

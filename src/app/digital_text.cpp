@@ -14,11 +14,11 @@ std::string TwoDigits(int value) {
 
 }  // namespace
 
-std::string TimeLineText(const TimeOfDay& time, bool format12, bool show_seconds,
+std::string TimeLineText(const TimeOfDay& time, bool twelve_hour, bool show_seconds,
                          std::string_view time_separator) {
   int hours = time.hours;
   std::string suffix;
-  if (format12) {
+  if (twelve_hour) {
     suffix = hours < 12 ? " am" : " pm";
     if (hours == 0) hours = 12;
     if (hours > 12) hours -= 12;
@@ -33,7 +33,7 @@ std::string TimeLineText(const TimeOfDay& time, bool format12, bool show_seconds
   return line + suffix;
 }
 
-const std::string& DateLineFormat(const TDateFormatList& formats, int32_t number) {
+const std::string& DateLineFormat(const DateFormatList& formats, int32_t number) {
   const bool listed = number >= 1 && number <= 10;
   return formats[listed ? number : 1];
 }

@@ -14,12 +14,12 @@ namespace sorvane {
 // Hours and minutes (and seconds when asked), joined by the user's time separator. The
 // 12-hour clock shows 12 for noon and midnight, keeps the leading zero (01 to 11) and ends
 // in " am" or " pm".
-std::string TimeLineText(const TimeOfDay& time, bool format12, bool show_seconds,
+std::string TimeLineText(const TimeOfDay& time, bool twelve_hour, bool show_seconds,
                          std::string_view time_separator);
 
 // The format string for a date format number. Numbers outside 1..10 (a hand-edited profiles
 // file) fall back to format 1 rather than reading past the list.
-const std::string& DateLineFormat(const TDateFormatList& formats, int32_t number);
+const std::string& DateLineFormat(const DateFormatList& formats, int32_t number);
 
 // The font of one line: its height is a quarter of the box width and its average character
 // width shares the box among the characters plus two, so any line fills about the same

@@ -6,14 +6,14 @@ namespace sorvane {
 // Size, weight, underline and strike-out chosen in the dialog do not reach the clock: the
 // text height follows the window width and RealiseProfile keeps only face and slant.
 void TForm1::ChooseFont1Click() {
-  const std::optional<platform::ClockFontState> chosen = services_.dialogs.ChooseFont(ClockFont);
+  const std::optional<platform::ClockFontState> chosen = services_.dialogs.ChooseFont(clock_font);
   if (!chosen) return;
-  TProfile& profile = Profile();
-  profile.fontname = chosen->face;
-  profile.fontitalic = chosen->italic;
-  ClockFont = *chosen;
-  RealiseProfile(CurProfile);
-  SaveProfiles(services_.program_folder, Profiles, services_.files);
+  Profile& profile = CurrentProfile();
+  profile.font_name = chosen->face;
+  profile.font_italic = chosen->italic;
+  clock_font = *chosen;
+  RealiseProfile(current_profile);
+  SaveProfiles(services_.program_folder, profiles, services_.files);
 }
 
 }  // namespace sorvane

@@ -13,45 +13,45 @@ bool TForm1::FormCreate() {
 
   RecordRebuildTime(SplitTimeOfDay(MillisecondsSinceMidnight(Now())));
   ReadDateConventions();
-  SetDateFormatCaptions(menu_, DateFormatCaptions);
-  FontCharSet = GetCharSet(services_.locale.language_id);
-  Profiles.clear();
-  Skins.clear();
+  SetDateFormatCaptions(menu_, date_format_captions);
+  char_set = CharSetForLanguage(services_.locale.language_id);
+  profiles.clear();
+  skins.clear();
   RemoveSkinItems(menu_);
-  SetDefault(DefaultProfile);
+  ResetToDefaults(default_profile);
   LoadProfilesOrDefault();
-  LoadSkin(services_.program_folder, services_.files, Skins,
+  LoadSkins(services_.program_folder, services_.files, skins,
            [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
   MakeProfilesStateMenu();
-  RealiseProfile(CurProfile);  // selects the skin
+  RealiseProfile(current_profile);  // selects the skin
   SetCurSkinMenu();
   MakeRgn();
   return true;
 }
 
 void TForm1::ReadDateConventions() {
-  DateFormatSetup setup = SetDateFormatList(services_.locale);
-  TimeSep = std::move(setup.TimeSep);
-  DateSep = std::move(setup.DateSep);
-  DateOrder = setup.DateOrder;
-  DateFormats = std::move(setup.DateFormats);
-  DateFormatCaptions = std::move(setup.captions);
+  DateConventions setup = DateConventionsFor(services_.locale);
+  time_separator = std::move(setup.time_separator);
+  date_separator = std::move(setup.date_separator);
+  date_order = setup.date_order;
+  date_formats = std::move(setup.date_formats);
+  date_format_captions = std::move(setup.captions);
 }
 
 // A profiles file that exists but cannot be read is reported by the caller; the window then
 // goes on with the default profile instead of with no profile at all.
 void TForm1::LoadProfilesOrDefault() {
   try {
-    Profiles = LoadProfiles(services_.program_folder, DefaultProfile, services_.files);
+    profiles = LoadProfiles(services_.program_folder, default_profile, services_.files);
   } catch (...) {
-    Profiles = {DefaultProfile};
+    profiles = {default_profile};
     throw;
   }
 }
 
 void TForm1::FormDestroy() {
   timer_running_ = false;
-  Skins.clear();
+  skins.clear();
 }
 
 void TForm1::FormMouseDown(MouseButton button, int32_t x, int32_t y) {
@@ -61,11 +61,11 @@ void TForm1::FormMouseDown(MouseButton button, int32_t x, int32_t y) {
   services_.menu.PopupAt(bounds.left + x, bounds.top + y);
 }
 
-const TProfile& TForm1::Profile() const {
-  return Profiles.at(CurProfile);
+const Profile& TForm1::CurrentProfile() const {
+  return profiles.at(current_profile);
 }
-TProfile& TForm1::Profile() {
-  return Profiles.at(CurProfile);
+Profile& TForm1::CurrentProfile() {
+  return profiles.at(current_profile);
 }
 
 void TForm1::SetWindowColor(int32_t color) {
@@ -78,9 +78,9 @@ DateTime TForm1::Now() const {
 }
 
 void TForm1::RecordRebuildTime(const TimeOfDay& time) {
-  LastHour = time.hours;
-  LastMinute = time.minutes;
-  LastSecond = time.seconds;
+  last_hour = time.hours;
+  last_minute = time.minutes;
+  last_second = time.seconds;
 }
 
 }  // namespace sorvane

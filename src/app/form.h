@@ -29,22 +29,22 @@ inline constexpr int32_t kWindowBlue = 0x00FF0000;
 
 // The window's state, in the order the window keeps it.
 struct TForm1State {
-  int32_t HalfWidth = 0;   // window width div 2 at the last rebuild
-  int32_t LastSecond = 0;  // time of the last rebuild made at start-up or by the tick
-  int32_t LastMinute = 0;
-  int32_t LastHour = 0;
-  int32_t CurProfile = 0;  // the window always works on the first profile
-  TProfiles Profiles;
-  TProfile DefaultProfile;
-  TSkins Skins;
-  int32_t CurSkin = 0;  // index in Skins; also the Tag of the skin's menu item
-  std::string TimeSep;
-  std::string DateSep;
-  int DateOrder = 0;
-  platform::ClockFontState ClockFont;  // starts as the window's own font
-  uint8_t FontCharSet = 1;             // DEFAULT_CHARSET until GetCharSet runs
-  TDateFormatList DateFormats;
-  std::array<std::string, 11> DateFormatCaptions;  // menu captions of formats 1 to 10
+  int32_t half_width = 0;   // window width div 2 at the last rebuild
+  int32_t last_second = 0;  // time of the last rebuild made at start-up or by the tick
+  int32_t last_minute = 0;
+  int32_t last_hour = 0;
+  int32_t current_profile = 0;  // the window always works on the first profile
+  Profiles profiles;
+  Profile default_profile;
+  Skins skins;
+  int32_t current_skin = 0;  // index in skins; also the Tag of the skin's menu item
+  std::string time_separator;
+  std::string date_separator;
+  int date_order = 0;
+  platform::ClockFontState clock_font;  // starts as the window's own font
+  uint8_t char_set = 1;             // DEFAULT_CHARSET until CharSetForLanguage runs
+  DateFormatList date_formats;
+  std::array<std::string, 11> date_format_captions;  // menu captions of formats 1 to 10
 };
 
 class TForm1 : private TForm1State {
@@ -72,7 +72,7 @@ class TForm1 : private TForm1State {
 
   // The check marks and enabled states from the profile, once at start-up.
   void MakeProfilesStateMenu();
-  // Checks the item of CurSkin in the analog submenu.
+  // Checks the item of current_skin in the analog submenu.
   void SetCurSkinMenu();
 
   // The command handlers; `sender` is the id of the clicked item.
@@ -101,8 +101,8 @@ class TForm1 : private TForm1State {
   Region MakeFontDigitalClockRgn(int32_t X, int32_t Y, int32_t Width, int32_t Mode);
 
   // The profile in use. Throws std::out_of_range before any profile exists.
-  const TProfile& Profile() const;
-  TProfile& Profile();
+  const Profile& CurrentProfile() const;
+  Profile& CurrentProfile();
 
   const TForm1State& State() const { return *this; }
   bool TimerRunning() const { return timer_running_; }
@@ -130,9 +130,9 @@ class TForm1 : private TForm1State {
   void OpenWebLink(size_t index);
   void SaveAll();
 
-  void ApplyFont(const TProfile& profile);
-  void ApplySize(const TProfile& profile);
-  void ApplyPosition(const TProfile& profile);
+  void ApplyFont(const Profile& profile);
+  void ApplySize(const Profile& profile);
+  void ApplyPosition(const Profile& profile);
 
   platform::Services& services_;
   bool timer_running_ = true;  // Timer2 runs from the window's creation to FormDestroy

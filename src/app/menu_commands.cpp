@@ -68,7 +68,7 @@ void TForm1::RunHandler(const MenuItem& item) {
 }
 
 void TForm1::SaveAll() {
-  SaveProfiles(services_.program_folder, Profiles, services_.files);
+  SaveProfiles(services_.program_folder, profiles, services_.files);
 }
 
 // The Tag of a Size item is its row in ClockSizes, so the row's name is the new size.
@@ -78,29 +78,29 @@ void TForm1::Huge1Click(int32_t sender) {
   if (row < 1 || row > static_cast<int32_t>(ClockSizes.size())) {
     throw std::out_of_range("no clock size for menu item " + std::to_string(sender));
   }
-  Profile().size = std::string(ClockSizes[static_cast<size_t>(row - 1)].name);
-  RealiseProfile(CurProfile);
+  CurrentProfile().size = std::string(ClockSizes[static_cast<size_t>(row - 1)].name);
+  RealiseProfile(current_profile);
   MakeRgn();
   SaveAll();
 }
 
 // Seconds change only what the outline shows, never the window's size.
 void TForm1::Showseconds2Click(int32_t sender) {
-  Profile().showseconds = menu_.ToggleChecked(sender);
+  CurrentProfile().analog_seconds = menu_.ToggleChecked(sender);
   MakeRgn();
   SaveAll();
 }
 
 void TForm1::ShowSeconds1Click(int32_t sender) {
-  Profile().showsecondsd = menu_.ToggleChecked(sender);
+  CurrentProfile().digital_seconds = menu_.ToggleChecked(sender);
   MakeRgn();
   SaveAll();
 }
 
 // The date line makes the window taller, so the profile is applied again.
 void TForm1::ShowDate1Click(int32_t sender) {
-  Profile().datashow = menu_.ToggleChecked(sender);
-  RealiseProfile(CurProfile);
+  CurrentProfile().show_date = menu_.ToggleChecked(sender);
+  RealiseProfile(current_profile);
   MakeRgn();
   SaveAll();
 }
@@ -108,58 +108,58 @@ void TForm1::ShowDate1Click(int32_t sender) {
 // Serves both enable items: the clicked one flips, then both together name the style.
 void TForm1::EnableAnalogClock1Click(int32_t sender) {
   menu_.ToggleChecked(sender);
-  Profile().style = StyleFromFaces(menu_.At(menu_id::EnableAnalogClock1).Checked,
+  CurrentProfile().style = StyleFromFaces(menu_.At(menu_id::EnableAnalogClock1).Checked,
                                    menu_.At(menu_id::EnableDigitalClock1).Checked);
-  RealiseProfile(CurProfile);
+  RealiseProfile(current_profile);
   MakeRgn();
   SaveAll();
 }
 
 void TForm1::N24HFormat1Click(int32_t sender) {
   menu_.SetChecked(sender, true);
-  Profile().format12 = false;
-  RealiseProfile(CurProfile);
+  CurrentProfile().twelve_hour = false;
+  RealiseProfile(current_profile);
   MakeRgn();
   SaveAll();
 }
 
 void TForm1::N12HFormat1Click(int32_t sender) {
   menu_.SetChecked(sender, true);
-  Profile().format12 = true;
-  RealiseProfile(CurProfile);
+  CurrentProfile().twelve_hour = true;
+  RealiseProfile(current_profile);
   MakeRgn();
   SaveAll();
 }
 
 void TForm1::N41Click(int32_t sender) {
   menu_.SetChecked(sender, true);
-  Profile().dateformatnumber = menu_.At(sender).Tag;
+  CurrentProfile().date_format = menu_.At(sender).Tag;
   MakeRgn();
   SaveAll();
 }
 
 // The analog colour is the window's own colour: a repaint shows it, the outline stays.
 void TForm1::Clockcolor1Click() {
-  const std::optional<int32_t> chosen = services_.dialogs.ChooseColor(Profile().clockcolor);
+  const std::optional<int32_t> chosen = services_.dialogs.ChooseColor(CurrentProfile().analog_color);
   if (!chosen) return;
-  Profile().clockcolor = *chosen;
+  CurrentProfile().analog_color = *chosen;
   SetWindowColor(*chosen);
   SaveAll();
 }
 
 void TForm1::Timecolor1Click() {
-  const std::optional<int32_t> chosen = services_.dialogs.ChooseColor(Profile().timecolor);
+  const std::optional<int32_t> chosen = services_.dialogs.ChooseColor(CurrentProfile().digital_color);
   if (!chosen) return;
-  Profile().timecolor = *chosen;
-  RealiseProfile(CurProfile);
+  CurrentProfile().digital_color = *chosen;
+  RealiseProfile(current_profile);
   SaveAll();
 }
 
 void TForm1::Skins1Click(int32_t sender) {
   menu_.SetChecked(sender, true);
   const int32_t index = menu_.At(sender).Tag;
-  CurSkin = index;
-  Profile().skinfile = Skins.at(static_cast<size_t>(index)).FileName;
+  current_skin = index;
+  CurrentProfile().skin_file = skins.at(static_cast<size_t>(index)).file_name;
   MakeRgn();
 }
 

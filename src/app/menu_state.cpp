@@ -7,14 +7,14 @@
 namespace sorvane {
 
 void TForm1::MakeProfilesStateMenu() {
-  const TProfile& profile = Profile();
-  menu_.SetChecked(profile.format12 ? menu_id::N12HFormat1 : menu_id::N24HFormat1, true);
-  menu_.SetChecked(menu_id::ShowSeconds2, profile.showseconds);
-  menu_.SetChecked(menu_id::ShowSeconds1, profile.showsecondsd);
-  menu_.SetChecked(menu_id::ShowDate1, profile.datashow);
+  const Profile& profile = CurrentProfile();
+  menu_.SetChecked(profile.twelve_hour ? menu_id::N12HFormat1 : menu_id::N24HFormat1, true);
+  menu_.SetChecked(menu_id::ShowSeconds2, profile.analog_seconds);
+  menu_.SetChecked(menu_id::ShowSeconds1, profile.digital_seconds);
+  menu_.SetChecked(menu_id::ShowDate1, profile.show_date);
   SetStyleChecks(profile.style);
-  if (profile.dateformatnumber >= 1 && profile.dateformatnumber <= 10) {
-    menu_.SetChecked(menu_id::DateFormat(profile.dateformatnumber), true);
+  if (profile.date_format >= 1 && profile.date_format <= 10) {
+    menu_.SetChecked(menu_id::DateFormat(profile.date_format), true);
   }
   // A size that names no item leaves the menu's own choice, "Small", checked.
   for (const MenuItem& item : menu_.At(menu_id::Size1).children) {
@@ -39,7 +39,7 @@ void TForm1::SetStyleChecks(const std::string& style) {
 // Only skin items are candidates: the fixed items of the submenu share its Tag space.
 void TForm1::SetCurSkinMenu() {
   for (const MenuItem& item : menu_.At(menu_id::AnalogClock2).children) {
-    if (item.RadioItem && item.Tag == CurSkin) menu_.SetChecked(item.id, true);
+    if (item.RadioItem && item.Tag == current_skin) menu_.SetChecked(item.id, true);
   }
 }
 

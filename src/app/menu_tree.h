@@ -38,7 +38,7 @@ inline constexpr int32_t FirstDateFormat = 300;
 inline constexpr int32_t FirstWebLink = 400;
 // Separators are numbered in display order from FirstSeparator + 1.
 inline constexpr int32_t FirstSeparator = 500;
-// The item of the skin with index i in Skins is FirstSkin + i.
+// The item of the skin with index i in skins is FirstSkin + i.
 inline constexpr int32_t FirstSkin = 1000;
 inline constexpr int32_t LastSkin = 0xFFFF;
 

@@ -26,8 +26,8 @@ void TForm1::MakeRgn() {
 // the date always agree.
 void TForm1::BuildOutline(const DateTime& now) {
   const int32_t width = WidthOf(services_.window.Bounds());
-  HalfWidth = width / 2;
-  const TProfile& profile = Profile();
+  half_width = width / 2;
+  const Profile& profile = CurrentProfile();
   const std::optional<OutlineLayout> layout = LayoutForStyle(profile.style, width);
   if (!layout) return;  // "Invisible" and unknown styles keep the outline they have
 
@@ -41,9 +41,9 @@ void TForm1::BuildOutline(const DateTime& now) {
     // A skin that draws nothing (or no skin at all) leaves the analog part empty.
     const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
     analog_face =
-        analog_face_.Make(Skins, CurSkin, time, profile.showseconds, HalfWidth, HalfWidth, width);
+        analog_face_.Make(skins, current_skin, time, profile.analog_seconds, half_width, half_width, width);
   }
-  if (profile.datashow) {
+  if (profile.show_date) {
     date_line = MakeFontDigitalClockRgn(0, layout->date_top, width, kDateLine, now);
   }
   const Region outline = Region::UnionOf({&time_line, &analog_face, &date_line});
@@ -57,32 +57,32 @@ Region TForm1::MakeFontDigitalClockRgn(int32_t X, int32_t Y, int32_t Width, int3
 Region TForm1::MakeFontDigitalClockRgn(int32_t X, int32_t Y, int32_t Width, int32_t Mode,
                                        const DateTime& now) {
   const std::string text = TextOfLine(Mode, now);
-  const platform::FontSpec font = TextLineFont(text, Width, ClockFont, FontCharSet);
+  const platform::FontSpec font = TextLineFont(text, Width, clock_font, char_set);
   const int32_t left = CentredLeft(X, Width, services_.text.MeasureWidth(font, text));
   return services_.text.Outline(font, text, left, Y);
 }
 
 std::string TForm1::TextOfLine(int32_t Mode, const DateTime& now) const {
-  const TProfile& profile = Profile();
+  const Profile& profile = CurrentProfile();
   if (Mode == kDateLine) {
-    return FormatDate(DateLineFormat(DateFormats, profile.dateformatnumber), now, services_.locale,
-                      DateSep);
+    return FormatDate(DateLineFormat(date_formats, profile.date_format), now, services_.locale,
+                      date_separator);
   }
-  return TimeLineText(SplitTimeOfDay(MillisecondsSinceMidnight(now)), profile.format12,
-                      profile.showsecondsd, TimeSep);
+  return TimeLineText(SplitTimeOfDay(MillisecondsSinceMidnight(now)), profile.twelve_hour,
+                      profile.digital_seconds, time_separator);
 }
 
 // Only the inside of the outline is seen: the analog shapes show the window colour
-// (the profile's clockcolor) and the text bands show the text colour.
+// (the profile's analog_color) and the text bands show the text colour.
 void TForm1::FormPaint(platform::Canvas& canvas) {
   const Rect bounds = services_.window.Bounds();
   const int32_t width = WidthOf(bounds);
   const int32_t height = HeightOf(bounds);
   canvas.FillRect({0, 0, width, height}, window_color_);
-  if (Profiles.empty()) return;  // a paint before any profile was read
-  const TProfile& profile = Profile();
-  if (const auto band = TextColorBand(profile.style, profile.datashow, width, height)) {
-    canvas.FillRect(*band, profile.timecolor);
+  if (profiles.empty()) return;  // a paint before any profile was read
+  const Profile& profile = CurrentProfile();
+  if (const auto band = TextColorBand(profile.style, profile.show_date, width, height)) {
+    canvas.FillRect(*band, profile.digital_color);
   }
 }
 

@@ -10,10 +10,10 @@ std::optional<OutlineLayout> LayoutForStyle(std::string_view style, int32_t widt
   return std::nullopt;
 }
 
-std::optional<Rect> TextColorBand(std::string_view style, bool datashow, int32_t width,
+std::optional<Rect> TextColorBand(std::string_view style, bool show_date, int32_t width,
                                   int32_t height) {
   if (style == "Digital") return Rect{0, 0, width, height};
-  if (style == "AnaDigi" || (style == "Analog" && datashow)) {
+  if (style == "AnaDigi" || (style == "Analog" && show_date)) {
     return Rect{0, width, width, height};
   }
   return std::nullopt;

@@ -22,7 +22,7 @@ std::optional<OutlineLayout> LayoutForStyle(std::string_view style, int32_t widt
 
 // The part of a W x H window painted in the text colour: the whole window for "Digital",
 // the band under the face for "AnaDigi" and for "Analog" with the date shown.
-std::optional<Rect> TextColorBand(std::string_view style, bool datashow, int32_t width,
+std::optional<Rect> TextColorBand(std::string_view style, bool show_date, int32_t width,
                                   int32_t height);
 
 }  // namespace sorvane

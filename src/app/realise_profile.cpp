@@ -22,30 +22,30 @@ int32_t ClampedSum(int32_t a, int32_t b) {
 }  // namespace
 
 void TForm1::RealiseProfile(int32_t index) {
-  const TProfile& profile = Profiles.at(index);
+  const Profile& profile = profiles.at(index);
   ApplyFont(profile);
   ApplySize(profile);
   ApplyPosition(profile);
-  SetWindowColor(profile.clockcolor);
-  CurSkin = GetSkinByFileName(Skins, profile.skinfile);
+  SetWindowColor(profile.analog_color);
+  current_skin = SkinIndexByFileName(skins, profile.skin_file);
 }
 
 // The clock text is never bold, underlined or struck out, whatever the font was before.
-void TForm1::ApplyFont(const TProfile& profile) {
-  ClockFont.face = profile.fontname;
-  ClockFont.italic = profile.fontitalic;
-  ClockFont.bold = false;
-  ClockFont.underline = false;
-  ClockFont.strike_out = false;
+void TForm1::ApplyFont(const Profile& profile) {
+  clock_font.face = profile.font_name;
+  clock_font.italic = profile.font_italic;
+  clock_font.bold = false;
+  clock_font.underline = false;
+  clock_font.strike_out = false;
 }
 
 // A size that names no row leaves the window as large as it is.
-void TForm1::ApplySize(const TProfile& profile) {
+void TForm1::ApplySize(const Profile& profile) {
   const std::optional<int> row = FindClockSize(profile.size);
   if (!row) return;
   const Size size =
       WindowSizeFor(ClockSizes[static_cast<size_t>(*row - 1)].side, profile.style,
-                       profile.datashow, services_.screen.PrimarySize());
+                       profile.show_date, services_.screen.PrimarySize());
   services_.window.SetWidth(size.width);
   services_.window.SetHeight(size.height);
   services_.window.Repaint();
@@ -54,7 +54,7 @@ void TForm1::ApplySize(const TProfile& profile) {
 // Also for a size that matched nothing and for a 0 x 0 "Invisible" window. A place that
 // would show the window on no monitor is moved onto the primary screen; the tick then
 // stores the new offsets as after a drag.
-void TForm1::ApplyPosition(const TProfile& profile) {
+void TForm1::ApplyPosition(const Profile& profile) {
   const Size screen = services_.screen.PrimarySize();
   const Point place = PlaceFromProfile(profile, screen);
   const Rect bounds = services_.window.Bounds();

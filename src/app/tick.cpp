@@ -21,13 +21,13 @@ void TForm1::Timer2Timer() {
 // A drag moves the window without telling the clock; the offsets follow here. They reach
 // the profiles file only with the next save.
 void TForm1::KeepPositionInStep() {
-  TProfile& profile = Profile();
+  Profile& profile = CurrentProfile();
   const Rect bounds = services_.window.Bounds();
   const Point offsets = AnchorOffsets(bounds.left, bounds.top, profile,
                                  services_.screen.PrimarySize());
-  if (offsets.x != profile.x || offsets.y != profile.y) {
-    profile.x = offsets.x;
-    profile.y = offsets.y;
+  if (offsets.x != profile.x_offset || offsets.y != profile.y_offset) {
+    profile.x_offset = offsets.x;
+    profile.y_offset = offsets.y;
   }
 }
 
@@ -42,10 +42,10 @@ void TForm1::RebuildWhenTimeChanged() {
 // Seconds count only while either face shows them; otherwise the outline changes once a
 // minute.
 bool TForm1::ShownTimeChanged(const TimeOfDay& time) const {
-  const TProfile& profile = Profile();
-  const bool seconds_shown = profile.showseconds || profile.showsecondsd;
-  if (time.hours != LastHour || time.minutes != LastMinute) return true;
-  return seconds_shown && time.seconds != LastSecond;
+  const Profile& profile = CurrentProfile();
+  const bool seconds_shown = profile.analog_seconds || profile.digital_seconds;
+  if (time.hours != last_hour || time.minutes != last_minute) return true;
+  return seconds_shown && time.seconds != last_second;
 }
 
 }  // namespace sorvane

@@ -9,44 +9,49 @@
 
 namespace sorvane {
 
-struct TProfile {
-  std::string name;
-  int32_t x = 0;
-  int32_t y = 0;
-  std::string xside;
-  std::string yside;
-  std::string size;
-  std::string style;
-  std::string ancor;
-  bool showseconds = false;
-  bool showsecondsd = false;
-  bool datashow = false;
-  bool format12 = false;
-  std::string skinfile;
-  bool showalarms = false;
-  bool visible = false;
-  int32_t timecolor = 0;
-  int32_t clockcolor = 0;
-  bool fontitalic = false;
-  std::string fontname;
-  int32_t dateformatnumber = 0;
-  friend bool operator==(const TProfile&, const TProfile&) = default;
+// One set of the clock's settings. Each field is one key of the profiles file (named after
+// the key's meaning; the file keeps its own key words, given beside each field).
+struct Profile {
+  std::string name;            // "\profile" line
+  int32_t x_offset = 0;        // "x": the window's left from the anchor edge x_edge names
+  int32_t y_offset = 0;        // "y": the window's top from the anchor edge y_edge names
+  std::string x_edge;          // "x" (third word): "left" or "right"
+  std::string y_edge;          // "y" (third word): "top" or "bottom"
+  std::string size;            // "size": a clock size name, e.g. "Small"
+  std::string style;           // "style": "Analog", "Digital", "AnaDigi" (menu: "Invisible")
+  std::string anchor;          // "ancor": "desktop" or "hook"
+  bool analog_seconds = false;   // "showseconds": the analog face's second hand
+  bool digital_seconds = false;  // "showsecondsd": seconds on the time line
+  bool show_date = false;        // "datashow": the date line
+  bool twelve_hour = false;      // "format12": the time line's 12-hour clock
+  std::string skin_file;         // "skinfile": the file name of the skin in use
+  bool show_alarms = false;      // "showalarms": kept and written back, used by nothing
+  bool visible = false;          // "visible": kept and written back, used by nothing
+  int32_t digital_color = 0;     // "timecolor": COLORREF of the time and date lines
+  int32_t analog_color = 0;      // "clockcolor": COLORREF of the analog face (the window's)
+  bool font_italic = false;      // "fontitalic"
+  std::string font_name;         // "fontname": the face of the clock font
+  int32_t date_format = 0;       // "dateformatnumber": the date line's format, 1 to 10
+  friend bool operator==(const Profile&, const Profile&) = default;
 };
 
-using TProfiles = std::vector<TProfile>;
+using Profiles = std::vector<Profile>;
 
 inline constexpr const char* kProfilesFileName = "vl.prf";
 
-void SetDefault(TProfile& profile);
+void ResetToDefaults(Profile& profile);
 // The profiles of `folder`/vl.prf; one copy of `def` when the file gives none.
 // Throws FileError when the file exists but cannot be read.
-TProfiles LoadProfiles(const std::filesystem::path& folder, const TProfile& def,
+Profiles LoadProfiles(const std::filesystem::path& folder, const Profile& def,
                        FileService& files);
 // The bytes SaveProfiles writes, CR LF line ends.
-std::string FormatProfiles(const TProfiles& profiles);
+std::string FormatProfiles(const Profiles& profiles);
 // Replaces `folder`/vl.prf; throws FileError and leaves the old file when it cannot.
-void SaveProfiles(const std::filesystem::path& folder, const TProfiles& profiles,
+void SaveProfiles(const std::filesystem::path& folder, const Profiles& profiles,
                   FileService& files);
-bool IsRight(const std::string& value, int kind);
+// The lists of words a profile value must be one of.
+enum class ProfileWords { XEdge, YEdge, Size, Style, Anchor };
+// Whether `value` is one of the words of `list`, letter case included.
+bool IsAcceptedWord(const std::string& value, ProfileWords list);
 
 }  // namespace sorvane

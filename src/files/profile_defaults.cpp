@@ -7,30 +7,30 @@
 
 namespace sorvane {
 
-void SetDefault(TProfile& profile) {
+void ResetToDefaults(Profile& profile) {
   profile.name = "StartUp";
-  profile.x = 0;
-  profile.y = 0;
-  profile.xside = "right";
-  profile.yside = "top";
+  profile.x_offset = 0;
+  profile.y_offset = 0;
+  profile.x_edge = "right";
+  profile.y_edge = "top";
   profile.size.clear();  // no size: applying the profile keeps the window's size
   profile.style = "Analog";
-  profile.ancor = "desktop";
-  profile.showseconds = true;
-  profile.showsecondsd = true;
-  profile.datashow = true;
-  profile.format12 = false;
-  profile.skinfile.clear();  // no skin named: the first loaded skin is used
-  profile.showalarms = true;
+  profile.anchor = "desktop";
+  profile.analog_seconds = true;
+  profile.digital_seconds = true;
+  profile.show_date = true;
+  profile.twelve_hour = false;
+  profile.skin_file.clear();  // no skin named: the first loaded skin is used
+  profile.show_alarms = true;
   profile.visible = true;
-  profile.timecolor = 16777215;  // white
-  profile.clockcolor = 255;      // red
-  profile.fontitalic = false;
-  profile.fontname = "Microsoft Sans Serif";
-  profile.dateformatnumber = 1;
+  profile.digital_color = 16777215;  // white
+  profile.analog_color = 255;      // red
+  profile.font_italic = false;
+  profile.font_name = "Microsoft Sans Serif";
+  profile.date_format = 1;
 }
 
-bool IsRight(const std::string& value, int kind) {
+bool IsAcceptedWord(const std::string& value, ProfileWords list) {
   using Words = std::vector<std::string_view>;
   // "Invisible" is not among the styles: the menu writes it when both faces are off, and
   // such a profile reads back with the style it had before that line.
@@ -41,8 +41,9 @@ bool IsRight(const std::string& value, int kind) {
       Words{"Analog", "Digital", "AnaDigi"},
       Words{"hook", "desktop"},
   };
-  if (kind < 0 || kind >= static_cast<int>(accepted.size())) return false;
-  const Words& words = accepted[static_cast<size_t>(kind)];
+  const auto index = static_cast<size_t>(list);
+  if (index >= accepted.size()) return false;
+  const Words& words = accepted[index];
   return std::find(words.begin(), words.end(), value) != words.end();
 }
 

@@ -24,66 +24,66 @@ std::string RestAfterColumn9(const std::string& line) {
   return line.size() > 9 ? line.substr(9) : std::string();
 }
 
-// Numbers must pass IsNum and also fit a signed 32-bit integer; "-" or "1-2" change nothing.
+// Numbers must pass IsNumberWord and also fit a signed 32-bit integer; "-" or "1-2" change nothing.
 void SetNumber(const std::string& word, int32_t& field) {
-  if (!IsNum(word)) return;
+  if (!IsNumberWord(word)) return;
   if (const std::optional<int32_t> value = ToInt32(word)) field = *value;
 }
 
-void SetPosition(const std::string& line, int32_t& offset, std::string& side, int side_kind) {
-  SetNumber(GetWord(line, 2), offset);
-  const std::string word3 = GetWord(line, 3);
-  if (WordCount(line) == 3 && IsRight(word3, side_kind)) side = word3;
+void SetPosition(const std::string& line, int32_t& offset, std::string& edge, ProfileWords edges) {
+  SetNumber(NthWord(line, 2), offset);
+  const std::string word3 = NthWord(line, 3);
+  if (WordCount(line) == 3 && IsAcceptedWord(word3, edges)) edge = word3;
 }
 
-void SetChecked(const std::string& word, int kind, std::string& field) {
-  if (IsRight(word, kind)) field = word;
+void SetChecked(const std::string& word, ProfileWords list, std::string& field) {
+  if (IsAcceptedWord(word, list)) field = word;
 }
 
-bool* FlagOf(TProfile& p, const std::string& key) {
-  if (key == "showseconds") return &p.showseconds;
-  if (key == "showsecondsd") return &p.showsecondsd;
-  if (key == "datashow") return &p.datashow;
-  if (key == "format12") return &p.format12;
-  if (key == "showalarms") return &p.showalarms;
+bool* FlagOf(Profile& p, const std::string& key) {
+  if (key == "showseconds") return &p.analog_seconds;
+  if (key == "showsecondsd") return &p.digital_seconds;
+  if (key == "datashow") return &p.show_date;
+  if (key == "format12") return &p.twelve_hour;
+  if (key == "showalarms") return &p.show_alarms;
   if (key == "visible") return &p.visible;
-  if (key == "fontitalic") return &p.fontitalic;
+  if (key == "fontitalic") return &p.font_italic;
   return nullptr;
 }
 
-void ApplyKeyLine(TProfile& p, const std::string& key, const std::string& line) {
-  const std::string word2 = GetWord(line, 2);
+void ApplyKeyLine(Profile& p, const std::string& key, const std::string& line) {
+  const std::string word2 = NthWord(line, 2);
   if (key == "x") {
-    SetPosition(line, p.x, p.xside, 0);
+    SetPosition(line, p.x_offset, p.x_edge, ProfileWords::XEdge);
   } else if (key == "y") {
-    SetPosition(line, p.y, p.yside, 1);
+    SetPosition(line, p.y_offset, p.y_edge, ProfileWords::YEdge);
   } else if (key == "size") {
-    SetChecked(word2, 2, p.size);
+    SetChecked(word2, ProfileWords::Size, p.size);
   } else if (key == "style") {
-    SetChecked(word2, 3, p.style);
+    SetChecked(word2, ProfileWords::Style, p.style);
   } else if (key == "ancor") {
-    SetChecked(word2, 4, p.ancor);
+    SetChecked(word2, ProfileWords::Anchor, p.anchor);
   } else if (key == "timecolor") {
-    SetNumber(word2, p.timecolor);
+    SetNumber(word2, p.digital_color);
   } else if (key == "clockcolor") {
-    SetNumber(word2, p.clockcolor);
+    SetNumber(word2, p.analog_color);
   } else if (key == "dateformatnumber") {
-    SetNumber(word2, p.dateformatnumber);
+    SetNumber(word2, p.date_format);
   } else if (key == "skinfile") {
-    p.skinfile = word2;
+    p.skin_file = word2;
   } else if (key == "fontname") {
-    p.fontname = RestAfterColumn9(line);
+    p.font_name = RestAfterColumn9(line);
   } else if (bool* flag = FlagOf(p, key)) {
     *flag = word2 == "1";
   }
 }
 
-TProfiles ParseProfiles(const std::vector<std::string>& lines, const TProfile& def) {
-  TProfiles profiles;
+Profiles ParseProfiles(const std::vector<std::string>& lines, const Profile& def) {
+  Profiles profiles;
   for (size_t i = 1; i < lines.size(); ++i) {
     const std::string& line = lines[i];
     if (WordCount(line) < 2) continue;
-    const std::string key = LowerAscii(GetWord(line, 1));
+    const std::string key = LowerAscii(NthWord(line, 1));
     if (key == "\\profile") {
       profiles.push_back(def);
       profiles.back().name = RestAfterColumn9(line);
@@ -96,9 +96,9 @@ TProfiles ParseProfiles(const std::vector<std::string>& lines, const TProfile& d
 
 }  // namespace
 
-TProfiles LoadProfiles(const std::filesystem::path& folder, const TProfile& def,
+Profiles LoadProfiles(const std::filesystem::path& folder, const Profile& def,
                        FileService& files) {
-  TProfiles profiles;
+  Profiles profiles;
   const std::filesystem::path file = folder / kProfilesFileName;
   if (files.Exists(file)) {
     const std::vector<std::string> lines = SplitLines(files.ReadAll(file));

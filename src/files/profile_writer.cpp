@@ -15,37 +15,37 @@ std::string Flag(bool value) {
   return value ? "1" : "0";
 }
 
-void AppendProfile(std::string& out, const TProfile& p) {
+void AppendProfile(std::string& out, const Profile& p) {
   Line(out, "\\profile " + p.name);
-  Line(out, "x " + std::to_string(p.x) + " " + p.xside);
-  Line(out, "y " + std::to_string(p.y) + " " + p.yside);
+  Line(out, "x " + std::to_string(p.x_offset) + " " + p.x_edge);
+  Line(out, "y " + std::to_string(p.y_offset) + " " + p.y_edge);
   Line(out, "size " + p.size);
-  Line(out, "timecolor " + std::to_string(p.timecolor));
-  Line(out, "clockcolor " + std::to_string(p.clockcolor));
-  Line(out, "dateformatnumber  " + std::to_string(p.dateformatnumber));  // two blanks, always
+  Line(out, "timecolor " + std::to_string(p.digital_color));
+  Line(out, "clockcolor " + std::to_string(p.analog_color));
+  Line(out, "dateformatnumber  " + std::to_string(p.date_format));  // two blanks, always
   Line(out, "style " + p.style);
-  Line(out, "showseconds " + Flag(p.showseconds));
-  Line(out, "showsecondsd " + Flag(p.showsecondsd));
-  Line(out, "datashow " + Flag(p.datashow));
-  Line(out, "format12 " + Flag(p.format12));
-  Line(out, "showalarms " + Flag(p.showalarms));
-  Line(out, "ancor " + p.ancor);
+  Line(out, "showseconds " + Flag(p.analog_seconds));
+  Line(out, "showsecondsd " + Flag(p.digital_seconds));
+  Line(out, "datashow " + Flag(p.show_date));
+  Line(out, "format12 " + Flag(p.twelve_hour));
+  Line(out, "showalarms " + Flag(p.show_alarms));
+  Line(out, "ancor " + p.anchor);
   Line(out, "visible " + Flag(p.visible));
-  Line(out, "skinfile " + p.skinfile);
-  Line(out, "fontitalic " + Flag(p.fontitalic));
-  Line(out, "fontname " + p.fontname);
+  Line(out, "skinfile " + p.skin_file);
+  Line(out, "fontitalic " + Flag(p.font_italic));
+  Line(out, "fontname " + p.font_name);
 }
 
 }  // namespace
 
-std::string FormatProfiles(const TProfiles& profiles) {
+std::string FormatProfiles(const Profiles& profiles) {
   std::string out;
   Line(out, kHeader);
-  for (const TProfile& p : profiles) AppendProfile(out, p);
+  for (const Profile& p : profiles) AppendProfile(out, p);
   return out;
 }
 
-void SaveProfiles(const std::filesystem::path& folder, const TProfiles& profiles,
+void SaveProfiles(const std::filesystem::path& folder, const Profiles& profiles,
                   FileService& files) {
   // ReplaceWith writes beside the file and swaps it in only when complete.
   files.ReplaceWith(folder / kProfilesFileName, FormatProfiles(profiles));

@@ -1,5 +1,5 @@
 #pragma once
-// The skin catalogue: every "*.skn" file of the program's folder read into TSkin records.
+// The skin catalogue: every "*.skn" file of the program's folder read into Skin records.
 // Shapes are kept in design units (the face spans -300..300, y downwards, hands drawn at
 // twelve o'clock); the analog builder turns and scales them at each rebuild.
 #include <array>
@@ -15,29 +15,35 @@
 
 namespace sorvane {
 
-struct TShapeElement {
-  int32_t X = 0;
-  int32_t Y = 0;
-  int32_t Radius = 0;     // above 0: a circle; otherwise a polygon of Points
-  char Operation = 0;     // '+', '-', '&', '%' or 0 (none)
-  std::vector<Point> Points;
-  friend bool operator==(const TShapeElement&, const TShapeElement&) = default;
+// One circle or polygon of a shape, with how it joins the elements before it.
+struct ShapeElement {
+  int32_t x = 0;           // a circle's centre
+  int32_t y = 0;
+  int32_t radius = 0;      // above 0: a circle; otherwise a polygon of `points`
+  char operation = 0;      // '+', '-', '&', '%' or 0 (none)
+  std::vector<Point> points;
+  friend bool operator==(const ShapeElement&, const ShapeElement&) = default;
 };
 
-using TShape = std::vector<TShapeElement>;
+// A list of elements, each combined into the ones before it by its operation.
+using Shape = std::vector<ShapeElement>;
 
-struct TSkin {
-  std::string Name;
-  std::string FileName;
-  std::array<std::string, 5> AnalogOrder{"static", "marks", "harrow", "marrow", "sarrow"};
-  TShape HArrow, MArrow, SArrow;
-  std::array<bool, 15> MarkRotate{true, true, true, true, true, true, true, true,
+struct Skin {
+  std::string name;       // the text after "\names"
+  std::string file_name;  // the file it was read from, as the folder listing gives it
+  // What is drawn, in this order ("\analogorder"); the entries are kept as written.
+  std::array<std::string, 5> analog_order{"static", "marks", "harrow", "marrow", "sarrow"};
+  Shape hour_hand, minute_hand, second_hand;  // "\harrow", "\marrow", "\sarrow", at twelve
+  // "\mark n": 0 the hour mark for every hour without its own, 1 to 12 the hours' own marks
+  // (1 is twelve o'clock), 13 never drawn, 14 the minute mark.
+  std::array<Shape, 15> marks;
+  // Whether mark n turns to the place it stands at ("\mark n u" turns it off).
+  std::array<bool, 15> mark_turns{true, true, true, true, true, true, true, true,
                                   true, true, true, true, true, true, true};
-  std::array<TShape, 15> Marks;
-  TShape StaticAnalog;
+  Shape face;  // "\staticanalog"
 };
 
-using TSkins = std::vector<TSkin>;
+using Skins = std::vector<Skin>;
 
 // Called once for every skin created, with its name and its index in the catalogue, so the
 // menu can add the skin's item.
@@ -46,14 +52,14 @@ using SkinCreated = std::function<void(const std::string& name, int32_t index)>;
 // Reads every "*.skn" file of `folder` in directory order into a new catalogue. A file that
 // exists but cannot be read throws FileError; the skins read before it are kept in
 // `skins`, which is why the catalogue is passed in rather than returned.
-void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
+void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
               const SkinCreated& on_created);
 // The same, telling `observer` of every line that is ignored or changes nothing the clock
 // draws (for the skin authors' tool; the clock passes no observer).
-void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
+void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
               const SkinCreated& on_created, const SkinObserver& observer);
 
-// Index of the last skin whose FileName equals `file_name` exactly; 0 when none does.
-int32_t GetSkinByFileName(const TSkins& skins, const std::string& file_name);
+// Index of the last skin whose file_name equals `file_name` exactly; 0 when none does.
+int32_t SkinIndexByFileName(const Skins& skins, const std::string& file_name);
 
 }  // namespace sorvane

@@ -1,4 +1,4 @@
-// Reading "*.skn" files into the catalogue. One reader serves a whole LoadSkin run: the
+// Reading "*.skn" files into the catalogue. One reader serves a whole LoadSkins run: the
 // running skin index and the entry and vertex counters carry over from file to file, while
 // the "\names" flag, the mode and the target start afresh in each file. So lines of a file
 // that come before its own "\names" line act on the skin made last.
@@ -22,22 +22,22 @@ namespace {
 constexpr std::string_view kHeader = "Vitrelle skin file.";
 constexpr std::string_view kExtension = ".skn";
 
-enum class Mode { kNone, kAnalogOrder, kDigitalOrder, kShapes, kPolygon, kCircle };
+enum class Mode { None, AnalogOrder, DigitalOrder, Shapes, Polygon, Circle };
 enum class ListKind {
-  kNone,
-  kHArrow,
-  kMArrow,
-  kSArrow,
-  kStaticAnalog,
-  kStaticDigital,
-  kMark,
-  kDigit
+  None,
+  HourHand,
+  MinuteHand,
+  SecondHand,
+  Face,
+  DigitalFace,
+  Mark,
+  Digit
 };
 
 // Which list of the current skin the working list is stored into. It names a list, not a
 // skin: the store always goes to the skin created last.
 struct Target {
-  ListKind kind = ListKind::kNone;
+  ListKind kind = ListKind::None;
   int number = 0;  // for marks and digits
   friend bool operator==(const Target&, const Target&) = default;
 };
@@ -50,17 +50,17 @@ std::string LowerAscii(std::string text) {
 }
 
 std::optional<int32_t> Number(const std::string& word) {
-  if (!IsNum(word)) return std::nullopt;
+  if (!IsNumberWord(word)) return std::nullopt;
   return ToInt32(word);  // digits and '-' that are no 32-bit integer count as no number
 }
 
 ListKind NamedSection(const std::string& keyword) {
-  if (keyword == "\\harrow") return ListKind::kHArrow;
-  if (keyword == "\\marrow") return ListKind::kMArrow;
-  if (keyword == "\\sarrow") return ListKind::kSArrow;
-  if (keyword == "\\staticanalog") return ListKind::kStaticAnalog;
-  if (keyword == "\\staticdigital") return ListKind::kStaticDigital;
-  return ListKind::kNone;
+  if (keyword == "\\harrow") return ListKind::HourHand;
+  if (keyword == "\\marrow") return ListKind::MinuteHand;
+  if (keyword == "\\sarrow") return ListKind::SecondHand;
+  if (keyword == "\\staticanalog") return ListKind::Face;
+  if (keyword == "\\staticdigital") return ListKind::DigitalFace;
+  return ListKind::None;
 }
 
 // The digit views place the digital face's digits, which the clock does not draw from a skin:
@@ -84,18 +84,18 @@ bool IsOrderEntry(const std::string& keyword) {
 struct Words {
   explicit Words(const std::string& line)
       : text(line),
-        first(GetWord(line, 1)),
+        first(NthWord(line, 1)),
         keyword(LowerAscii(first)),
-        second(GetWord(line, 2)),
-        third(GetWord(line, 3)),
-        fourth(GetWord(line, 4)) {}
+        second(NthWord(line, 2)),
+        third(NthWord(line, 3)),
+        fourth(NthWord(line, 4)) {}
   const std::string& text;
   std::string first, keyword, second, third, fourth;
 };
 
 class SkinReader {
  public:
-  SkinReader(TSkins& skins, const SkinCreated& on_created, const SkinObserver& observer)
+  SkinReader(Skins& skins, const SkinCreated& on_created, const SkinObserver& observer)
       : skins_(skins), on_created_(on_created), observer_(observer) {}
 
   void ReadFile(const std::string& file_name, const std::string& bytes) {
@@ -103,11 +103,11 @@ class SkinReader {
     file_ = file_name;
     line_ = 1;
     if (lines.empty() || lines.front() != kHeader) {  // not a skin: adds nothing
-      Notify(SkinNote::kNotSkinHeader, lines.empty() ? std::string() : lines.front());
+      Notify(SkinNote::NotSkinHeader, lines.empty() ? std::string() : lines.front());
       return;
     }
     names_seen_ = false;
-    mode_ = Mode::kNone;
+    mode_ = Mode::None;
     target_ = Target{};  // the previous file put its list back at its end
     try {
       for (size_t i = 1; i < lines.size(); ++i) {
@@ -133,25 +133,25 @@ class SkinReader {
     OrderStep(w);
   }
 
-  TSkin& Current() { return skins_.back(); }
+  Skin& Current() { return skins_.back(); }
 
   // The list of the current skin that `target` names. The digital face's lists are the
   // reader's own: the clock draws no digital face from a skin, but its sections are read like
   // any other, so that every line around them means what it always meant.
-  TShape& ListOf(const Target& target) {
-    TSkin& skin = Current();
+  Shape& ListOf(const Target& target) {
+    Skin& skin = Current();
     switch (target.kind) {
-      case ListKind::kHArrow:
-        return skin.HArrow;
-      case ListKind::kMArrow:
-        return skin.MArrow;
-      case ListKind::kSArrow:
-        return skin.SArrow;
-      case ListKind::kStaticAnalog:
-        return skin.StaticAnalog;
-      case ListKind::kMark:
-        return skin.Marks[static_cast<size_t>(target.number)];
-      case ListKind::kStaticDigital:
+      case ListKind::HourHand:
+        return skin.hour_hand;
+      case ListKind::MinuteHand:
+        return skin.minute_hand;
+      case ListKind::SecondHand:
+        return skin.second_hand;
+      case ListKind::Face:
+        return skin.face;
+      case ListKind::Mark:
+        return skin.marks[static_cast<size_t>(target.number)];
+      case ListKind::DigitalFace:
         return digital_.face;
       default:
         return digital_.digits[static_cast<size_t>(target.number)];
@@ -166,11 +166,11 @@ class SkinReader {
     if (on_created_) on_created_(name, index_);
     // A section carried over from an earlier file's skin goes on in the new skin: the old
     // skin keeps what the section held so far, and the new one gets it too.
-    if (!skins_.empty() && target_.kind != ListKind::kNone) ListOf(target_) = working_;
+    if (!skins_.empty() && target_.kind != ListKind::None) ListOf(target_) = working_;
     skins_.emplace_back();  // index_ is always the index of this new last record
     digital_ = DigitalSections{};  // the new skin's, empty as its other lists
-    skins_.back().Name = name;
-    skins_.back().FileName = file_name;
+    skins_.back().name = name;
+    skins_.back().file_name = file_name;
     names_seen_ = true;
   }
 
@@ -182,35 +182,35 @@ class SkinReader {
 
   // Ends the section's hold on its list: the working list goes back into the skin.
   void PutBack() {
-    if (target_.kind != ListKind::kNone) ListOf(target_) = std::move(working_);
+    if (target_.kind != ListKind::None) ListOf(target_) = std::move(working_);
     working_.clear();  // with no target, what the working list holds is never stored
     target_ = Target{};
   }
 
   // A list of the current skin as it stands now, the open section's included.
-  const TShape& StoredList(const Target& target) {
+  const Shape& StoredList(const Target& target) {
     return target == target_ ? working_ : ListOf(target);
   }
 
   void SectionStep(const Words& w) {
     const ListKind named = NamedSection(w.keyword);
     if (w.keyword == "\\analogorder") {
-      OpenSection(Mode::kAnalogOrder);
+      OpenSection(Mode::AnalogOrder);
     } else if (w.keyword == "\\digitalorder") {
-      OpenSection(Mode::kDigitalOrder);
-    } else if (named != ListKind::kNone) {
-      OpenSection(Mode::kShapes);
+      OpenSection(Mode::DigitalOrder);
+    } else if (named != ListKind::None) {
+      OpenSection(Mode::Shapes);
       TakeUp({named, 0});
     } else if (w.keyword == "\\mark") {
-      OpenSection(Mode::kShapes);
+      OpenSection(Mode::Shapes);
       const std::optional<int32_t> n = Number(w.second);
       if (!n || *n < 0 || *n > 14) return;  // a section without a target: shapes discarded
-      TakeUp({ListKind::kMark, *n});
-      if (LowerAscii(w.third) == "u") Current().MarkRotate[static_cast<size_t>(*n)] = false;
+      TakeUp({ListKind::Mark, *n});
+      if (LowerAscii(w.third) == "u") Current().mark_turns[static_cast<size_t>(*n)] = false;
     } else if (w.keyword == "\\digit") {
-      OpenSection(Mode::kShapes);
+      OpenSection(Mode::Shapes);
       const std::optional<int32_t> n = Number(w.second);
-      if (n && *n >= 0 && *n <= 12) TakeUp({ListKind::kDigit, *n});
+      if (n && *n >= 0 && *n <= 12) TakeUp({ListKind::Digit, *n});
     }
   }
 
@@ -223,38 +223,38 @@ class SkinReader {
   void ShapeStartStep(const Words& w) {
     const bool polygon = w.keyword == "polygon";
     if (!polygon && w.keyword != "circle") return;
-    mode_ = polygon ? Mode::kPolygon : Mode::kCircle;
+    mode_ = polygon ? Mode::Polygon : Mode::Circle;
     vertices_ = 0;
     ++entries_;
     // Resizing, not appending: a repeated section starts overwriting its old shapes.
     working_.resize(static_cast<size_t>(entries_));
-    TShapeElement& element = working_.back();
-    element.Radius = polygon ? 0 : 10;
+    ShapeElement& element = working_.back();
+    element.radius = polygon ? 0 : 10;
     if (w.second.size() == 1) {
       const char c = w.second[0];
-      element.Operation = (c == '%' || c == '&' || c == '+' || c == '-') ? c : '+';
+      element.operation = (c == '%' || c == '&' || c == '+' || c == '-') ? c : '+';
     }
   }
 
   void DataStep(const Words& w) {
-    if (mode_ != Mode::kPolygon && mode_ != Mode::kCircle) return;
+    if (mode_ != Mode::Polygon && mode_ != Mode::Circle) return;
     const std::optional<int32_t> x = Number(w.first), y = Number(w.second);
     if (!x || !y) return;
     // After an order entry in a shape section the counter points past the list: there is
     // no element to fill.
     if (entries_ < 1 || static_cast<size_t>(entries_) > working_.size()) return;
-    TShapeElement& element = working_[static_cast<size_t>(entries_) - 1];
-    if (mode_ == Mode::kCircle) {
+    ShapeElement& element = working_[static_cast<size_t>(entries_) - 1];
+    if (mode_ == Mode::Circle) {
       const std::optional<int32_t> radius = Number(w.third);
       if (!radius) return;
-      element.X = *x;
-      element.Y = *y;
-      element.Radius = *radius;
+      element.x = *x;
+      element.y = *y;
+      element.radius = *radius;
     } else {
       if (WordCount(w.text) != 2) return;
       ++vertices_;
-      element.Points.resize(static_cast<size_t>(vertices_));
-      element.Points.back() = Point{*x, *y};
+      element.points.resize(static_cast<size_t>(vertices_));
+      element.points.back() = Point{*x, *y};
     }
   }
 
@@ -263,8 +263,8 @@ class SkinReader {
     ++entries_;  // shared with the shapes, so it advances in any mode
     const size_t slot = static_cast<size_t>(entries_) - 1;
     // Entries beyond the last slot have nowhere to go and are dropped.
-    if (mode_ == Mode::kAnalogOrder && slot < Current().AnalogOrder.size()) {
-      Current().AnalogOrder[slot] = w.first;  // stored as written, case and all
+    if (mode_ == Mode::AnalogOrder && slot < Current().analog_order.size()) {
+      Current().analog_order[slot] = w.first;  // stored as written, case and all
     }
   }
 
@@ -273,114 +273,114 @@ class SkinReader {
   void Inspect(const Words& w) {
     if (w.first == kNoWord) return;  // blank lines are for the eye
     if (w.keyword == "\\names") {
-      if (names_seen_) return Note(SkinNote::kSecondNames, w);
+      if (names_seen_) return Note(SkinNote::SecondNames, w);
       return ClosePolygon();
     }
-    if (!names_seen_) return Note(SkinNote::kBeforeNames, w);
+    if (!names_seen_) return Note(SkinNote::BeforeNames, w);
     if (IsSectionHeader(w.keyword)) {
       ClosePolygon();
       return InspectSection(w);
     }
     if (IsViewKeyword(w.keyword)) {
       if (!Number(w.second) || !Number(w.third) || !Number(w.fourth)) {
-        return Note(SkinNote::kViewMalformed, w);
+        return Note(SkinNote::ViewMalformed, w);
       }
-      if (GetWord(w.text, 5) != kNoWord) Note(SkinNote::kExtraWords, w);
+      if (NthWord(w.text, 5) != kNoWord) Note(SkinNote::ExtraWords, w);
       return;
     }
     if (w.keyword == "polygon" || w.keyword == "circle") {
       ClosePolygon();
       return InspectShapeStart(w);
     }
-    if (IsNum(w.first)) return InspectData(w);
+    if (IsNumberWord(w.first)) return InspectData(w);
     if (IsOrderEntry(w.keyword)) return InspectOrder(w);
-    Note(SkinNote::kUnknownLine, w);
+    Note(SkinNote::UnknownLine, w);
   }
 
   static bool IsSectionHeader(const std::string& keyword) {
     return keyword == "\\analogorder" || keyword == "\\digitalorder" || keyword == "\\mark" ||
-           keyword == "\\digit" || NamedSection(keyword) != ListKind::kNone;
+           keyword == "\\digit" || NamedSection(keyword) != ListKind::None;
   }
 
   void InspectSection(const Words& w) {
     const ListKind named = NamedSection(w.keyword);
-    if (named != ListKind::kNone || w.keyword == "\\analogorder" ||
+    if (named != ListKind::None || w.keyword == "\\analogorder" ||
         w.keyword == "\\digitalorder") {
-      if (w.second != kNoWord) Note(SkinNote::kExtraWords, w);
-      if (named != ListKind::kNone && !StoredList({named, 0}).empty()) {
-        Note(SkinNote::kSectionRepeated, w);
+      if (w.second != kNoWord) Note(SkinNote::ExtraWords, w);
+      if (named != ListKind::None && !StoredList({named, 0}).empty()) {
+        Note(SkinNote::SectionRepeated, w);
       }
       return;
     }
     const bool mark = w.keyword == "\\mark";
     const std::optional<int32_t> n = Number(w.second);
-    if (!n || *n < 0 || *n > (mark ? 14 : 12)) return Note(SkinNote::kNoTarget, w);
+    if (!n || *n < 0 || *n > (mark ? 14 : 12)) return Note(SkinNote::NoTarget, w);
     const bool rotate_word = mark && LowerAscii(w.third) == "u";
-    if (mark && *n == 13) Note(SkinNote::kMarkNeverDrawn, w);
-    if (rotate_word && *n == 14) Note(SkinNote::kRotateIgnored, w);
+    if (mark && *n == 13) Note(SkinNote::MarkNeverDrawn, w);
+    if (rotate_word && *n == 14) Note(SkinNote::RotateIgnored, w);
     if ((w.third != kNoWord && !rotate_word) || w.fourth != kNoWord) {
-      Note(SkinNote::kExtraWords, w);
+      Note(SkinNote::ExtraWords, w);
     }
-    if (!StoredList({mark ? ListKind::kMark : ListKind::kDigit, *n}).empty()) {
-      Note(SkinNote::kSectionRepeated, w);
+    if (!StoredList({mark ? ListKind::Mark : ListKind::Digit, *n}).empty()) {
+      Note(SkinNote::SectionRepeated, w);
     }
   }
 
   void InspectShapeStart(const Words& w) {
-    if (target_.kind == ListKind::kNone) return Note(SkinNote::kShapeDiscarded, w);
+    if (target_.kind == ListKind::None) return Note(SkinNote::ShapeDiscarded, w);
     const size_t index = static_cast<size_t>(entries_);  // the element this line starts
-    char operation = index < working_.size() ? working_[index].Operation : char{0};
+    char operation = index < working_.size() ? working_[index].operation : char{0};
     if (w.second.size() == 1) {
       operation = w.second[0];
       if (operation != '%' && operation != '&' && operation != '+' && operation != '-') {
-        Note(SkinNote::kOperationUnknown, w);
+        Note(SkinNote::OperationUnknown, w);
       }
     } else if (w.second != kNoWord) {
-      Note(SkinNote::kOperationInvalid, w);
+      Note(SkinNote::OperationInvalid, w);
     }
-    if (w.third != kNoWord) Note(SkinNote::kExtraWords, w);
-    if (index > 0 && operation == 0) Note(SkinNote::kNoOperation, w);
+    if (w.third != kNoWord) Note(SkinNote::ExtraWords, w);
+    if (index > 0 && operation == 0) Note(SkinNote::NoOperation, w);
     if (w.keyword == "polygon") open_polygon_ = OpenPolygon{true, index, line_, w.text};
   }
 
   // Digits and '-' that make no 32-bit integer get their own note.
   void NoteNotNumber(const std::string& word, const Words& w) {
-    Note(IsNum(word) ? SkinNote::kBadNumber : SkinNote::kDataMalformed, w);
+    Note(IsNumberWord(word) ? SkinNote::BadNumber : SkinNote::DataMalformed, w);
   }
 
   void InspectData(const Words& w) {
     if (!Number(w.first)) return NoteNotNumber(w.first, w);
     if (!Number(w.second)) return NoteNotNumber(w.second, w);
-    if (mode_ != Mode::kPolygon && mode_ != Mode::kCircle) {
-      return Note(SkinNote::kDataOutsideShape, w);
+    if (mode_ != Mode::Polygon && mode_ != Mode::Circle) {
+      return Note(SkinNote::DataOutsideShape, w);
     }
-    if (target_.kind == ListKind::kNone) return;  // its shape was noted as dropped
+    if (target_.kind == ListKind::None) return;  // its shape was noted as dropped
     if (entries_ < 1 || static_cast<size_t>(entries_) > working_.size()) {
-      return Note(SkinNote::kDataNoElement, w);
+      return Note(SkinNote::DataNoElement, w);
     }
-    if (mode_ == Mode::kPolygon) {
-      if (WordCount(w.text) != 2) Note(SkinNote::kDataMalformed, w);
+    if (mode_ == Mode::Polygon) {
+      if (WordCount(w.text) != 2) Note(SkinNote::DataMalformed, w);
       return;
     }
     const std::optional<int32_t> radius = Number(w.third);
     if (!radius) return NoteNotNumber(w.third, w);
-    if (*radius < 1) Note(SkinNote::kCircleTooSmall, w);
-    if (GetWord(w.text, 4) != kNoWord) Note(SkinNote::kExtraWords, w);
+    if (*radius < 1) Note(SkinNote::CircleTooSmall, w);
+    if (NthWord(w.text, 4) != kNoWord) Note(SkinNote::ExtraWords, w);
   }
 
   void InspectOrder(const Words& w) {
-    if (w.second != kNoWord) Note(SkinNote::kExtraWords, w);
+    if (w.second != kNoWord) Note(SkinNote::ExtraWords, w);
     const size_t slot = static_cast<size_t>(entries_);  // the slot this entry fills
-    if (mode_ == Mode::kAnalogOrder) {
-      if (slot >= Current().AnalogOrder.size()) return Note(SkinNote::kOrderOverflow, w);
-      if (w.first != w.keyword) return Note(SkinNote::kOrderCapitals, w);
-      if (w.keyword == "digits") Note(SkinNote::kOrderNotAnalog, w);
-    } else if (mode_ == Mode::kDigitalOrder) {
-      if (slot >= kDigitalOrderSlots) Note(SkinNote::kOrderOverflow, w);
-    } else if (mode_ != Mode::kNone && target_.kind != ListKind::kNone) {
-      Note(SkinNote::kOrderInShapes, w);
+    if (mode_ == Mode::AnalogOrder) {
+      if (slot >= Current().analog_order.size()) return Note(SkinNote::OrderOverflow, w);
+      if (w.first != w.keyword) return Note(SkinNote::OrderCapitals, w);
+      if (w.keyword == "digits") Note(SkinNote::OrderNotAnalog, w);
+    } else if (mode_ == Mode::DigitalOrder) {
+      if (slot >= kDigitalOrderSlots) Note(SkinNote::OrderOverflow, w);
+    } else if (mode_ != Mode::None && target_.kind != ListKind::None) {
+      Note(SkinNote::OrderInShapes, w);
     } else {
-      Note(SkinNote::kOrderOutsideSection, w);
+      Note(SkinNote::OrderOutsideSection, w);
     }
   }
 
@@ -388,9 +388,9 @@ class SkinReader {
   void ClosePolygon() {
     const OpenPolygon open = std::exchange(open_polygon_, OpenPolygon{});
     if (!open.active || open.index >= working_.size()) return;
-    const TShapeElement& element = working_[open.index];
-    if (element.Radius < 1 && element.Points.size() < 3) {
-      Notify(SkinNote::kShortPolygon, open.text, open.line);
+    const ShapeElement& element = working_[open.index];
+    if (element.radius < 1 && element.points.size() < 3) {
+      Notify(SkinNote::ShortPolygon, open.text, open.line);
     }
   }
 
@@ -407,11 +407,11 @@ class SkinReader {
   };
 
   struct DigitalSections {
-    TShape face;
-    std::array<TShape, 13> digits;
+    Shape face;
+    std::array<Shape, 13> digits;
   };
 
-  TSkins& skins_;
+  Skins& skins_;
   const SkinCreated& on_created_;
   const SkinObserver& observer_;
   std::string file_;
@@ -421,22 +421,22 @@ class SkinReader {
   int32_t index_ = -1;
   int entries_ = 0;
   int vertices_ = 0;
-  TShape working_;
+  Shape working_;
   DigitalSections digital_;  // of the skin made last
   // Started afresh in every file.
   bool names_seen_ = false;
-  Mode mode_ = Mode::kNone;
+  Mode mode_ = Mode::None;
   Target target_;
 };
 
 }  // namespace
 
-void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
+void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
               const SkinCreated& on_created) {
-  LoadSkin(folder, files, skins, on_created, SkinObserver());
+  LoadSkins(folder, files, skins, on_created, SkinObserver());
 }
 
-void LoadSkin(const std::filesystem::path& folder, FileService& files, TSkins& skins,
+void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
               const SkinCreated& on_created, const SkinObserver& observer) {
   skins.clear();
   SkinReader reader(skins, on_created, observer);

@@ -13,7 +13,7 @@ bool IsBlank(char c) {
 
 }  // namespace
 
-std::string GetWord(std::string_view line, int n) {
+std::string NthWord(std::string_view line, int n) {
   if (n == 0) return {};
   if (n < 0) return std::string(kNoWord);  // no word stands before the first
   size_t i = 0;
@@ -30,11 +30,11 @@ std::string GetWord(std::string_view line, int n) {
 int32_t WordCount(std::string_view line) {
   int32_t count = 0;
   // A word that reads "%&" cannot be told from the no-word marker, so it ends the count.
-  while (GetWord(line, count + 1) != kNoWord) ++count;
+  while (NthWord(line, count + 1) != kNoWord) ++count;
   return count;
 }
 
-bool IsNum(std::string_view word) {
+bool IsNumberWord(std::string_view word) {
   for (char c : word) {
     if (c != '-' && (c < '0' || c > '9')) return false;
   }

@@ -6,22 +6,22 @@
 
 namespace sorvane {
 
-bool AnalogFaceMemory::Matches(const StillKey& key, const TSkin& skin, int x0, int y0, int side) {
-  return key.x0 == x0 && key.y0 == y0 && key.side == side && key.order == skin.AnalogOrder &&
-         key.mark_rotate == skin.MarkRotate && key.face == skin.StaticAnalog &&
-         key.marks == skin.Marks;
+bool AnalogFaceMemory::Matches(const StillKey& key, const Skin& skin, int x0, int y0, int side) {
+  return key.x0 == x0 && key.y0 == y0 && key.side == side && key.order == skin.analog_order &&
+         key.mark_rotate == skin.mark_turns && key.face == skin.face &&
+         key.marks == skin.marks;
 }
 
-Region AnalogFaceMemory::Make(const TSkins& skins, int32_t cur_skin, TimeOfDay t, bool showseconds,
+Region AnalogFaceMemory::Make(const Skins& skins, int32_t cur_skin, TimeOfDay t, bool show_seconds,
                               int x0, int y0, int side) {
   if (cur_skin < 0 || static_cast<std::size_t>(cur_skin) >= skins.size()) return Region();
-  const TSkin& skin = skins[static_cast<std::size_t>(cur_skin)];
+  const Skin& skin = skins[static_cast<std::size_t>(cur_skin)];
   if (!key_ || !Matches(*key_, skin, x0, y0, side)) {
     still_ = MakeStillAnalogRgn(skin, x0, y0, side);
-    key_ = StillKey{skin.AnalogOrder, skin.StaticAnalog, skin.Marks, skin.MarkRotate, x0, y0, side};
+    key_ = StillKey{skin.analog_order, skin.face, skin.marks, skin.mark_turns, x0, y0, side};
     ++still_builds_;
   }
-  return AddAnalogHands(still_, skin, t, showseconds, x0, y0, side);
+  return AddAnalogHands(still_, skin, t, show_seconds, x0, y0, side);
 }
 
 }  // namespace sorvane

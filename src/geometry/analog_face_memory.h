@@ -16,7 +16,7 @@ namespace sorvane {
 
 class AnalogFaceMemory {
  public:
-  Region Make(const TSkins& skins, int32_t cur_skin, TimeOfDay t, bool showseconds, int x0, int y0,
+  Region Make(const Skins& skins, int32_t cur_skin, TimeOfDay t, bool show_seconds, int x0, int y0,
               int side);
 
   // How often the still parts were drawn, for tests and measurements.
@@ -27,14 +27,14 @@ class AnalogFaceMemory {
   // read again or changed in place is noticed as surely as another skin.
   struct StillKey {
     std::array<std::string, 5> order;
-    TShape face;
-    std::array<TShape, 15> marks;
+    Shape face;
+    std::array<Shape, 15> marks;
     std::array<bool, 15> mark_rotate{};
     int x0 = 0, y0 = 0, side = 0;
     friend bool operator==(const StillKey&, const StillKey&) = default;
   };
 
-  static bool Matches(const StillKey& key, const TSkin& skin, int x0, int y0, int side);
+  static bool Matches(const StillKey& key, const Skin& skin, int x0, int y0, int side);
 
   std::optional<StillKey> key_;
   Region still_;

@@ -34,7 +34,7 @@ class Union {
     scratch_.parts.clear();
   }
 
-  void Draw(const TShape& shape, int angle) {
+  void Draw(const Shape& shape, int angle) {
     if (shape.empty()) return;
     scratch_.parts.push_back(MakeRgnFromShape(shape, side_, angle, x0_, y0_, scratch_.shape));
   }
@@ -57,8 +57,8 @@ class Union {
 };
 
 // Minute marks stand at every minute except the twelve hour positions.
-void DrawMinuteMarks(const TSkin& skin, Union& u) {
-  const TShape& mark = skin.Marks[kMinuteMark];
+void DrawMinuteMarks(const Skin& skin, Union& u) {
+  const Shape& mark = skin.marks[kMinuteMark];
   if (mark.empty()) return;
   for (int j = 1; j < 60; ++j) {
     if (j % 5 != 0) u.Draw(mark, -6 * j);
@@ -69,14 +69,14 @@ void DrawMinuteMarks(const TSkin& skin, Union& u) {
 // else the generic mark 0. A mark whose rotation is off stands where the skin drew it.
 // Copies that would land on one another (a fixed mark used at several positions) are drawn
 // once: the union is the same.
-void DrawHourMarks(const TSkin& skin, Union& u) {
+void DrawHourMarks(const Skin& skin, Union& u) {
   bool fixed_drawn[13] = {};
   for (std::size_t j = 0; j < 12; ++j) {
-    const std::size_t chosen = skin.Marks[j + 1].empty() ? 0 : j + 1;
-    if (skin.MarkRotate[chosen]) {
-      u.Draw(skin.Marks[chosen], -30 * static_cast<int>(j));
+    const std::size_t chosen = skin.marks[j + 1].empty() ? 0 : j + 1;
+    if (skin.mark_turns[chosen]) {
+      u.Draw(skin.marks[chosen], -30 * static_cast<int>(j));
     } else if (!fixed_drawn[chosen]) {
-      u.Draw(skin.Marks[chosen], 0);
+      u.Draw(skin.marks[chosen], 0);
       fixed_drawn[chosen] = true;
     }
   }
@@ -89,28 +89,28 @@ bool IsStill(const std::string& slot) {
   return slot == "static" || slot == "marks";
 }
 
-void DrawSlot(const std::string& slot, const TSkin& skin, TimeOfDay t, bool showseconds, Union& u) {
+void DrawSlot(const std::string& slot, const Skin& skin, TimeOfDay t, bool show_seconds, Union& u) {
   if (slot == "static") {
-    u.Draw(skin.StaticAnalog, 0);
+    u.Draw(skin.face, 0);
   } else if (slot == "marks") {
     DrawMinuteMarks(skin, u);
     DrawHourMarks(skin, u);
   } else if (slot == "harrow") {
-    u.Draw(skin.HArrow, HourHandAngle(t));
+    u.Draw(skin.hour_hand, HourHandAngle(t));
   } else if (slot == "marrow") {
-    u.Draw(skin.MArrow, MinuteHandAngle(t));
-  } else if (slot == "sarrow" && showseconds) {
-    u.Draw(skin.SArrow, SecondHandAngle(t));
+    u.Draw(skin.minute_hand, MinuteHandAngle(t));
+  } else if (slot == "sarrow" && show_seconds) {
+    u.Draw(skin.second_hand, SecondHandAngle(t));
   }
 }
 
 // A slot that repeats an earlier one draws the same copies again, which changes nothing.
-void DrawOrder(const TSkin& skin, TimeOfDay t, bool showseconds, Slots which, Union& u) {
-  for (std::size_t i = 0; i < skin.AnalogOrder.size(); ++i) {
-    const auto earlier = skin.AnalogOrder.begin() + static_cast<std::ptrdiff_t>(i);
-    if (std::find(skin.AnalogOrder.begin(), earlier, *earlier) != earlier) continue;
+void DrawOrder(const Skin& skin, TimeOfDay t, bool show_seconds, Slots which, Union& u) {
+  for (std::size_t i = 0; i < skin.analog_order.size(); ++i) {
+    const auto earlier = skin.analog_order.begin() + static_cast<std::ptrdiff_t>(i);
+    if (std::find(skin.analog_order.begin(), earlier, *earlier) != earlier) continue;
     if (which != Slots::All && IsStill(*earlier) != (which == Slots::Still)) continue;
-    DrawSlot(*earlier, skin, t, showseconds, u);
+    DrawSlot(*earlier, skin, t, show_seconds, u);
   }
 }
 
@@ -126,25 +126,25 @@ int SecondHandAngle(TimeOfDay t) {
   return -6 * t.seconds;
 }
 
-Region MakeAnalogClockRgn(const TSkins& skins, int32_t cur_skin, TimeOfDay t, bool showseconds,
+Region MakeAnalogClockRgn(const Skins& skins, int32_t cur_skin, TimeOfDay t, bool show_seconds,
                           int x0, int y0, int side) {
   if (cur_skin < 0 || static_cast<std::size_t>(cur_skin) >= skins.size()) return Region();
   Union u(side, x0, y0);
-  DrawOrder(skins[static_cast<std::size_t>(cur_skin)], t, showseconds, Slots::All, u);
+  DrawOrder(skins[static_cast<std::size_t>(cur_skin)], t, show_seconds, Slots::All, u);
   return u.Take();
 }
 
-Region MakeStillAnalogRgn(const TSkin& skin, int x0, int y0, int side) {
+Region MakeStillAnalogRgn(const Skin& skin, int x0, int y0, int side) {
   Union u(side, x0, y0);
   DrawOrder(skin, TimeOfDay{}, false, Slots::Still, u);
   return u.Take();
 }
 
-Region AddAnalogHands(const Region& still, const TSkin& skin, TimeOfDay t, bool showseconds, int x0,
+Region AddAnalogHands(const Region& still, const Skin& skin, TimeOfDay t, bool show_seconds, int x0,
                       int y0, int side) {
   Union u(side, x0, y0);
   u.Keep(still);
-  DrawOrder(skin, t, showseconds, Slots::Hands, u);
+  DrawOrder(skin, t, show_seconds, Slots::Hands, u);
   return u.Take();
 }
 

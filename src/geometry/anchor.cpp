@@ -11,10 +11,10 @@ int32_t ClampToInt32(int64_t v) {
                                                   std::numeric_limits<int32_t>::max()));
 }
 
-Point SelectedEdges(const TProfile& profile, Size screen) {
+Point SelectedEdges(const Profile& profile, Size screen) {
   const AnchorBox a = AnchorBoxOf(profile, screen);
-  return {profile.xside == "right" ? a.right : a.left,
-          profile.yside == "bottom" ? a.bottom : a.top};
+  return {profile.x_edge == "right" ? a.right : a.left,
+          profile.y_edge == "bottom" ? a.bottom : a.top};
 }
 
 bool Overlaps(const Rect& a, const Rect& b) {
@@ -35,19 +35,19 @@ int32_t Fit(int32_t start, int64_t length, int32_t lo, int32_t hi) {
 
 }  // namespace
 
-AnchorBox AnchorBoxOf(const TProfile& profile, Size screen) {
-  if (profile.ancor == "hook") return {0, 0, 0, 0};
+AnchorBox AnchorBoxOf(const Profile& profile, Size screen) {
+  if (profile.anchor == "hook") return {0, 0, 0, 0};
   return {0, 0, ClampToInt32(int64_t{screen.width} - 1), ClampToInt32(int64_t{screen.height} - 1)};
 }
 
-Point AnchorOffsets(int32_t left, int32_t top, const TProfile& profile, Size screen) {
+Point AnchorOffsets(int32_t left, int32_t top, const Profile& profile, Size screen) {
   const Point edge = SelectedEdges(profile, screen);
   return {ClampToInt32(int64_t{left} - edge.x), ClampToInt32(int64_t{top} - edge.y)};
 }
 
-Point PlaceFromProfile(const TProfile& profile, Size screen) {
+Point PlaceFromProfile(const Profile& profile, Size screen) {
   const Point edge = SelectedEdges(profile, screen);
-  return {ClampToInt32(int64_t{edge.x} + profile.x), ClampToInt32(int64_t{edge.y} + profile.y)};
+  return {ClampToInt32(int64_t{edge.x} + profile.x_offset), ClampToInt32(int64_t{edge.y} + profile.y_offset)};
 }
 
 Rect KeepOnSomeMonitor(const Rect& window, std::span<const Rect> monitors) {

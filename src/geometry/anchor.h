@@ -23,18 +23,18 @@ struct AnchorBox {
   friend bool operator==(const AnchorBox&, const AnchorBox&) = default;
 };
 
-// The anchor box for the profile's `ancor`: all zero for "hook", otherwise the primary
+// The anchor box for the profile's `anchor`: all zero for "hook", otherwise the primary
 // screen from (0, 0) to its last pixel column and row (width - 1, height - 1).
-AnchorBox AnchorBoxOf(const TProfile& profile, Size screen);
+AnchorBox AnchorBoxOf(const Profile& profile, Size screen);
 
 // The window's offsets (left, top) from the anchor edges the profile selects: the right
-// edge when `xside` is "right", else the left; the bottom when `yside` is "bottom", else
+// edge when `x_edge` is "right", else the left; the bottom when `y_edge` is "bottom", else
 // the top. This is what the profile stores in `x` and `y`.
-Point AnchorOffsets(int32_t left, int32_t top, const TProfile& profile, Size screen);
+Point AnchorOffsets(int32_t left, int32_t top, const Profile& profile, Size screen);
 
 // The inverse of AnchorOffsets: the window's left and top for the profile's offsets. Results
 // beyond the int range are clamped to it.
-Point PlaceFromProfile(const TProfile& profile, Size screen);
+Point PlaceFromProfile(const Profile& profile, Size screen);
 
 // A window that would show on no monitor at all (a monitor since unplugged, a hand-edited
 // profile) goes onto the primary screen (monitors[0]) at the nearest edge. A window with any

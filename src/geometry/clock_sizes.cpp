@@ -16,9 +16,9 @@ Style StyleOf(std::string_view style) {
 }
 
 // A text band (time line or date line) is a quarter of the side high.
-Size FixedSide(int32_t s, Style style, bool datashow) {
+Size FixedSide(int32_t s, Style style, bool show_date) {
   const int32_t band = s / 4;
-  const int32_t date = datashow ? band : 0;
+  const int32_t date = show_date ? band : 0;
   switch (style) {
     case Style::Digital: return {s, band + date};
     case Style::AnaDigi: return {s, s + band + date};
@@ -31,20 +31,20 @@ Size FixedSide(int32_t s, Style style, bool datashow) {
 
 // Full screen: the window takes the screen height, and the face narrows so the text bands
 // still fit below it; the digital clock alone takes the screen width instead.
-Size FullScreen(Size screen, Style style, bool datashow) {
+Size FullScreen(Size screen, Style style, bool show_date) {
   const int32_t sw = screen.width;
   const int32_t sh = screen.height;
   switch (style) {
-    case Style::Digital: return {sw, datashow ? sw / 4 + sw / 4 : sw / 4};
+    case Style::Digital: return {sw, show_date ? sw / 4 + sw / 4 : sw / 4};
     case Style::AnaDigi: {
       const int32_t w1 = sh - sh / 4;
-      return {datashow ? w1 - w1 / 4 : w1, sh};
+      return {show_date ? w1 - w1 / 4 : w1, sh};
     }
     case Style::Invisible: return {0, 0};
     case Style::Other: return {sh, sh};
     case Style::Analog: break;
   }
-  return {datashow ? sh - sh / 4 : sh, sh};
+  return {show_date ? sh - sh / 4 : sh, sh};
 }
 
 }  // namespace
@@ -61,10 +61,10 @@ std::optional<int32_t> ClockSideOfRow(int tag) {
   return ClockSizes[static_cast<std::size_t>(tag - 1)].side;
 }
 
-Size WindowSizeFor(int32_t side, std::string_view style, bool datashow,
+Size WindowSizeFor(int32_t side, std::string_view style, bool show_date,
                            Size screen) {
   const Style s = StyleOf(style);
-  return side > 0 ? FixedSide(side, s, datashow) : FullScreen(screen, s, datashow);
+  return side > 0 ? FixedSide(side, s, show_date) : FullScreen(screen, s, show_date);
 }
 
 }  // namespace sorvane

@@ -35,7 +35,7 @@ std::optional<int32_t> ClockSideOfRow(int tag);
 // `screen`), the profile's style ("Analog", "Digital", "AnaDigi", "Invisible"; any other
 // word draws the analog face) and whether the date line is shown. The analog face is always
 // the width-by-width square at the top of the window.
-Size WindowSizeFor(int32_t side, std::string_view style, bool datashow,
+Size WindowSizeFor(int32_t side, std::string_view style, bool show_date,
                            Size screen);
 
 }  // namespace sorvane

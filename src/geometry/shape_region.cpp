@@ -17,18 +17,18 @@ RealPoint ToReal(const Point& p) {
 
 // The disc inscribed in the rounded box around the turned centre; the radius is in skin
 // units, so it scales with the face.
-Region CircleRegion(const TShapeElement& e, const SkinTransform& t) {
-  const RealPoint c = t.Apply({static_cast<double>(e.X), static_cast<double>(e.Y)});
-  const double r = e.Radius / 600.0 * t.side();
+Region CircleRegion(const ShapeElement& e, const SkinTransform& t) {
+  const RealPoint c = t.Apply({static_cast<double>(e.x), static_cast<double>(e.y)});
+  const double r = e.radius / 600.0 * t.side();
   return Region::Ellipse(
       {RoundToPixel(c.x - r), RoundToPixel(c.y - r), RoundToPixel(c.x + r), RoundToPixel(c.y + r)});
 }
 
-Region PolygonRegion(const TShapeElement& e, const SkinTransform& t, FillMode mode,
+Region PolygonRegion(const ShapeElement& e, const SkinTransform& t, FillMode mode,
                      ShapeScratch& scratch) {
-  if (e.Points.size() < 3) return Region();
+  if (e.points.size() < 3) return Region();
   scratch.corners.clear();
-  for (const Point& p : e.Points) scratch.corners.push_back(t.Apply(ToReal(p)));
+  for (const Point& p : e.points) scratch.corners.push_back(t.Apply(ToReal(p)));
   PolygonPixels(scratch.corners, scratch.vertices);
   return Region::Polygon(scratch.vertices, mode);
 }
@@ -91,19 +91,19 @@ class RunOfUnions {
 
 }  // namespace
 
-Region MakeRgnFromShape(const TShape& shape, int side, int angle, int x0, int y0,
+Region MakeRgnFromShape(const Shape& shape, int side, int angle, int x0, int y0,
                         ShapeScratch& scratch) {
   const SkinTransform t(side, angle, x0, y0);
   Region out;
   RunOfUnions run(out, scratch.joined);
   bool first = true;
-  for (const TShapeElement& e : shape) {
-    const std::optional<CombineMode> mode = first ? std::nullopt : ModeOf(e.Operation);
+  for (const ShapeElement& e : shape) {
+    const std::optional<CombineMode> mode = first ? std::nullopt : ModeOf(e.operation);
     // A later element with no operation changes nothing, so it need not be built.
     if (!first && !mode) continue;
     // Only the list's first element fills alternate; a crossing outline later on fills solid.
     const FillMode fill = first ? FillMode::Alternate : FillMode::Winding;
-    Region piece = e.Radius > 0 ? CircleRegion(e, t) : PolygonRegion(e, t, fill, scratch);
+    Region piece = e.radius > 0 ? CircleRegion(e, t) : PolygonRegion(e, t, fill, scratch);
     if (first) {
       out = std::move(piece);
       first = false;
@@ -119,7 +119,7 @@ Region MakeRgnFromShape(const TShape& shape, int side, int angle, int x0, int y0
   return out;
 }
 
-Region MakeRgnFromShape(const TShape& shape, int side, int angle, int x0, int y0) {
+Region MakeRgnFromShape(const Shape& shape, int side, int angle, int x0, int y0) {
   ShapeScratch scratch;
   return MakeRgnFromShape(shape, side, angle, x0, y0, scratch);
 }

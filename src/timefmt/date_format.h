@@ -16,23 +16,23 @@ struct DateTime {
 };
 
 // Formats numbered 1 to 10; index 0 is unused so that a format's number is its index.
-struct TDateFormatList {
+struct DateFormatList {
   std::array<std::string, 11> items;
   std::string& operator[](int n) { return items[n]; }
   const std::string& operator[](int n) const { return items[n]; }
 };
 
-struct DateFormatSetup {
-  std::string TimeSep;                 // at most 16 characters
-  std::string DateSep;                 // at most 16 characters
-  int DateOrder = 0;                   // -1 when the system gave no readable order
-  TDateFormatList DateFormats;
+struct DateConventions {
+  std::string time_separator;                 // at most 16 characters
+  std::string date_separator;                 // at most 16 characters
+  int date_order = 0;                   // -1 when the system gave no readable order
+  DateFormatList date_formats;
   std::array<std::string, 11> captions;  // the sample date in each format, 1 to 10
 };
 
 inline constexpr DateTime kSampleDate{2002, 12, 31, 0, 0, 0, 0};
 
-DateFormatSetup SetDateFormatList(const LocaleData& locale);
+DateConventions DateConventionsFor(const LocaleData& locale);
 std::string FormatDate(std::string_view format, const DateTime& when, const LocaleData& locale,
                        std::string_view date_separator);
 

@@ -28,10 +28,10 @@ std::string Join(std::string_view first, const std::string& sep, std::string_vie
 }
 
 // Formats 3 to 6: the numbers in the user's order, joined by the date separator.
-void SetNumericFormats(DateFormatSetup& setup) {
-  const std::string& s = setup.DateSep;
-  TDateFormatList& f = setup.DateFormats;
-  switch (setup.DateOrder) {
+void SetNumericFormats(DateConventions& setup) {
+  const std::string& s = setup.date_separator;
+  DateFormatList& f = setup.date_formats;
+  switch (setup.date_order) {
     case 0:
       f[3] = Join("MM", s, "dd", "yy");
       f[4] = Join("MM", s, "dd", "yyy");
@@ -57,21 +57,21 @@ void SetNumericFormats(DateFormatSetup& setup) {
 
 }  // namespace
 
-DateFormatSetup SetDateFormatList(const LocaleData& locale) {
-  DateFormatSetup setup;
-  setup.TimeSep = Separator(locale.time_separator);
-  setup.DateSep = Separator(locale.date_separator);
-  setup.DateOrder = DateOrderOf(locale.date_order);
-  setup.DateFormats[1] = locale.short_date;
-  setup.DateFormats[2] = locale.long_date;
+DateConventions DateConventionsFor(const LocaleData& locale) {
+  DateConventions setup;
+  setup.time_separator = Separator(locale.time_separator);
+  setup.date_separator = Separator(locale.date_separator);
+  setup.date_order = DateOrderOf(locale.date_order);
+  setup.date_formats[1] = locale.short_date;
+  setup.date_formats[2] = locale.long_date;
   SetNumericFormats(setup);
-  setup.DateFormats[7] = "dd MMM yyy";
-  setup.DateFormats[8] = "dd MMM yyy ddd";
-  setup.DateFormats[9] = "MMMM dd, yyy";
-  setup.DateFormats[10] = "MMMM dd, yyy ddd";
+  setup.date_formats[7] = "dd MMM yyy";
+  setup.date_formats[8] = "dd MMM yyy ddd";
+  setup.date_formats[9] = "MMMM dd, yyy";
+  setup.date_formats[10] = "MMMM dd, yyy ddd";
   for (int n = 1; n <= 10; ++n) {
     setup.captions[static_cast<size_t>(n)] =
-        FormatDate(setup.DateFormats[n], kSampleDate, locale, setup.DateSep);
+        FormatDate(setup.date_formats[n], kSampleDate, locale, setup.date_separator);
   }
   return setup;
 }

@@ -18,22 +18,22 @@ inline std::string DiscSkin(const std::string& name) {
 class ClockTest : public ::testing::Test {
  protected:
   ClockTest() {
-    SetDefault(profile);
+    ResetToDefaults(profile);
     profile.size = "Huge";
     profile.style = "Analog";
-    profile.datashow = false;
-    profile.showseconds = false;
-    profile.showsecondsd = false;
-    profile.xside = "left";
-    profile.x = 100;
-    profile.y = 50;
+    profile.show_date = false;
+    profile.analog_seconds = false;
+    profile.digital_seconds = false;
+    profile.x_edge = "left";
+    profile.x_offset = 100;
+    profile.y_offset = 50;
     hs.clock.SetTime(10, 20, 30);
   }
 
   static std::filesystem::path ProfilesPath() {
     return headless::HeadlessServices::InProgramFolder(kProfilesFileName);
   }
-  void WriteProfile(const TProfile& p) { hs.files.Put(ProfilesPath(), FormatProfiles({p})); }
+  void WriteProfile(const Profile& p) { hs.files.Put(ProfilesPath(), FormatProfiles({p})); }
   void PutSkin(const std::string& file, const std::string& name) {
     hs.files.Put(headless::HeadlessServices::InProgramFolder(file), DiscSkin(name));
   }
@@ -45,13 +45,13 @@ class ClockTest : public ::testing::Test {
   // Changes the profile in use and applies it, as a menu command would.
   template <typename Change>
   void Reapply(Change change) {
-    change(form.Profile());
+    change(form.CurrentProfile());
     form.RealiseProfile(0);
   }
 
   headless::HeadlessServices hs;
   TForm1 form{hs.services};
-  TProfile profile;
+  Profile profile;
 };
 
 }  // namespace sorvane::testing

@@ -32,13 +32,13 @@ TEST_F(Commands, PaintFillsTheTextBandInTheTextColour) {
       {"AnaDigi", false, {{{0, 0, 250, 312}, kClock}, {{0, 250, 250, 312}, kText}}},
       {"Invisible", true, {{{0, 0, 0, 0}, kClock}}},
   };
-  profile.clockcolor = kClock;
-  profile.timecolor = kText;
+  profile.analog_color = kClock;
+  profile.digital_color = kText;
   Start();
   for (const Case& c : cases) {
-    Reapply([&](TProfile& p) {
+    Reapply([&](Profile& p) {
       p.style = c.style;
-      p.datashow = c.date;
+      p.show_date = c.date;
     });
     RecordingCanvas canvas;
     form.FormPaint(canvas);
@@ -71,9 +71,9 @@ TEST_F(Commands, CloseSavesTheDraggedPositionThenCloses) {
   EXPECT_TRUE(hs.window.closed);
   EXPECT_LT(hs.journal.FirstIndexOf("files.ReplaceWith vl.prf"),
             hs.journal.FirstIndexOf("window.Close"));
-  TProfile moved = profile;
-  moved.x = 300;
-  moved.y = 200;
+  Profile moved = profile;
+  moved.x_offset = 300;
+  moved.y_offset = 200;
   ASSERT_NE(hs.files.Find(ProfilesPath()), nullptr);
   EXPECT_EQ(*hs.files.Find(ProfilesPath()), FormatProfiles({moved}));
 }
@@ -91,12 +91,12 @@ TEST_F(Commands, CloseWithFailedSaveKeepsTheWindowOpen) {
 
 TEST_F(Commands, CancelledFontDialogChangesNothing) {
   Start();
-  const platform::ClockFontState font = form.State().ClockFont;
+  const platform::ClockFontState font = form.State().clock_font;
   form.ChooseFont1Click();
   ASSERT_EQ(hs.dialogs.fonts_offered.size(), 1u);
   EXPECT_EQ(hs.dialogs.fonts_offered[0], font);
-  EXPECT_EQ(form.State().ClockFont, font);
-  EXPECT_EQ(form.Profile(), profile);
+  EXPECT_EQ(form.State().clock_font, font);
+  EXPECT_EQ(form.CurrentProfile(), profile);
   EXPECT_EQ(hs.files.writes, 0);
 }
 
@@ -113,9 +113,9 @@ TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
   hs.dialogs.font_answers.push_back(chosen);
   form.ChooseFont1Click();
 
-  EXPECT_EQ(form.Profile().fontname, "Georgia");
-  EXPECT_TRUE(form.Profile().fontitalic);
-  const platform::ClockFontState& font = form.State().ClockFont;
+  EXPECT_EQ(form.CurrentProfile().font_name, "Georgia");
+  EXPECT_TRUE(form.CurrentProfile().font_italic);
+  const platform::ClockFontState& font = form.State().clock_font;
   EXPECT_EQ(font.face, "Georgia");
   EXPECT_TRUE(font.italic);
   EXPECT_FALSE(font.bold);
@@ -123,7 +123,7 @@ TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
   EXPECT_EQ(font.point_size, 24);  // seeds the next dialog
   EXPECT_EQ(font.color, 0x00336699);
   EXPECT_EQ(hs.files.writes, 1);
-  EXPECT_EQ(*hs.files.Find(ProfilesPath()), FormatProfiles({form.Profile()}));
+  EXPECT_EQ(*hs.files.Find(ProfilesPath()), FormatProfiles({form.CurrentProfile()}));
   EXPECT_EQ(hs.window.RegionCount(), 1);  // the new face shows from the next rebuild
 
   hs.clock.SetTime(10, 21, 0);

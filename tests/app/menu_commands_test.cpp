@@ -33,47 +33,47 @@ class MenuCommands : public ClockTest {
 TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
   struct Case {
     const char* what;
-    std::function<void(TProfile&)> before;  // the profile the clock starts with
+    std::function<void(Profile&)> before;  // the profile the clock starts with
     int32_t id;
-    std::function<void(TProfile&)> change;  // what the command does to it
+    std::function<void(Profile&)> change;  // what the command does to it
     int32_t checked;                        // the item checked afterwards, 0 for none
     bool realise;
     bool rebuild;
   };
-  const auto nothing = [](TProfile&) {};
-  const auto digital = [](TProfile& p) { p.style = "Digital"; };
+  const auto nothing = [](Profile&) {};
+  const auto digital = [](Profile& p) { p.style = "Digital"; };
   const Case cases[] = {
-      {"size Large", nothing, menu_id::Size(2), [](TProfile& p) { p.size = "Large"; },
+      {"size Large", nothing, menu_id::Size(2), [](Profile& p) { p.size = "Large"; },
        menu_id::Size(2), true, true},
-      {"size FullScreen", nothing, menu_id::Size(7), [](TProfile& p) { p.size = "FullScreen"; },
+      {"size FullScreen", nothing, menu_id::Size(7), [](Profile& p) { p.size = "FullScreen"; },
        menu_id::Size(7), true, true},
-      {"analog seconds", nothing, menu_id::ShowSeconds2, [](TProfile& p) { p.showseconds = true; },
+      {"analog seconds", nothing, menu_id::ShowSeconds2, [](Profile& p) { p.analog_seconds = true; },
        menu_id::ShowSeconds2, false, true},
       {"digital seconds", digital, menu_id::ShowSeconds1,
-       [](TProfile& p) { p.showsecondsd = true; }, menu_id::ShowSeconds1, false, true},
-      {"date", nothing, menu_id::ShowDate1, [](TProfile& p) { p.datashow = true; },
+       [](Profile& p) { p.digital_seconds = true; }, menu_id::ShowSeconds1, false, true},
+      {"date", nothing, menu_id::ShowDate1, [](Profile& p) { p.show_date = true; },
        menu_id::ShowDate1, true, true},
       {"digital face on", nothing, menu_id::EnableDigitalClock1,
-       [](TProfile& p) { p.style = "AnaDigi"; }, menu_id::EnableDigitalClock1, true, true},
-      {"12 hours", digital, menu_id::N12HFormat1, [](TProfile& p) { p.format12 = true; },
+       [](Profile& p) { p.style = "AnaDigi"; }, menu_id::EnableDigitalClock1, true, true},
+      {"12 hours", digital, menu_id::N12HFormat1, [](Profile& p) { p.twelve_hour = true; },
        menu_id::N12HFormat1, true, true},
-      {"24 hours", [](TProfile& p) { p.style = "AnaDigi", p.format12 = true; },
-       menu_id::N24HFormat1, [](TProfile& p) { p.format12 = false; }, menu_id::N24HFormat1, true,
+      {"24 hours", [](Profile& p) { p.style = "AnaDigi", p.twelve_hour = true; },
+       menu_id::N24HFormat1, [](Profile& p) { p.twelve_hour = false; }, menu_id::N24HFormat1, true,
        true},
       {"date format 7", nothing, menu_id::DateFormat(7),
-       [](TProfile& p) { p.dateformatnumber = 7; }, menu_id::DateFormat(7), false, true},
+       [](Profile& p) { p.date_format = 7; }, menu_id::DateFormat(7), false, true},
       {"date format 10", nothing, menu_id::DateFormat(10),
-       [](TProfile& p) { p.dateformatnumber = 10; }, menu_id::DateFormat(10), false, true},
+       [](Profile& p) { p.date_format = 10; }, menu_id::DateFormat(10), false, true},
       {"analog colour", nothing, menu_id::SetClockColor1,
-       [](TProfile& p) { p.clockcolor = 0x00123456; }, 0, false, false},
+       [](Profile& p) { p.analog_color = 0x00123456; }, 0, false, false},
       {"digital colour", nothing, menu_id::SetDateColor1,
-       [](TProfile& p) { p.timecolor = 0x00123456; }, 0, true, false},
+       [](Profile& p) { p.digital_color = 0x00123456; }, 0, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     headless::HeadlessServices services;
     TForm1 clock(services.services);
-    TProfile expected = profile;
+    Profile expected = profile;
     c.before(expected);
     services.files.Put(ProfilesPath(), FormatProfiles({expected}));
     ASSERT_TRUE(clock.FormCreate());
@@ -84,7 +84,7 @@ TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
     clock.MenuCommand(c.id);
 
     c.change(expected);
-    EXPECT_EQ(clock.Profile(), expected);
+    EXPECT_EQ(clock.CurrentProfile(), expected);
     const headless::Journal& j = services.journal;
     EXPECT_EQ(j.Count("window.SetLeft") > 0, c.realise);
     EXPECT_EQ(services.window.RegionCount() - regions, c.rebuild ? 1 : 0);
@@ -109,14 +109,14 @@ TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
 
 TEST_F(MenuCommands, SwitchesTurnOffAgainOnTheSecondClick) {
   profile.style = "AnaDigi";
-  profile.showseconds = profile.showsecondsd = profile.datashow = true;
+  profile.analog_seconds = profile.digital_seconds = profile.show_date = true;
   StartFresh();
   for (int32_t id : {menu_id::ShowSeconds2, menu_id::ShowSeconds1, menu_id::ShowDate1}) {
     form.MenuCommand(id);
     EXPECT_FALSE(form.Menu().At(id).Checked) << id;
   }
-  TProfile expected = profile;
-  expected.showseconds = expected.showsecondsd = expected.datashow = false;
+  Profile expected = profile;
+  expected.analog_seconds = expected.digital_seconds = expected.show_date = false;
   EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
   EXPECT_EQ(hs.files.writes, 3);
 }
@@ -157,17 +157,17 @@ TEST_F(MenuCommands, EnableItemsMoveBetweenTheFourStyles) {
     SCOPED_TRACE(std::string(c.before) + " " + std::to_string(c.clicked));
     headless::HeadlessServices services;
     TForm1 clock(services.services);
-    TProfile p = profile;
+    Profile p = profile;
     // "Invisible" is reached from the menu only: both faces of a digital clock turned off.
     const bool invisible = std::string(c.before) == "Invisible";
     p.style = invisible ? "Digital" : c.before;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
     ASSERT_TRUE(clock.FormCreate());
     if (invisible) clock.MenuCommand(menu_id::EnableDigitalClock1);
-    ASSERT_EQ(clock.Profile().style, c.before);
+    ASSERT_EQ(clock.CurrentProfile().style, c.before);
 
     clock.MenuCommand(c.clicked);
-    EXPECT_EQ(clock.Profile().style, c.after);
+    EXPECT_EQ(clock.CurrentProfile().style, c.after);
     const Rect r = services.window.Bounds();
     EXPECT_EQ((Size{r.right - r.left, r.bottom - r.top}), c.size);
     EXPECT_EQ(r.left, 100);  // the place is kept, also for a window of no size
@@ -180,10 +180,10 @@ TEST_F(MenuCommands, EnableItemsMoveBetweenTheFourStyles) {
 TEST_F(MenuCommands, HourPairDisabledForAnAnalogStartStaysSo) {
   StartFresh();
   form.MenuCommand(menu_id::N12HFormat1);  // a disabled item cannot be chosen
-  EXPECT_FALSE(form.Profile().format12);
+  EXPECT_FALSE(form.CurrentProfile().twelve_hour);
   EXPECT_EQ(hs.files.writes, 0);
   form.MenuCommand(menu_id::EnableDigitalClock1);
-  EXPECT_EQ(form.Profile().style, "AnaDigi");
+  EXPECT_EQ(form.CurrentProfile().style, "AnaDigi");
   EXPECT_FALSE(form.Menu().At(menu_id::N24HFormat1).Enabled);
   EXPECT_FALSE(form.Menu().At(menu_id::N12HFormat1).Enabled);
 }
@@ -202,13 +202,13 @@ TEST_F(MenuCommands, SkinChoiceWaitsForTheNextSave) {
   PutSkin("a.skn", "Whole");
   hs.files.Put(headless::HeadlessServices::InProgramFolder("b.skn"),
                "Vitrelle skin file.\r\n\\names Half\r\n\\staticanalog\r\ncircle +\r\n0 0 150\r\n");
-  profile.skinfile = "a.skn";
+  profile.skin_file = "a.skn";
   StartFresh();
   const Region whole = hs.window.CurrentRegion();
 
   form.MenuCommand(menu_id::Skin(1));
-  EXPECT_EQ(form.State().CurSkin, 1);
-  EXPECT_EQ(form.Profile().skinfile, "b.skn");
+  EXPECT_EQ(form.State().current_skin, 1);
+  EXPECT_EQ(form.CurrentProfile().skin_file, "b.skn");
   EXPECT_TRUE(form.Menu().At(menu_id::Skin(1)).Checked);
   EXPECT_FALSE(form.Menu().At(menu_id::Skin(0)).Checked);
   EXPECT_EQ(Rebuilds(), 1);
@@ -218,33 +218,33 @@ TEST_F(MenuCommands, SkinChoiceWaitsForTheNextSave) {
   EXPECT_EQ(SavedFile(), FormatProfiles({profile}));
 
   form.MenuCommand(menu_id::ShowSeconds2);
-  TProfile expected = profile;
-  expected.skinfile = "b.skn";
-  expected.showseconds = true;
+  Profile expected = profile;
+  expected.skin_file = "b.skn";
+  expected.analog_seconds = true;
   EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
 }
 
 TEST_F(MenuCommands, CloseWritesTheChosenSkin) {
   PutSkin("a.skn", "One");
   PutSkin("b.skn", "Two");
-  profile.skinfile = "a.skn";
+  profile.skin_file = "a.skn";
   StartFresh();
   form.MenuCommand(menu_id::Skin(1));
   form.MenuCommand(menu_id::Close1);
   EXPECT_TRUE(hs.window.closed);
-  TProfile expected = profile;
-  expected.skinfile = "b.skn";
+  Profile expected = profile;
+  expected.skin_file = "b.skn";
   EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
 }
 
 TEST_F(MenuCommands, CancelledColourDialogsChangeAndWriteNothing) {
-  profile.clockcolor = 0x000000FF;
-  profile.timecolor = 0x00FFFFFF;
+  profile.analog_color = 0x000000FF;
+  profile.digital_color = 0x00FFFFFF;
   StartFresh();
   form.MenuCommand(menu_id::SetClockColor1);
   form.MenuCommand(menu_id::SetDateColor1);
   EXPECT_EQ(hs.dialogs.colors_offered, (std::vector<int32_t>{0x000000FF, 0x00FFFFFF}));
-  EXPECT_EQ(form.Profile(), profile);
+  EXPECT_EQ(form.CurrentProfile(), profile);
   EXPECT_EQ(form.WindowColor(), 0x000000FF);
   EXPECT_TRUE(hs.journal.entries().empty());
   EXPECT_EQ(hs.files.writes, 0);
@@ -267,7 +267,7 @@ TEST_F(MenuCommands, DigitalColourRepaintsTheWindow) {
   const int repaints = hs.window.repaints;
   hs.dialogs.color_answers.push_back(0x0000FF00);
   form.MenuCommand(menu_id::SetDateColor1);
-  EXPECT_EQ(form.Profile().timecolor, 0x0000FF00);
+  EXPECT_EQ(form.CurrentProfile().digital_color, 0x0000FF00);
   EXPECT_GT(hs.window.repaints, repaints);
   EXPECT_EQ(Rebuilds(), 0);
 }
@@ -278,7 +278,7 @@ TEST_F(MenuCommands, FailedSaveKeepsTheChangeAndTheNewOutline) {
   const std::string before = SavedFile();
   hs.files.fail_writes = true;
   EXPECT_THROW(form.MenuCommand(menu_id::ShowDate1), FileError);
-  EXPECT_TRUE(form.Profile().datashow);
+  EXPECT_TRUE(form.CurrentProfile().show_date);
   EXPECT_TRUE(form.Menu().At(menu_id::ShowDate1).Checked);
   EXPECT_EQ(WindowSize(), (Size{250, 312}));
   EXPECT_EQ(Rebuilds(), 1);
@@ -286,15 +286,15 @@ TEST_F(MenuCommands, FailedSaveKeepsTheChangeAndTheNewOutline) {
 
   hs.files.fail_writes = false;
   form.MenuCommand(menu_id::ShowSeconds2);  // the next good save takes both changes along
-  TProfile expected = profile;
-  expected.datashow = expected.showseconds = true;
+  Profile expected = profile;
+  expected.show_date = expected.analog_seconds = true;
   EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
 }
 
 TEST_F(MenuCommands, DigitalSecondsOfAnAnalogClockOnlyQuickenTheTick) {
   StartFresh();
   form.MenuCommand(menu_id::ShowSeconds1);
-  EXPECT_TRUE(form.Profile().showsecondsd);
+  EXPECT_TRUE(form.CurrentProfile().digital_seconds);
   EXPECT_EQ(hs.files.writes, 1);
   const int rebuilds = Rebuilds();
   hs.clock.SetTime(10, 20, 31);

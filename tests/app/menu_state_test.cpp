@@ -33,7 +33,7 @@ TEST_F(MenuState, FacesAndTwelveHourPairFollowTheStyle) {
   for (const Case& c : cases) {
     headless::HeadlessServices services;
     TForm1 clock(services.services);
-    TProfile p = profile;
+    Profile p = profile;
     p.style = c.style;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
     ASSERT_TRUE(clock.FormCreate());
@@ -48,7 +48,7 @@ TEST_F(MenuState, FacesAndTwelveHourPairFollowTheStyle) {
 TEST_F(MenuState, InvisibleStyleLeavesFacesAndHourPairAsTheyWere) {
   profile.style = "Digital";
   Start();
-  form.Profile().style = "Invisible";
+  form.CurrentProfile().style = "Invisible";
   form.MakeProfilesStateMenu();
   const MenuModel& menu = form.Menu();
   EXPECT_FALSE(menu.At(menu_id::EnableAnalogClock1).Checked);
@@ -69,7 +69,7 @@ TEST_F(MenuState, SizeChecksTheItemOfTheSameNameOrLeavesSmall) {
   for (const Case& c : cases) {
     headless::HeadlessServices services;
     TForm1 clock(services.services);
-    TProfile p = profile;
+    Profile p = profile;
     p.size = c.size;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
     ASSERT_TRUE(clock.FormCreate());
@@ -83,8 +83,8 @@ TEST_F(MenuState, DateFormatNumberChecksItsItemOrNone) {
   for (int32_t number : {-1, 0, 1, 2, 5, 9, 10, 11, 100}) {
     headless::HeadlessServices services;
     TForm1 clock(services.services);
-    TProfile p = profile;
-    p.dateformatnumber = number;
+    Profile p = profile;
+    p.date_format = number;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
     ASSERT_TRUE(clock.FormCreate());
     const std::vector<int32_t> expected = number >= 1 && number <= 10
@@ -96,7 +96,7 @@ TEST_F(MenuState, DateFormatNumberChecksItsItemOrNone) {
 
 TEST_F(MenuState, SwitchesAndHourFormatFollowTheProfile) {
   struct Case {
-    bool format12, showseconds, showsecondsd, datashow;
+    bool twelve_hour, analog_seconds, digital_seconds, show_date;
   };
   const Case cases[] = {
       {false, false, false, false},
@@ -107,20 +107,20 @@ TEST_F(MenuState, SwitchesAndHourFormatFollowTheProfile) {
   for (const Case& c : cases) {
     headless::HeadlessServices services;
     TForm1 clock(services.services);
-    TProfile p = profile;
+    Profile p = profile;
     p.style = "Digital";
-    p.format12 = c.format12;
-    p.showseconds = c.showseconds;
-    p.showsecondsd = c.showsecondsd;
-    p.datashow = c.datashow;
+    p.twelve_hour = c.twelve_hour;
+    p.analog_seconds = c.analog_seconds;
+    p.digital_seconds = c.digital_seconds;
+    p.show_date = c.show_date;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
     ASSERT_TRUE(clock.FormCreate());
     const MenuModel& menu = clock.Menu();
-    EXPECT_EQ(menu.At(menu_id::N12HFormat1).Checked, c.format12);
-    EXPECT_EQ(menu.At(menu_id::N24HFormat1).Checked, !c.format12);
-    EXPECT_EQ(menu.At(menu_id::ShowSeconds2).Checked, c.showseconds);
-    EXPECT_EQ(menu.At(menu_id::ShowSeconds1).Checked, c.showsecondsd);
-    EXPECT_EQ(menu.At(menu_id::ShowDate1).Checked, c.datashow);
+    EXPECT_EQ(menu.At(menu_id::N12HFormat1).Checked, c.twelve_hour);
+    EXPECT_EQ(menu.At(menu_id::N24HFormat1).Checked, !c.twelve_hour);
+    EXPECT_EQ(menu.At(menu_id::ShowSeconds2).Checked, c.analog_seconds);
+    EXPECT_EQ(menu.At(menu_id::ShowSeconds1).Checked, c.digital_seconds);
+    EXPECT_EQ(menu.At(menu_id::ShowDate1).Checked, c.show_date);
   }
 }
 
@@ -129,13 +129,13 @@ TEST_F(MenuState, CurrentSkinIsCheckedAndNoFixedItemBecomesARadio) {
   PutSkin("b.skn", "B");
   PutSkin("c.skn", "C");
   struct Case {
-    const char* skinfile;
+    const char* skin_file;
     int32_t checked_skin;
   };
   // A file no skin has falls back to the first skin.
   const Case cases[] = {{"c.skn", 2}, {"b.skn", 1}, {"a.skn", 0}, {"gone.skn", 0}};
   for (const Case& c : cases) {
-    profile.skinfile = c.skinfile;
+    profile.skin_file = c.skin_file;
     WriteProfile(profile);
     TForm1 clock(hs.services);
     ASSERT_TRUE(clock.FormCreate());
@@ -144,8 +144,8 @@ TEST_F(MenuState, CurrentSkinIsCheckedAndNoFixedItemBecomesARadio) {
     for (const MenuItem& item : analog.children) {
       if (item.RadioItem && item.Checked) skins_checked.push_back(item.id);
     }
-    EXPECT_EQ(skins_checked, std::vector<int32_t>{menu_id::Skin(c.checked_skin)}) << c.skinfile;
-    EXPECT_EQ(clock.State().CurSkin, c.checked_skin);
+    EXPECT_EQ(skins_checked, std::vector<int32_t>{menu_id::Skin(c.checked_skin)}) << c.skin_file;
+    EXPECT_EQ(clock.State().current_skin, c.checked_skin);
     EXPECT_TRUE(clock.Menu().At(menu_id::EnableAnalogClock1).Checked);  // from the style
   }
 }

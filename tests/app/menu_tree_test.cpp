@@ -73,8 +73,8 @@ constexpr const char* kStartedMenu =
 TEST_F(MenuTree, StartedClockShowsEveryItemInOrder) {
   PutSkin("a.skn", "Station");
   PutSkin("b.skn", "Ring");
-  profile.skinfile = "b.skn";
-  profile.dateformatnumber = 7;
+  profile.skin_file = "b.skn";
+  profile.date_format = 7;
   Start();
   EXPECT_EQ(Render(form.Menu()), kStartedMenu);
 }

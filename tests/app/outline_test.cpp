@@ -35,13 +35,13 @@ TEST_F(Outline, LinesSitWhereTheStyleLaysThemOut) {
       {"AnaDigi", {{"time", 250}, {"date", 312}}, true},
   };
   PutSkin("disc.skn", "Disc");
-  profile.datashow = true;
+  profile.show_date = true;
   Start();
   const DateTime now = hs.clock.now;
-  const std::string date = FormatDate(form.State().DateFormats[1], now, hs.services.locale,
-                                      form.State().DateSep);
+  const std::string date = FormatDate(form.State().date_formats[1], now, hs.services.locale,
+                                      form.State().date_separator);
   for (const Case& c : cases) {
-    form.Profile().style = c.style;
+    form.CurrentProfile().style = c.style;
     hs.text.outlines.clear();
     form.MakeRgn();
     ASSERT_EQ(hs.text.outlines.size(), c.lines.size()) << c.style;
@@ -60,7 +60,7 @@ TEST_F(Outline, LinesSitWhereTheStyleLaysThemOut) {
 TEST_F(Outline, OtherStylesKeepTheOutlineTheyHave) {
   Start();
   for (const char* style : {"Invisible", "analog", "", "Digital "}) {
-    form.Profile().style = style;
+    form.CurrentProfile().style = style;
     form.MakeRgn();
   }
   EXPECT_EQ(hs.window.RegionCount(), 1);
@@ -81,13 +81,13 @@ TEST_F(Outline, AnalogFaceFillsTheTopSquare) {
   EXPECT_TRUE(outline.Contains(68, 68));
   EXPECT_TRUE(outline.Contains(1, 68));
   EXPECT_FALSE(outline.Contains(1, 1));  // a corner outside the disc
-  EXPECT_EQ(form.State().HalfWidth, 68);
+  EXPECT_EQ(form.State().half_width, 68);
 }
 
 TEST_F(Outline, TimeLineFollowsTwelveHourAndSecondsSettings) {
   profile.style = "Digital";
-  profile.format12 = true;
-  profile.showsecondsd = true;
+  profile.twelve_hour = true;
+  profile.digital_seconds = true;
   hs.clock.SetTime(13, 45, 0);
   Start();
   ASSERT_EQ(hs.text.outlines.size(), 1u);
@@ -105,22 +105,22 @@ TEST_F(Outline, FailedMeasurementLeavesTheLineAtTheBoxEdge) {
 
 TEST_F(Outline, DateFormatNumberPicksTheFormatAndStraysUseTheFirst) {
   profile.style = "Digital";
-  profile.datashow = true;
+  profile.show_date = true;
   Start();
   auto date_with = [&](int32_t number) {
-    form.Profile().dateformatnumber = number;
+    form.CurrentProfile().date_format = number;
     hs.text.outlines.clear();
     form.MakeRgn();
     return hs.text.outlines.at(1).text;
   };
   const std::string first = date_with(1);
-  EXPECT_EQ(first, FormatDate(form.State().DateFormats[1], hs.clock.now, hs.services.locale,
-                              form.State().DateSep));
+  EXPECT_EQ(first, FormatDate(form.State().date_formats[1], hs.clock.now, hs.services.locale,
+                              form.State().date_separator));
   EXPECT_NE(date_with(5), first);
   EXPECT_EQ(date_with(0), first);
   EXPECT_EQ(date_with(11), first);
-  form.Profile().format12 = true;
-  form.Profile().showsecondsd = true;
+  form.CurrentProfile().twelve_hour = true;
+  form.CurrentProfile().digital_seconds = true;
   EXPECT_EQ(date_with(1), first);  // the date ignores the time settings
 }
 

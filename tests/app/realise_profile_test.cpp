@@ -29,10 +29,10 @@ TEST_F(Realise, WindowSizeFromSizeStyleAndDate) {
   for (const Case& c : cases) {
     hs.window.width = hs.window.height = 302;
     const int repaints = hs.window.repaints;
-    Reapply([&](TProfile& p) {
+    Reapply([&](Profile& p) {
       p.size = c.size;
       p.style = c.style;
-      p.datashow = c.date;
+      p.show_date = c.date;
     });
     EXPECT_EQ(hs.window.width, c.width) << c.size << " " << c.style << " " << c.date;
     EXPECT_EQ(hs.window.height, c.height) << c.size << " " << c.style << " " << c.date;
@@ -42,9 +42,9 @@ TEST_F(Realise, WindowSizeFromSizeStyleAndDate) {
 
 TEST_F(Realise, PlacesWindowFromAnchorAndSides) {
   struct Case {
-    const char* ancor;
-    const char* xside;
-    const char* yside;
+    const char* anchor;
+    const char* x_edge;
+    const char* y_edge;
     int32_t x, y, left, top;
   };
   const Case cases[] = {
@@ -56,15 +56,15 @@ TEST_F(Realise, PlacesWindowFromAnchorAndSides) {
   profile.size = "Small";
   Start();
   for (const Case& c : cases) {
-    Reapply([&](TProfile& p) {
-      p.ancor = c.ancor;
-      p.xside = c.xside;
-      p.yside = c.yside;
-      p.x = c.x;
-      p.y = c.y;
+    Reapply([&](Profile& p) {
+      p.anchor = c.anchor;
+      p.x_edge = c.x_edge;
+      p.y_edge = c.y_edge;
+      p.x_offset = c.x;
+      p.y_offset = c.y;
     });
-    EXPECT_EQ(hs.window.left, c.left) << c.ancor << " " << c.xside << " " << c.x;
-    EXPECT_EQ(hs.window.top, c.top) << c.ancor << " " << c.yside << " " << c.y;
+    EXPECT_EQ(hs.window.left, c.left) << c.anchor << " " << c.x_edge << " " << c.x;
+    EXPECT_EQ(hs.window.top, c.top) << c.anchor << " " << c.y_edge << " " << c.y;
   }
 }
 
@@ -72,59 +72,59 @@ TEST_F(Realise, PlacesWindowFromAnchorAndSides) {
 // the tick then stores its new offsets as after a drag. Any visible part keeps it in place.
 TEST_F(Realise, WindowOffEveryMonitorComesBackOntoThePrimaryScreen) {
   profile.size = "Small";
-  profile.x = 5000;
-  profile.y = -900;
+  profile.x_offset = 5000;
+  profile.y_offset = -900;
   Start();
   EXPECT_EQ(hs.window.Bounds(), (Rect{1024 - 137, 0, 1024, 137}));
-  EXPECT_EQ(form.Profile().x, 5000);
+  EXPECT_EQ(form.CurrentProfile().x_offset, 5000);
   form.Timer2Timer();
-  EXPECT_EQ(form.Profile().x, 1024 - 137);
-  EXPECT_EQ(form.Profile().y, 0);
+  EXPECT_EQ(form.CurrentProfile().x_offset, 1024 - 137);
+  EXPECT_EQ(form.CurrentProfile().y_offset, 0);
   EXPECT_EQ(hs.files.writes, 0);
 
   hs.screen.AddMonitor({1024, -200, 2304, 824});
-  Reapply([](TProfile& p) {
-    p.x = 2000;
-    p.y = -150;
+  Reapply([](Profile& p) {
+    p.x_offset = 2000;
+    p.y_offset = -150;
   });
   EXPECT_EQ(hs.window.Bounds(), (Rect{2000, -150, 2137, -13}));
 
-  Reapply([](TProfile& p) {
-    p.x = -136;  // one column still on the primary screen
-    p.y = 0;
+  Reapply([](Profile& p) {
+    p.x_offset = -136;  // one column still on the primary screen
+    p.y_offset = 0;
   });
   EXPECT_EQ(hs.window.left, -136);
 }
 
 TEST_F(Realise, InvisibleWindowKeepsItsPlace) {
   Start();
-  Reapply([](TProfile& p) { p.style = "Invisible"; });
+  Reapply([](Profile& p) { p.style = "Invisible"; });
   EXPECT_EQ(hs.window.Bounds(), (Rect{100, 50, 100, 50}));
 }
 
 TEST_F(Realise, FontFaceAndSlantOnlyColourAndSkin) {
   PutSkin("a.skn", "A");
   PutSkin("b.skn", "B");
-  profile.fontname = "Courier New";
-  profile.fontitalic = true;
-  profile.clockcolor = 0x00123456;
-  profile.skinfile = "b.skn";
+  profile.font_name = "Courier New";
+  profile.font_italic = true;
+  profile.analog_color = 0x00123456;
+  profile.skin_file = "b.skn";
   Start();
-  const platform::ClockFontState& font = form.State().ClockFont;
+  const platform::ClockFontState& font = form.State().clock_font;
   EXPECT_EQ(font.face, "Courier New");
   EXPECT_TRUE(font.italic);
   EXPECT_FALSE(font.bold);  // the window's font was bold
   EXPECT_EQ(font.height, 13);
   EXPECT_EQ(hs.window.color, 0x00123456);
   EXPECT_EQ(form.WindowColor(), 0x00123456);
-  EXPECT_EQ(form.State().CurSkin, 1);
+  EXPECT_EQ(form.State().current_skin, 1);
 
-  Reapply([](TProfile& p) {
-    p.fontitalic = false;
-    p.skinfile = "B.skn";  // file names are compared exactly
+  Reapply([](Profile& p) {
+    p.font_italic = false;
+    p.skin_file = "B.skn";  // file names are compared exactly
   });
-  EXPECT_FALSE(form.State().ClockFont.italic);
-  EXPECT_EQ(form.State().CurSkin, 0);
+  EXPECT_FALSE(form.State().clock_font.italic);
+  EXPECT_EQ(form.State().current_skin, 0);
 }
 
 }  // namespace

@@ -33,16 +33,16 @@ TEST_F(StartUp, ReadsEverythingInOrderAndWritesNothing) {
   EXPECT_EQ(hs.window.RegionCount(), 1);
 
   const TForm1State& s = form.State();
-  EXPECT_EQ(s.LastHour, 10);
-  EXPECT_EQ(s.LastMinute, 20);
-  EXPECT_EQ(s.LastSecond, 30);
-  EXPECT_EQ(s.FontCharSet, 0);  // US English
-  EXPECT_EQ(s.TimeSep, ":");
-  EXPECT_EQ(s.HalfWidth, 125);
-  ASSERT_EQ(s.Profiles.size(), 1u);
-  EXPECT_EQ(s.Profiles[0], profile);
-  EXPECT_EQ(s.DefaultProfile.name, "StartUp");
-  EXPECT_FALSE(s.DateFormatCaptions[1].empty());
+  EXPECT_EQ(s.last_hour, 10);
+  EXPECT_EQ(s.last_minute, 20);
+  EXPECT_EQ(s.last_second, 30);
+  EXPECT_EQ(s.char_set, 0);  // US English
+  EXPECT_EQ(s.time_separator, ":");
+  EXPECT_EQ(s.half_width, 125);
+  ASSERT_EQ(s.profiles.size(), 1u);
+  EXPECT_EQ(s.profiles[0], profile);
+  EXPECT_EQ(s.default_profile.name, "StartUp");
+  EXPECT_FALSE(s.date_format_captions[1].empty());
   const MenuItem& skin_item = form.Menu().At(menu_id::Skin(0));
   EXPECT_EQ(skin_item.caption, " Disc");  // the name keeps the blank after \names
   EXPECT_EQ(skin_item.Tag, 0);
@@ -62,10 +62,10 @@ TEST_F(StartUp, SecondCopyLeavesBeforeTouchingAnything) {
 
 TEST_F(StartUp, WithoutProfilesFileUsesDefaultAndWritesNothing) {
   ASSERT_TRUE(form.FormCreate());
-  TProfile expected;
-  SetDefault(expected);
-  ASSERT_EQ(form.State().Profiles.size(), 1u);
-  EXPECT_EQ(form.Profile(), expected);
+  Profile expected;
+  ResetToDefaults(expected);
+  ASSERT_EQ(form.State().profiles.size(), 1u);
+  EXPECT_EQ(form.CurrentProfile(), expected);
   EXPECT_EQ(hs.files.Find(ProfilesPath()), nullptr);
   // No size named: the window keeps 302 x 302 and is placed at the right edge + 0.
   EXPECT_EQ(hs.window.Bounds(), (Rect{1023, 0, 1325, 302}));
@@ -77,8 +77,8 @@ TEST_F(StartUp, UnreadableProfilesFileStopsStartUpButLeavesDefaultProfile) {
   WriteProfile(profile);
   hs.files.unreadable.insert(headless::MemoryFiles::Key(ProfilesPath()));
   EXPECT_THROW(form.FormCreate(), FileError);
-  EXPECT_EQ(form.State().Profiles.size(), 1u);
-  EXPECT_EQ(form.Profile(), form.State().DefaultProfile);
+  EXPECT_EQ(form.State().profiles.size(), 1u);
+  EXPECT_EQ(form.CurrentProfile(), form.State().default_profile);
   EXPECT_EQ(hs.journal.Count("files.List"), 0);  // later steps skipped
   EXPECT_FALSE(hs.window.HasRegion());
   hs.clock.SetTime(10, 21, 0);
@@ -89,7 +89,7 @@ TEST_F(StartUp, UnreadableProfilesFileStopsStartUpButLeavesDefaultProfile) {
 TEST_F(StartUp, SerbianCyrillicUserGetsRussianCharSet) {
   hs.services.locale.language_id = 0x0C1A;
   Start();
-  EXPECT_EQ(form.State().FontCharSet, 204);
+  EXPECT_EQ(form.State().char_set, 204);
 }
 
 TEST_F(StartUp, DestroyStopsTheTimerAndWritesNothing) {
@@ -97,7 +97,7 @@ TEST_F(StartUp, DestroyStopsTheTimerAndWritesNothing) {
   Start();
   form.FormDestroy();
   EXPECT_FALSE(form.TimerRunning());
-  EXPECT_TRUE(form.State().Skins.empty());
+  EXPECT_TRUE(form.State().skins.empty());
   hs.clock.SetTime(11, 0, 0);
   form.Timer2Timer();
   EXPECT_EQ(hs.window.RegionCount(), 1);

@@ -10,7 +10,7 @@ namespace {
 TEST(TimeLineText, TwelveAndTwentyFourHourForms) {
   struct Case {
     TimeOfDay time;
-    bool format12, seconds;
+    bool twelve_hour, seconds;
     const char* separator;
     const char* expected;
   };
@@ -26,7 +26,7 @@ TEST(TimeLineText, TwelveAndTwentyFourHourForms) {
       {{21, 7, 3}, false, true, " h ", "21 h 07 h 03"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(TimeLineText(c.time, c.format12, c.seconds, c.separator), c.expected)
+    EXPECT_EQ(TimeLineText(c.time, c.twelve_hour, c.seconds, c.separator), c.expected)
         << c.time.hours << ":" << c.time.minutes;
   }
 }
@@ -60,7 +60,7 @@ TEST(CentredLeft, CentresShiftsLeftOrStays) {
 }
 
 TEST(DateLineFormat, NumbersOutsideTheListUseFormatOne) {
-  TDateFormatList formats;
+  DateFormatList formats;
   for (int n = 0; n <= 10; ++n) formats[n] = std::to_string(n * 11);
   EXPECT_EQ(DateLineFormat(formats, 1), "11");
   EXPECT_EQ(DateLineFormat(formats, 10), "110");
@@ -69,7 +69,7 @@ TEST(DateLineFormat, NumbersOutsideTheListUseFormatOne) {
   EXPECT_EQ(DateLineFormat(formats, -2147483647 - 1), "11");
 }
 
-TEST(GetCharSet, FromPrimaryLanguageWithSerbianCyrillic) {
+TEST(CharSetForLanguage, FromPrimaryLanguageWithSerbianCyrillic) {
   const std::pair<uint16_t, int> cases[] = {
       {0x0419, 204}, {0x0C1A, 204}, {0x081A, 238}, {0x041A, 238}, {0x0404, 136},
       {0x0804, 136}, {0x0411, 1},   {0x0409, 0},   {0x0401, 178}, {0x0408, 161},
@@ -77,7 +77,7 @@ TEST(GetCharSet, FromPrimaryLanguageWithSerbianCyrillic) {
       {0x0000, 1},   {0x042B, 1},   {0x1C1A, 238},
   };
   for (const auto& [language, char_set] : cases) {
-    EXPECT_EQ(GetCharSet(language), char_set) << std::hex << language;
+    EXPECT_EQ(CharSetForLanguage(language), char_set) << std::hex << language;
   }
 }
 

@@ -29,8 +29,8 @@ TEST_F(Tick, RebuildsOnceASecondWhileSecondsShowOtherwiseOnceAMinute) {
     headless::HeadlessServices services;
     services.clock.SetTime(10, 20, 30);
     profile.style = c.style;
-    profile.showseconds = c.analog_seconds;
-    profile.showsecondsd = c.digital_seconds;
+    profile.analog_seconds = c.analog_seconds;
+    profile.digital_seconds = c.digital_seconds;
     services.files.Put(ProfilesPath(), FormatProfiles({profile}));
     TForm1 clock(services.services);
     ASSERT_TRUE(clock.FormCreate());
@@ -44,28 +44,28 @@ TEST_F(Tick, RebuildsOnceASecondWhileSecondsShowOtherwiseOnceAMinute) {
           << c.style << " " << c.analog_seconds << c.digital_seconds << " at " << step.h << ":"
           << step.m << ":" << step.s;
     }
-    EXPECT_EQ(clock.State().LastHour, 9);
-    EXPECT_EQ(clock.State().LastMinute, 21);
-    EXPECT_EQ(clock.State().LastSecond, 1);
+    EXPECT_EQ(clock.State().last_hour, 9);
+    EXPECT_EQ(clock.State().last_minute, 21);
+    EXPECT_EQ(clock.State().last_second, 1);
   }
 }
 
 TEST_F(Tick, StoresDraggedPositionWithoutSaving) {
-  profile.xside = "right";
-  profile.yside = "bottom";
-  profile.x = -300;
-  profile.y = -400;
+  profile.x_edge = "right";
+  profile.y_edge = "bottom";
+  profile.x_offset = -300;
+  profile.y_offset = -400;
   Start();
   form.Timer2Timer();
-  EXPECT_EQ(form.Profile().x, -300);  // an unmoved window changes nothing
-  EXPECT_EQ(form.Profile().y, -400);
+  EXPECT_EQ(form.CurrentProfile().x_offset, -300);  // an unmoved window changes nothing
+  EXPECT_EQ(form.CurrentProfile().y_offset, -400);
 
   hs.window.DragTo(500, 100);
   form.Timer2Timer();
-  EXPECT_EQ(form.Profile().x, 500 - 1023);
-  EXPECT_EQ(form.Profile().y, 100 - 767);
-  EXPECT_EQ(form.Profile().xside, "right");
-  EXPECT_EQ(form.Profile().yside, "bottom");
+  EXPECT_EQ(form.CurrentProfile().x_offset, 500 - 1023);
+  EXPECT_EQ(form.CurrentProfile().y_offset, 100 - 767);
+  EXPECT_EQ(form.CurrentProfile().x_edge, "right");
+  EXPECT_EQ(form.CurrentProfile().y_edge, "bottom");
   EXPECT_EQ(hs.files.writes, 0);
   EXPECT_EQ(hs.window.RegionCount(), 1);  // moving alone rebuilds nothing
 }
@@ -77,14 +77,14 @@ TEST_F(Tick, AFailedRebuildIsSwallowedAndTriedAgain) {
   hs.window.DragTo(200, 60);
   hs.clock.SetTime(10, 21, 0);
   EXPECT_NO_THROW(form.Timer2Timer());
-  EXPECT_EQ(form.Profile().x, 200);  // the position step ran all the same
+  EXPECT_EQ(form.CurrentProfile().x_offset, 200);  // the position step ran all the same
   EXPECT_EQ(hs.window.RegionCount(), 1);
-  EXPECT_EQ(form.State().LastMinute, 20);
+  EXPECT_EQ(form.State().last_minute, 20);
 
   hs.text.fail_outline = false;
   form.Timer2Timer();
   EXPECT_EQ(hs.window.RegionCount(), 2);
-  EXPECT_EQ(form.State().LastMinute, 21);
+  EXPECT_EQ(form.State().last_minute, 21);
 }
 
 TEST_F(Tick, AFailedPositionStepDoesNotStopTheRebuild) {
@@ -93,7 +93,7 @@ TEST_F(Tick, AFailedPositionStepDoesNotStopTheRebuild) {
   hs.window.DragTo(200, 60);
   hs.clock.SetTime(10, 21, 0);
   EXPECT_NO_THROW(form.Timer2Timer());
-  EXPECT_EQ(form.Profile().x, 100);
+  EXPECT_EQ(form.CurrentProfile().x_offset, 100);
   EXPECT_EQ(hs.window.RegionCount(), 2);
 }
 

@@ -16,9 +16,9 @@ using testing::FakeFiles;
 const std::filesystem::path kFolder = "C:/clock";
 const std::filesystem::path kFile = kFolder / "vl.prf";
 
-TProfile Default() {
-  TProfile p;
-  SetDefault(p);
+Profile Default() {
+  Profile p;
+  ResetToDefaults(p);
   return p;
 }
 
@@ -28,17 +28,17 @@ std::string Crlf(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-TProfiles LoadText(const std::string& bytes) {
+Profiles LoadText(const std::string& bytes) {
   FakeFiles files;
   files.Add(kFile, bytes);
   return LoadProfiles(kFolder, Default(), files);
 }
 
 // A file with one profile: the header, "\profile P" and the given key lines.
-TProfile LoadOne(const std::vector<std::string>& key_lines) {
+Profile LoadOne(const std::vector<std::string>& key_lines) {
   std::vector<std::string> lines{"Vitrelle profiles file.", "\\profile P"};
   lines.insert(lines.end(), key_lines.begin(), key_lines.end());
-  const TProfiles profiles = LoadText(Crlf(lines));
+  const Profiles profiles = LoadText(Crlf(lines));
   EXPECT_EQ(profiles.size(), 1u);
   return profiles.front();
 }
@@ -73,7 +73,7 @@ TEST(Profiles, DefaultProfileIsWrittenByteForByte) {
 
 TEST(Profiles, MissingOrForeignFileGivesTheDefaultProfile) {
   FakeFiles none;
-  EXPECT_EQ(LoadProfiles(kFolder, Default(), none), TProfiles{Default()});
+  EXPECT_EQ(LoadProfiles(kFolder, Default(), none), Profiles{Default()});
   const std::vector<std::string> files = {
       "",
       Crlf({"vitrelle profiles file.", "\\profile A", "x 5 left"}),  // header has case
@@ -81,32 +81,32 @@ TEST(Profiles, MissingOrForeignFileGivesTheDefaultProfile) {
       Crlf({"Vitrelle profiles file."}),
       Crlf({"Vitrelle profiles file.", "x 5 left", "\\profile", "y 7 bottom"}),
   };
-  for (const std::string& bytes : files) EXPECT_EQ(LoadText(bytes), TProfiles{Default()}) << bytes;
+  for (const std::string& bytes : files) EXPECT_EQ(LoadText(bytes), Profiles{Default()}) << bytes;
 }
 
 TEST(Profiles, ReadsBackWhatItWrites) {
-  TProfile a = Default();
+  Profile a = Default();
   a.name = "Desk top clock";
-  a.x = -40;
-  a.xside = "right";
-  a.y = 2147483647;
-  a.yside = "bottom";
+  a.x_offset = -40;
+  a.x_edge = "right";
+  a.y_offset = 2147483647;
+  a.y_edge = "bottom";
   a.size = "SuperTiny";
   a.style = "AnaDigi";
-  a.ancor = "hook";
-  a.showseconds = false;
-  a.format12 = true;
+  a.anchor = "hook";
+  a.analog_seconds = false;
+  a.twelve_hour = true;
   a.visible = false;
-  a.timecolor = -1;
-  a.clockcolor = 0x00FF8000;
-  a.skinfile = "steel.skn";
-  a.fontitalic = true;
-  a.fontname = "Courier New";
-  a.dateformatnumber = -7;
-  TProfile b = Default();
+  a.digital_color = -1;
+  a.analog_color = 0x00FF8000;
+  a.skin_file = "steel.skn";
+  a.font_italic = true;
+  a.font_name = "Courier New";
+  a.date_format = -7;
+  Profile b = Default();
   b.name = "StartUp";  // two profiles of one name are both kept
   b.size = "FullScreen";
-  const TProfiles list{a, b, Default()};
+  const Profiles list{a, b, Default()};
   EXPECT_EQ(LoadText(FormatProfiles(list)), list);
   const std::string text = FormatProfiles({a});
   EXPECT_NE(text.find("\r\nx -40 right\r\n"), std::string::npos);
@@ -114,66 +114,66 @@ TEST(Profiles, ReadsBackWhatItWrites) {
 }
 
 TEST(Profiles, ValuesThatDoNotSurviveTheRoundTrip) {
-  TProfile p = Default();
-  p.xside = "";                // written "x 0 " and read back as "right"
-  p.skinfile = "my skin.skn";  // read back as its first word
+  Profile p = Default();
+  p.x_edge = "";                // written "x 0 " and read back as "right"
+  p.skin_file = "my skin.skn";  // read back as its first word
   p.style = "Invisible";       // written by the menu, refused when read
   p.size = "";                 // "size " has one word and is skipped
   const std::string text = FormatProfiles({p});
   EXPECT_NE(text.find("\r\nx 0 \r\n"), std::string::npos);
-  const TProfile back = LoadText(text).front();
-  EXPECT_EQ(back.xside, "right");
-  EXPECT_EQ(back.skinfile, "my");
+  const Profile back = LoadText(text).front();
+  EXPECT_EQ(back.x_edge, "right");
+  EXPECT_EQ(back.skin_file, "my");
   EXPECT_EQ(back.style, "Analog");
   EXPECT_EQ(back.size, "");
 }
 
 struct KeyCase {
   std::vector<std::string> lines;
-  std::function<void(TProfile&)> change;  // applied to the default to get the expected profile
+  std::function<void(Profile&)> change;  // applied to the default to get the expected profile
 };
 
 TEST(Profiles, KeyLinesChangeOnlyFieldsWhoseValuesPass) {
   const std::vector<KeyCase> cases = {
-      {{"X 12 left"}, [](TProfile& p) { p.x = 12, p.xside = "left"; }},
-      {{"x 12"}, [](TProfile& p) { p.x = 12; }},
-      {{"x 12 middle"}, [](TProfile& p) { p.x = 12; }},
-      {{"x 12 left extra"}, [](TProfile& p) { p.x = 12; }},
-      {{"x abc left"}, [](TProfile& p) { p.xside = "left"; }},
-      {{"x 12 Left"}, [](TProfile& p) { p.x = 12; }},
-      {{"y -3 bottom"}, [](TProfile& p) { p.y = -3, p.yside = "bottom"; }},
-      {{"x - left"}, [](TProfile& p) { p.xside = "left"; }},  // "-" passes IsNum, is no number
-      {{"x 1-2"}, [](TProfile&) {}},
-      {{"x 99999999999"}, [](TProfile&) {}},
-      {{"timecolor -"}, [](TProfile&) {}},
-      {{"clockcolor 2147483648"}, [](TProfile&) {}},
-      {{"clockcolor -2147483648"}, [](TProfile& p) { p.clockcolor = INT32_MIN; }},
-      {{"timecolor 0x00ff"}, [](TProfile&) {}},
-      {{"SIZE Huge"}, [](TProfile& p) { p.size = "Huge"; }},
-      {{"size huge"}, [](TProfile&) {}},
-      {{"style analog"}, [](TProfile&) {}},
-      {{"style Digital"}, [](TProfile& p) { p.style = "Digital"; }},
-      {{"style Invisible"}, [](TProfile&) {}},
-      {{"ancor Desktop"}, [](TProfile&) {}},
-      {{"ancor hook"}, [](TProfile& p) { p.ancor = "hook"; }},
-      {{"SHOWSECONDS yes"}, [](TProfile& p) { p.showseconds = false; }},
-      {{"showseconds 2"}, [](TProfile& p) { p.showseconds = false; }},
-      {{"format12 1"}, [](TProfile& p) { p.format12 = true; }},
-      {{"visible 0", "datashow 0"}, [](TProfile& p) { p.visible = false, p.datashow = false; }},
-      {{"x 1 left", "x 2"}, [](TProfile& p) { p.x = 2, p.xside = "left"; }},  // later wins
-      {{"dateformatnumber 4"}, [](TProfile& p) { p.dateformatnumber = 4; }},
-      {{"dateformatnumber  4"}, [](TProfile& p) { p.dateformatnumber = 4; }},
-      {{"skinfile Steel.SKN"}, [](TProfile& p) { p.skinfile = "Steel.SKN"; }},
-      {{"skinfile "}, [](TProfile&) {}},
-      {{"fontname Times New Roman"}, [](TProfile& p) { p.fontname = "Times New Roman"; }},
-      {{"fontname  Arial"}, [](TProfile& p) { p.fontname = " Arial"; }},
-      {{"  fontname Arial"}, [](TProfile& p) { p.fontname = "e Arial"; }},  // read by position
-      {{"FONTNAME\tTahoma"}, [](TProfile& p) { p.fontname = "Tahoma"; }},
-      {{"colour 5", "nonsense"}, [](TProfile&) {}},
+      {{"X 12 left"}, [](Profile& p) { p.x_offset = 12, p.x_edge = "left"; }},
+      {{"x 12"}, [](Profile& p) { p.x_offset = 12; }},
+      {{"x 12 middle"}, [](Profile& p) { p.x_offset = 12; }},
+      {{"x 12 left extra"}, [](Profile& p) { p.x_offset = 12; }},
+      {{"x abc left"}, [](Profile& p) { p.x_edge = "left"; }},
+      {{"x 12 Left"}, [](Profile& p) { p.x_offset = 12; }},
+      {{"y -3 bottom"}, [](Profile& p) { p.y_offset = -3, p.y_edge = "bottom"; }},
+      {{"x - left"}, [](Profile& p) { p.x_edge = "left"; }},  // "-" passes IsNumberWord, is no number
+      {{"x 1-2"}, [](Profile&) {}},
+      {{"x 99999999999"}, [](Profile&) {}},
+      {{"timecolor -"}, [](Profile&) {}},
+      {{"clockcolor 2147483648"}, [](Profile&) {}},
+      {{"clockcolor -2147483648"}, [](Profile& p) { p.analog_color = INT32_MIN; }},
+      {{"timecolor 0x00ff"}, [](Profile&) {}},
+      {{"SIZE Huge"}, [](Profile& p) { p.size = "Huge"; }},
+      {{"size huge"}, [](Profile&) {}},
+      {{"style analog"}, [](Profile&) {}},
+      {{"style Digital"}, [](Profile& p) { p.style = "Digital"; }},
+      {{"style Invisible"}, [](Profile&) {}},
+      {{"ancor Desktop"}, [](Profile&) {}},
+      {{"ancor hook"}, [](Profile& p) { p.anchor = "hook"; }},
+      {{"SHOWSECONDS yes"}, [](Profile& p) { p.analog_seconds = false; }},
+      {{"showseconds 2"}, [](Profile& p) { p.analog_seconds = false; }},
+      {{"format12 1"}, [](Profile& p) { p.twelve_hour = true; }},
+      {{"visible 0", "datashow 0"}, [](Profile& p) { p.visible = false, p.show_date = false; }},
+      {{"x 1 left", "x 2"}, [](Profile& p) { p.x_offset = 2, p.x_edge = "left"; }},  // later wins
+      {{"dateformatnumber 4"}, [](Profile& p) { p.date_format = 4; }},
+      {{"dateformatnumber  4"}, [](Profile& p) { p.date_format = 4; }},
+      {{"skinfile Steel.SKN"}, [](Profile& p) { p.skin_file = "Steel.SKN"; }},
+      {{"skinfile "}, [](Profile&) {}},
+      {{"fontname Times New Roman"}, [](Profile& p) { p.font_name = "Times New Roman"; }},
+      {{"fontname  Arial"}, [](Profile& p) { p.font_name = " Arial"; }},
+      {{"  fontname Arial"}, [](Profile& p) { p.font_name = "e Arial"; }},  // read by position
+      {{"FONTNAME\tTahoma"}, [](Profile& p) { p.font_name = "Tahoma"; }},
+      {{"colour 5", "nonsense"}, [](Profile&) {}},
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.lines.front());
-    TProfile expected = Default();
+    Profile expected = Default();
     expected.name = std::string(1, 'P');
     c.change(expected);
     EXPECT_EQ(LoadOne(c.lines), expected);
@@ -181,7 +181,7 @@ TEST(Profiles, KeyLinesChangeOnlyFieldsWhoseValuesPass) {
 }
 
 TEST(Profiles, ProfileLinesNameProfilesByPosition) {
-  const TProfiles profiles = LoadText(Crlf({
+  const Profiles profiles = LoadText(Crlf({
       "Vitrelle profiles file.",
       "\\PROFILE Night clock",
       "x 5 left",
@@ -192,20 +192,20 @@ TEST(Profiles, ProfileLinesNameProfilesByPosition) {
   }));
   ASSERT_EQ(profiles.size(), 2u);
   EXPECT_EQ(profiles[0].name, "Night clock");
-  EXPECT_EQ(profiles[0].x, 5);
-  EXPECT_EQ(profiles[0].y, 9);
+  EXPECT_EQ(profiles[0].x_offset, 5);
+  EXPECT_EQ(profiles[0].y_offset, 9);
   EXPECT_EQ(profiles[1].name, "e Second");
-  EXPECT_EQ(profiles[1].x, 7);
-  EXPECT_EQ(profiles[1].xside, "right");
+  EXPECT_EQ(profiles[1].x_offset, 7);
+  EXPECT_EQ(profiles[1].x_edge, "right");
 }
 
 TEST(Profiles, ReadsLinesTheWayTheFileIsSplit) {
   // CR alone ends a line too; Ctrl-Z ends the file.
-  const TProfiles profiles =
+  const Profiles profiles =
       LoadText("Vitrelle profiles file.\r\\profile A\rx 3 left\r\n\x1ay 4 bottom\r\n");
   ASSERT_EQ(profiles.size(), 1u);
-  EXPECT_EQ(profiles[0].x, 3);
-  EXPECT_EQ(profiles[0].y, 0);
+  EXPECT_EQ(profiles[0].x_offset, 3);
+  EXPECT_EQ(profiles[0].y_offset, 0);
 }
 
 TEST(Profiles, UnreadableFileIsReported) {
@@ -219,23 +219,22 @@ TEST(Profiles, FailedSaveLeavesTheOldFile) {
   FakeFiles files;
   files.Add(kFile, "old bytes");
   files.FailWrites();
-  TProfile p = Default();
-  p.x = 99;
+  Profile p = Default();
+  p.x_offset = 99;
   EXPECT_THROW(SaveProfiles(kFolder, {p}, files), FileError);
   EXPECT_EQ(files.Bytes(kFile), "old bytes");
 }
 
-TEST(Profiles, IsRightKnowsEachKindsWords) {
-  EXPECT_TRUE(IsRight("left", 0));
-  EXPECT_FALSE(IsRight("top", 0));
-  EXPECT_TRUE(IsRight("bottom", 1));
-  EXPECT_TRUE(IsRight("SuperTiny", 2));
-  EXPECT_FALSE(IsRight("Supertiny", 2));
-  EXPECT_TRUE(IsRight("AnaDigi", 3));
-  EXPECT_FALSE(IsRight("Invisible", 3));
-  EXPECT_TRUE(IsRight("hook", 4));
-  EXPECT_FALSE(IsRight("hook", 5));
-  EXPECT_FALSE(IsRight("left", -1));
+TEST(Profiles, IsAcceptedWordKnowsEachListsWords) {
+  EXPECT_TRUE(IsAcceptedWord("left", ProfileWords::XEdge));
+  EXPECT_FALSE(IsAcceptedWord("top", ProfileWords::XEdge));
+  EXPECT_TRUE(IsAcceptedWord("bottom", ProfileWords::YEdge));
+  EXPECT_TRUE(IsAcceptedWord("SuperTiny", ProfileWords::Size));
+  EXPECT_FALSE(IsAcceptedWord("Supertiny", ProfileWords::Size));
+  EXPECT_TRUE(IsAcceptedWord("AnaDigi", ProfileWords::Style));
+  EXPECT_FALSE(IsAcceptedWord("Invisible", ProfileWords::Style));
+  EXPECT_TRUE(IsAcceptedWord("hook", ProfileWords::Anchor));
+  EXPECT_FALSE(IsAcceptedWord("hook", static_cast<ProfileWords>(5)));
 }
 
 }  // namespace

@@ -12,10 +12,10 @@ namespace {
 
 using namespace sorvane::testing;
 
-TSkin LoadOne(const std::vector<std::string>& lines) {
+Skin LoadOne(const std::vector<std::string>& lines) {
   const Catalogue c = LoadFiles({{"one.skn", SkinText(lines)}});
   EXPECT_EQ(c.skins.size(), 1u);
-  return c.skins.empty() ? TSkin{} : c.skins.front();
+  return c.skins.empty() ? Skin{} : c.skins.front();
 }
 
 TEST(SkinReader, ReadsASmallCompleteSkin) {
@@ -39,24 +39,24 @@ TEST(SkinReader, ReadsASmallCompleteSkin) {
                                                    "-6 -250",
                                                })}});
   ASSERT_EQ(c.skins.size(), 1u);
-  const TSkin& s = c.skins[0];
-  EXPECT_EQ(s.Name, " Plain");  // the blank after the keyword belongs to the name
-  EXPECT_EQ(s.FileName, "plain.skn");
+  const Skin& s = c.skins[0];
+  EXPECT_EQ(s.name, " Plain");  // the blank after the keyword belongs to the name
+  EXPECT_EQ(s.file_name, "plain.skn");
   EXPECT_EQ(c.created, (std::vector<std::pair<std::string, int32_t>>{{" Plain", 0}}));
-  EXPECT_EQ(s.StaticAnalog, (TShape{Circle('+', 0, 0, 290), Circle('-', 0, 0, 270)}));
-  EXPECT_EQ(s.HArrow, (TShape{Poly('+', {{-10, 0}, {0, -170}, {10, 0}})}));
-  EXPECT_EQ(s.Marks[0], (TShape{Poly('+', {{-6, -290}, {6, -290}, {6, -250}, {-6, -250}})}));
-  const TSkin fresh;
-  EXPECT_EQ(s.AnalogOrder, fresh.AnalogOrder);
-  EXPECT_EQ(s.MarkRotate, fresh.MarkRotate);
-  EXPECT_TRUE(s.MArrow.empty() && s.SArrow.empty() && s.Marks[14].empty());
+  EXPECT_EQ(s.face, (Shape{Circle('+', 0, 0, 290), Circle('-', 0, 0, 270)}));
+  EXPECT_EQ(s.hour_hand, (Shape{Poly('+', {{-10, 0}, {0, -170}, {10, 0}})}));
+  EXPECT_EQ(s.marks[0], (Shape{Poly('+', {{-6, -290}, {6, -290}, {6, -250}, {-6, -250}})}));
+  const Skin fresh;
+  EXPECT_EQ(s.analog_order, fresh.analog_order);
+  EXPECT_EQ(s.mark_turns, fresh.mark_turns);
+  EXPECT_TRUE(s.minute_hand.empty() && s.second_hand.empty() && s.marks[14].empty());
 }
 
 // One skin per case: the lines after "\names S", and a check of what they gave.
 struct SkinCase {
   const char* what;
   std::vector<std::string> lines;
-  std::function<void(const TSkin&)> check;
+  std::function<void(const Skin&)> check;
 };
 
 TEST(SkinReader, ReadsEveryKindOfLineWithItsQuirks) {
@@ -64,58 +64,58 @@ TEST(SkinReader, ReadsEveryKindOfLineWithItsQuirks) {
   const std::vector<SkinCase> cases = {
       {"keywords in any case",
        {"\\HARROW", "Polygon -", "1 2", "\\MArrow", "CIRCLE", "3 4 5"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.HArrow, (TShape{Poly('-', {{1, 2}})}));
-         EXPECT_EQ(s.MArrow, (TShape{Circle(0, 3, 4, 5)}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.hour_hand, (Shape{Poly('-', {{1, 2}})}));
+         EXPECT_EQ(s.minute_hand, (Shape{Circle(0, 3, 4, 5)}));
        }},
       {"order entries keep their case",
        {"\\analogorder", "sarrow", "Marks", "static"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.AnalogOrder, (Order{"sarrow", "Marks", "static", "marrow", "sarrow"}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.analog_order, (Order{"sarrow", "Marks", "static", "marrow", "sarrow"}));
        }},
       {"extra order entries are dropped",
        {"\\analogorder", "static", "static", "static", "static", "static", "harrow",
         "\\digitalorder", "digits", "static", "marks"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.AnalogOrder, (Order{"static", "static", "static", "static", "static"}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.analog_order, (Order{"static", "static", "static", "static", "static"}));
        }},
       {"u in any case turns rotation off",
        {"\\mark 3 U", "\\mark 4 x", "\\mark 5 u", "\\mark 20 u", "\\mark - u"},
-       [](const TSkin& s) {
-         for (size_t k = 0; k < 15; ++k) EXPECT_EQ(s.MarkRotate[k], k != 3 && k != 5) << k;
+       [](const Skin& s) {
+         for (size_t k = 0; k < 15; ++k) EXPECT_EQ(s.mark_turns[k], k != 3 && k != 5) << k;
        }},
       {"operation characters",
        {"\\sarrow", "polygon", "polygon ++", "polygon x", "circle &", "circle %", "polygon -"},
-       [](const TSkin& s) {
-         ASSERT_EQ(s.SArrow.size(), 6u);
-         const std::string ops{s.SArrow[0].Operation, s.SArrow[1].Operation, s.SArrow[2].Operation,
-                               s.SArrow[3].Operation, s.SArrow[4].Operation, s.SArrow[5].Operation};
+       [](const Skin& s) {
+         ASSERT_EQ(s.second_hand.size(), 6u);
+         const std::string ops{s.second_hand[0].operation, s.second_hand[1].operation, s.second_hand[2].operation,
+                               s.second_hand[3].operation, s.second_hand[4].operation, s.second_hand[5].operation};
          EXPECT_EQ(ops, std::string("\0\0+&%-", 6));
        }},
       {"circles: defaults, the last data line wins, two numbers are no circle",
        {"\\staticanalog", "circle", "circle +", "1 2 3", "4 5 6", "circle", "7 8", "circle",
         "1 2 3 4"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.StaticAnalog, (TShape{Circle(0, 0, 0, 10), Circle('+', 4, 5, 6),
+       [](const Skin& s) {
+         EXPECT_EQ(s.face, (Shape{Circle(0, 0, 0, 10), Circle('+', 4, 5, 6),
                                            Circle(0, 0, 0, 10), Circle(0, 1, 2, 3)}));
        }},
       {"polygon vertices need exactly two words",
        {"\\harrow", "polygon", "1 2", "3 4 5", "6 7 x", "8 9"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{1, 2}, {8, 9}})}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.hour_hand, (Shape{Poly(0, {{1, 2}, {8, 9}})}));
        }},
       {"data before the first shape and in sections without a target is discarded",
        {"\\harrow", "1 2", "\\mark x", "polygon", "1 1", "\\mark 20", "circle", "0 0 5",
         "\\digit 13", "polygon", "2 2", "\\marrow", "1 2 3"},
-       [](const TSkin& s) {
-         EXPECT_TRUE(s.HArrow.empty() && s.MArrow.empty());
-         for (const TShape& m : s.Marks) EXPECT_TRUE(m.empty());
+       [](const Skin& s) {
+         EXPECT_TRUE(s.hour_hand.empty() && s.minute_hand.empty());
+         for (const Shape& m : s.marks) EXPECT_TRUE(m.empty());
        }},
       {"marks at the ends of their range",
        {"\\mark 14", "polygon", "1 1", "\\mark 0", "circle", "0 0 3"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.Marks[14], (TShape{Poly(0, {{1, 1}})}));
-         EXPECT_EQ(s.Marks[0], (TShape{Circle(0, 0, 0, 3)}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.marks[14], (Shape{Poly(0, {{1, 1}})}));
+         EXPECT_EQ(s.marks[0], (Shape{Circle(0, 0, 0, 3)}));
        }},
       // The clock draws no digital face from a skin: those sections are read (a shape line
       // there belongs to them) and kept from every list the clock draws.
@@ -123,58 +123,58 @@ TEST(SkinReader, ReadsEveryKindOfLineWithItsQuirks) {
        {"\\harrow", "polygon", "1 1", "\\digit 12", "circle", "0 0 3", "\\digit 0", "polygon",
         "5 5", "\\staticdigital", "circle +", "1 2 3", "\\firsthourview 1 2 3", "2 2",
         "\\digitalorder", "digits", "static", "\\marrow", "circle", "4 4 4"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{1, 1}})}));
-         EXPECT_EQ(s.MArrow, (TShape{Circle(0, 4, 4, 4)}));
-         EXPECT_TRUE(s.SArrow.empty() && s.StaticAnalog.empty());
-         for (const TShape& m : s.Marks) EXPECT_TRUE(m.empty());
-         EXPECT_EQ(s.AnalogOrder, TSkin{}.AnalogOrder);
+       [](const Skin& s) {
+         EXPECT_EQ(s.hour_hand, (Shape{Poly(0, {{1, 1}})}));
+         EXPECT_EQ(s.minute_hand, (Shape{Circle(0, 4, 4, 4)}));
+         EXPECT_TRUE(s.second_hand.empty() && s.face.empty());
+         for (const Shape& m : s.marks) EXPECT_TRUE(m.empty());
+         EXPECT_EQ(s.analog_order, Skin{}.analog_order);
        }},
       {"numbers that are no 32-bit integers",
        {"\\harrow", "polygon", "- 1", "1-2 3", "99999999999 0", "-2147483648 2147483647",
         "\\firsthourview 1 - 3", "\\mark -"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{INT32_MIN, INT32_MAX}})}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.hour_hand, (Shape{Poly(0, {{INT32_MIN, INT32_MAX}})}));
        }},
       {"a view line stays inside its section",
        {"\\marrow", "polygon +", "1 1", "\\FirstHourView 1 2 3", "2 2",
         "\\secondampmview -1 -2 -3 9", "circle", "0 0 4"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.MArrow, (TShape{Poly('+', {{1, 1}, {2, 2}}), Circle(0, 0, 0, 4)}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.minute_hand, (Shape{Poly('+', {{1, 1}, {2, 2}}), Circle(0, 0, 0, 4)}));
        }},
       {"an order entry in a shape section leaves an empty element",
        {"\\harrow", "polygon +", "1 1", "marks", "5 5", "polygon -", "2 2"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.HArrow, (TShape{Poly('+', {{1, 1}}), TShapeElement{}, Poly('-', {{2, 2}})}));
-         EXPECT_EQ(s.AnalogOrder, TSkin{}.AnalogOrder);
+       [](const Skin& s) {
+         EXPECT_EQ(s.hour_hand, (Shape{Poly('+', {{1, 1}}), ShapeElement{}, Poly('-', {{2, 2}})}));
+         EXPECT_EQ(s.analog_order, Skin{}.analog_order);
        }},
       {"a shape in an order section ends the order entries",
        {"\\analogorder", "sarrow", "polygon", "harrow", "static"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.AnalogOrder, (Order{"sarrow", "marks", "harrow", "marrow", "sarrow"}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.analog_order, (Order{"sarrow", "marks", "harrow", "marrow", "sarrow"}));
        }},
       {"a repeated section overwrites its list from the first element",
        {"\\staticanalog", "circle +", "0 0 290", "circle -", "0 0 270", "\\harrow",
         "\\staticanalog", "polygon", "1 1", "2 2"},
-       [](const TSkin& s) {
+       [](const Skin& s) {
          // The first element is reused: it keeps its operation and centre, drops its radius.
-         TShapeElement reused = Poly('+', {{1, 1}, {2, 2}});
-         EXPECT_EQ(s.StaticAnalog, TShape{reused});
+         ShapeElement reused = Poly('+', {{1, 1}, {2, 2}});
+         EXPECT_EQ(s.face, Shape{reused});
        }},
       {"a repeated header with no shape keeps the list",
        {"\\harrow", "polygon", "1 1", "\\marrow", "\\harrow", "\\harrow"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{1, 1}})}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.hour_hand, (Shape{Poly(0, {{1, 1}})}));
        }},
       {"only the first names line counts",
        {"\\harrow", "polygon", "1 1", "\\names Second", "2 2"},
-       [](const TSkin& s) {
-         EXPECT_EQ(s.Name, " S");
-         EXPECT_EQ(s.HArrow, (TShape{Poly(0, {{1, 1}, {2, 2}})}));
+       [](const Skin& s) {
+         EXPECT_EQ(s.name, " S");
+         EXPECT_EQ(s.hour_hand, (Shape{Poly(0, {{1, 1}, {2, 2}})}));
        }},
       {"unknown lines are ignored",
        {"", "   ", "\\harow", "polygon", "hello 1 2", "1 2", "%& 3", "\\HARROW", "3 4"},
-       [](const TSkin& s) { EXPECT_TRUE(s.HArrow.empty()); }},
+       [](const Skin& s) { EXPECT_TRUE(s.hour_hand.empty()); }},
   };
   for (const SkinCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -191,7 +191,7 @@ TEST(SkinReader, StoresPolygonsOfAnyLength) {
     points.push_back({i, -i});
     lines.push_back(std::to_string(i) + " " + std::to_string(-i));
   }
-  EXPECT_EQ(LoadOne(lines).StaticAnalog, (TShape{Poly('+', points)}));
+  EXPECT_EQ(LoadOne(lines).face, (Shape{Poly('+', points)}));
 }
 
 TEST(SkinReader, NamesLineRulesAndFilesWithoutHeader) {
@@ -203,11 +203,11 @@ TEST(SkinReader, NamesLineRulesAndFilesWithoutHeader) {
       {"e.skn", SkinText({"  \\NAMES  Two words "})},
   });
   ASSERT_EQ(c.skins.size(), 2u);
-  EXPECT_EQ(c.skins[0].Name, "");          // "\names" with nothing after it
-  EXPECT_TRUE(c.skins[0].HArrow.empty());  // lines before the first skin act on nothing
-  EXPECT_EQ(c.skins[0].MArrow, (TShape{Circle(0, 1, 1, 1)}));
-  EXPECT_EQ(c.skins[1].Name, "ES  Two words ");  // read by position
-  EXPECT_EQ(c.skins[1].FileName, "e.skn");
+  EXPECT_EQ(c.skins[0].name, "");          // "\names" with nothing after it
+  EXPECT_TRUE(c.skins[0].hour_hand.empty());  // lines before the first skin act on nothing
+  EXPECT_EQ(c.skins[0].minute_hand, (Shape{Circle(0, 1, 1, 1)}));
+  EXPECT_EQ(c.skins[1].name, "ES  Two words ");  // read by position
+  EXPECT_EQ(c.skins[1].file_name, "e.skn");
   EXPECT_EQ(c.created,
             (std::vector<std::pair<std::string, int32_t>>{{"", 0}, {"ES  Two words ", 1}}));
 }
@@ -221,17 +221,17 @@ TEST(SkinReader, LinesOfALaterFileActOnTheSkinMadeLast) {
        SkinText({"\\sarrow", "circle", "5 5 5", "\\names Third", "\\marrow", "polygon", "7 7"})},
   });
   ASSERT_EQ(c.skins.size(), 2u);
-  const TSkin& first = c.skins[0];
-  EXPECT_EQ(first.HArrow, (TShape{Poly('+', {{1, 1}})}));
-  EXPECT_EQ(first.AnalogOrder[0], "harrow");
-  EXPECT_FALSE(first.MarkRotate[2]);
-  EXPECT_EQ(first.Marks[2], (TShape{Circle(0, 9, 9, 9)}));
-  EXPECT_EQ(first.SArrow, (TShape{Circle(0, 5, 5, 5)}));
-  const TSkin& third = c.skins[1];
-  EXPECT_EQ(third.Name, " Third");
-  EXPECT_EQ(third.MArrow, (TShape{Poly(0, {{7, 7}})}));
+  const Skin& first = c.skins[0];
+  EXPECT_EQ(first.hour_hand, (Shape{Poly('+', {{1, 1}})}));
+  EXPECT_EQ(first.analog_order[0], "harrow");
+  EXPECT_FALSE(first.mark_turns[2]);
+  EXPECT_EQ(first.marks[2], (Shape{Circle(0, 9, 9, 9)}));
+  EXPECT_EQ(first.second_hand, (Shape{Circle(0, 5, 5, 5)}));
+  const Skin& third = c.skins[1];
+  EXPECT_EQ(third.name, " Third");
+  EXPECT_EQ(third.minute_hand, (Shape{Poly(0, {{7, 7}})}));
   // The open "\sarrow" section carried over the "\names" line into the new skin.
-  EXPECT_EQ(third.SArrow, (TShape{Circle(0, 5, 5, 5)}));
+  EXPECT_EQ(third.second_hand, (Shape{Circle(0, 5, 5, 5)}));
 }
 
 // A section taken up from the first skin and still open at the later file's "\names" line:
@@ -247,12 +247,12 @@ TEST(SkinReader, SectionOpenAcrossANamesLineLandsInBothSkins) {
   });
   ASSERT_EQ(c.skins.size(), 3u);
   // The first element is reused by "polygon -": new operation, its vertices restarted.
-  EXPECT_EQ(c.skins[0].HArrow, (TShape{Poly('-', {{3, 3}})}));
-  EXPECT_EQ(c.skins[0].Marks[4], (TShape{Poly(0, {{8, 8}})}));
-  EXPECT_EQ(c.skins[1].HArrow, (TShape{Poly('-', {{3, 3}, {4, 4}}), Circle(0, 5, 5, 5)}));
-  EXPECT_EQ(c.skins[1].Marks[4], (TShape{Circle(0, 6, 6, 6)}));
-  EXPECT_EQ(c.skins[2].Marks[4], (TShape{Circle(0, 6, 6, 6)}));
-  EXPECT_TRUE(c.skins[2].HArrow.empty());
+  EXPECT_EQ(c.skins[0].hour_hand, (Shape{Poly('-', {{3, 3}})}));
+  EXPECT_EQ(c.skins[0].marks[4], (Shape{Poly(0, {{8, 8}})}));
+  EXPECT_EQ(c.skins[1].hour_hand, (Shape{Poly('-', {{3, 3}, {4, 4}}), Circle(0, 5, 5, 5)}));
+  EXPECT_EQ(c.skins[1].marks[4], (Shape{Circle(0, 6, 6, 6)}));
+  EXPECT_EQ(c.skins[2].marks[4], (Shape{Circle(0, 6, 6, 6)}));
+  EXPECT_TRUE(c.skins[2].hour_hand.empty());
 }
 
 TEST(SkinReader, KeepsDirectoryOrderAndFindsSkinsByFileName) {
@@ -262,16 +262,16 @@ TEST(SkinReader, KeepsDirectoryOrderAndFindsSkinsByFileName) {
       {"Alpha.skn", SkinText({"\\names Other"})},
   });
   ASSERT_EQ(c.skins.size(), 3u);
-  EXPECT_EQ(c.skins[0].FileName, "zeta.skn");
-  EXPECT_EQ(c.skins[1].FileName, "alpha.skn");
+  EXPECT_EQ(c.skins[0].file_name, "zeta.skn");
+  EXPECT_EQ(c.skins[1].file_name, "alpha.skn");
   EXPECT_EQ(c.created[1], (std::pair<std::string, int32_t>{" Same", 1}));
-  EXPECT_EQ(GetSkinByFileName(c.skins, "alpha.skn"), 1);
-  EXPECT_EQ(GetSkinByFileName(c.skins, "Alpha.skn"), 2);
-  EXPECT_EQ(GetSkinByFileName(c.skins, "ALPHA.SKN"), 0);
-  EXPECT_EQ(GetSkinByFileName(c.skins, "alpha"), 0);
-  EXPECT_EQ(GetSkinByFileName({}, "alpha.skn"), 0);
-  TSkins twice{c.skins[0], c.skins[0]};
-  EXPECT_EQ(GetSkinByFileName(twice, "zeta.skn"), 1);  // the last match wins
+  EXPECT_EQ(SkinIndexByFileName(c.skins, "alpha.skn"), 1);
+  EXPECT_EQ(SkinIndexByFileName(c.skins, "Alpha.skn"), 2);
+  EXPECT_EQ(SkinIndexByFileName(c.skins, "ALPHA.SKN"), 0);
+  EXPECT_EQ(SkinIndexByFileName(c.skins, "alpha"), 0);
+  EXPECT_EQ(SkinIndexByFileName({}, "alpha.skn"), 0);
+  Skins twice{c.skins[0], c.skins[0]};
+  EXPECT_EQ(SkinIndexByFileName(twice, "zeta.skn"), 1);  // the last match wins
 }
 
 TEST(SkinReader, UnreadableFileStopsTheLoadAndKeepsEarlierSkins) {
@@ -280,10 +280,10 @@ TEST(SkinReader, UnreadableFileStopsTheLoadAndKeepsEarlierSkins) {
   disk.Add(kSkinFolder / "b.skn", SkinText({"\\names B"}));
   disk.Add(kSkinFolder / "c.skn", SkinText({"\\names C"}));
   disk.MakeUnreadable(kSkinFolder / "b.skn");
-  TSkins skins;
-  EXPECT_THROW(LoadSkin(kSkinFolder, disk, skins, {}), FileError);
+  Skins skins;
+  EXPECT_THROW(LoadSkins(kSkinFolder, disk, skins, {}), FileError);
   ASSERT_EQ(skins.size(), 1u);
-  EXPECT_EQ(skins[0].Name, " A");
+  EXPECT_EQ(skins[0].name, " A");
   EXPECT_EQ(disk.reads, 2);  // c.skn was never read
 }
 

@@ -18,24 +18,24 @@ inline std::string SkinText(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-inline TShapeElement Poly(char op, std::vector<Point> points) {
-  TShapeElement e;
-  e.Operation = op;
-  e.Points = std::move(points);
+inline ShapeElement Poly(char op, std::vector<Point> points) {
+  ShapeElement e;
+  e.operation = op;
+  e.points = std::move(points);
   return e;
 }
 
-inline TShapeElement Circle(char op, int32_t x, int32_t y, int32_t radius) {
-  TShapeElement e;
-  e.Operation = op;
-  e.X = x;
-  e.Y = y;
-  e.Radius = radius;
+inline ShapeElement Circle(char op, int32_t x, int32_t y, int32_t radius) {
+  ShapeElement e;
+  e.operation = op;
+  e.x = x;
+  e.y = y;
+  e.radius = radius;
   return e;
 }
 
 struct Catalogue {
-  TSkins skins;
+  Skins skins;
   std::vector<std::pair<std::string, int32_t>> created;  // what the menu was told
 };
 
@@ -44,7 +44,7 @@ inline Catalogue LoadFiles(const std::vector<std::pair<std::string, std::string>
   FakeFiles disk;
   for (const auto& [name, bytes] : files) disk.Add(kSkinFolder / name, bytes);
   Catalogue c;
-  LoadSkin(kSkinFolder, disk, c.skins,
+  LoadSkins(kSkinFolder, disk, c.skins,
            [&c](const std::string& name, int32_t index) { c.created.emplace_back(name, index); });
   return c;
 }

@@ -28,9 +28,9 @@ TEST(Tokenizer, SplitsLinesIntoWords) {
   for (const WordsCase& c : cases) {
     SCOPED_TRACE(c.line);
     for (size_t n = 0; n < c.words.size(); ++n) {
-      EXPECT_EQ(GetWord(c.line, static_cast<int>(n) + 1), c.words[n]) << "word " << n + 1;
+      EXPECT_EQ(NthWord(c.line, static_cast<int>(n) + 1), c.words[n]) << "word " << n + 1;
     }
-    EXPECT_EQ(GetWord(c.line, 0), "");
+    EXPECT_EQ(NthWord(c.line, 0), "");
     EXPECT_EQ(WordCount(c.line), c.count);
   }
 }
@@ -39,11 +39,11 @@ TEST(Tokenizer, HandlesLinesLongerThanAnEightBitCounter) {
   std::string line;
   for (int i = 0; i < 300; ++i) line.append("w").append(std::to_string(i)).append(" ");
   EXPECT_EQ(WordCount(line), 300);
-  EXPECT_EQ(GetWord(line, 300), "w299");
-  EXPECT_EQ(GetWord(line, 301), "%&");
+  EXPECT_EQ(NthWord(line, 300), "w299");
+  EXPECT_EQ(NthWord(line, 301), "%&");
   const std::string far_word = std::string(400, ' ') + "late";
-  EXPECT_EQ(GetWord(far_word, 1), "late");
-  EXPECT_EQ(GetWord("a b", -1), "%&");
+  EXPECT_EQ(NthWord(far_word, 1), "late");
+  EXPECT_EQ(NthWord("a b", -1), "%&");
 }
 
 TEST(Tokenizer, IsNumAcceptsDigitsAndMinusSignsOnly) {
@@ -51,7 +51,7 @@ TEST(Tokenizer, IsNumAcceptsDigitsAndMinusSignsOnly) {
       {"0", true},   {"123", true}, {"-45", true},  {"-", true},    {"1-2", true}, {"", true},
       {"%&", false}, {"+1", false}, {"1.5", false}, {"12a", false}, {" 1", false},
   };
-  for (const auto& [word, expected] : cases) EXPECT_EQ(IsNum(word), expected) << word;
+  for (const auto& [word, expected] : cases) EXPECT_EQ(IsNumberWord(word), expected) << word;
 }
 
 TEST(Tokenizer, ToInt32AcceptsOnlySigned32BitIntegers) {

@@ -11,26 +11,26 @@ namespace {
 using testing::Circle;
 using testing::Poly;
 
-TSkins TwoSkins() {
-  TSkin ring;
-  ring.StaticAnalog = {Circle(0, 0, 290), Circle(0, 0, 270, '-')};
-  ring.Marks[14] = {Poly({{-3, -280}, {3, -280}, {3, -262}, {-3, -262}})};
-  ring.Marks[0] = {Poly({{-8, -285}, {8, -285}, {6, -240}, {-6, -240}})};
-  ring.HArrow = {Poly({{-10, 30}, {0, -170}, {10, 30}})};
-  ring.MArrow = {Poly({{-7, 30}, {0, -250}, {7, 30}})};
-  ring.SArrow = {Poly({{-2, 50}, {-2, -270}, {2, -270}, {2, 50}}), Circle(0, -200, 12)};
-  TSkin bare = ring;
-  bare.StaticAnalog.clear();
-  bare.AnalogOrder = {"sarrow", "marks", "harrow", "marks", "marrow"};
-  bare.Marks[3] = {Poly({{-20, -290}, {20, -290}, {0, -250}})};
-  bare.MarkRotate[3] = false;
+Skins TwoSkins() {
+  Skin ring;
+  ring.face = {Circle(0, 0, 290), Circle(0, 0, 270, '-')};
+  ring.marks[14] = {Poly({{-3, -280}, {3, -280}, {3, -262}, {-3, -262}})};
+  ring.marks[0] = {Poly({{-8, -285}, {8, -285}, {6, -240}, {-6, -240}})};
+  ring.hour_hand = {Poly({{-10, 30}, {0, -170}, {10, 30}})};
+  ring.minute_hand = {Poly({{-7, 30}, {0, -250}, {7, 30}})};
+  ring.second_hand = {Poly({{-2, 50}, {-2, -270}, {2, -270}, {2, 50}}), Circle(0, -200, 12)};
+  Skin bare = ring;
+  bare.face.clear();
+  bare.analog_order = {"sarrow", "marks", "harrow", "marks", "marrow"};
+  bare.marks[3] = {Poly({{-20, -290}, {20, -290}, {0, -250}})};
+  bare.mark_turns[3] = false;
   return {ring, bare};
 }
 
 // The memory must give exactly the one-step outline whatever changes between ticks: the
 // time, the seconds, the skin, the skin's contents in place, the size and the place.
 TEST(AnalogFaceMemory, GivesTheOneStepOutlineThroughEveryChange) {
-  TSkins skins = TwoSkins();
+  Skins skins = TwoSkins();
   AnalogFaceMemory memory;
   struct Step {
     const char* what;
@@ -58,9 +58,9 @@ TEST(AnalogFaceMemory, GivesTheOneStepOutlineThroughEveryChange) {
   const TimeOfDay t{10, 8, 37};
   memory.Make(skins, 0, t, true, 125, 125, 250);
   for (auto change :
-       {+[](TSkin& s) { s.Marks[14][0].Points[0].x = -9; },
-        +[](TSkin& s) { s.StaticAnalog.pop_back(); }, +[](TSkin& s) { s.MarkRotate[0] = false; },
-        +[](TSkin& s) { s.AnalogOrder[0] = "harrow"; }}) {
+       {+[](Skin& s) { s.marks[14][0].points[0].x = -9; },
+        +[](Skin& s) { s.face.pop_back(); }, +[](Skin& s) { s.mark_turns[0] = false; },
+        +[](Skin& s) { s.analog_order[0] = "harrow"; }}) {
     change(skins[0]);
     EXPECT_EQ(memory.Make(skins, 0, t, true, 125, 125, 250),
               MakeAnalogClockRgn(skins, 0, t, true, 125, 125, 250));
@@ -68,7 +68,7 @@ TEST(AnalogFaceMemory, GivesTheOneStepOutlineThroughEveryChange) {
 }
 
 TEST(AnalogFaceMemory, DrawsTheStillPartsOnlyWhenTheyChange) {
-  const TSkins skins = TwoSkins();
+  const Skins skins = TwoSkins();
   AnalogFaceMemory memory;
   for (int second = 0; second < 3600; ++second) {
     memory.Make(skins, 0, TimeOfDay{9, second / 60, second % 60}, true, 125, 125, 250);

@@ -25,11 +25,11 @@ using testing::Poly;
 constexpr int kSide = 600;
 constexpr int kCentre = 300;
 
-Region Draw(const TSkin& skin, TimeOfDay t = {}, bool showseconds = true) {
-  return MakeAnalogClockRgn(TSkins{skin}, 0, t, showseconds, kCentre, kCentre, kSide);
+Region Draw(const Skin& skin, TimeOfDay t = {}, bool show_seconds = true) {
+  return MakeAnalogClockRgn(Skins{skin}, 0, t, show_seconds, kCentre, kCentre, kSide);
 }
 
-Region At(const TShape& shape, int angle) {
+Region At(const Shape& shape, int angle) {
   return MakeRgnFromShape(shape, kSide, angle, kCentre, kCentre);
 }
 
@@ -47,13 +47,13 @@ bool Covers(const Region& r, int minutes, double radius) {
                     static_cast<int32_t>(std::lround(kCentre - radius * std::cos(a))));
 }
 
-TShape MinuteMark() {
+Shape MinuteMark() {
   return Bar(-276, -292, 3);
 }
-TShape HourMark() {
+Shape HourMark() {
   return Bar(-250, -292, 9);
 }
-TShape Dot() {
+Shape Dot() {
   return {Circle(0, -270, 14)};
 }
 
@@ -79,9 +79,9 @@ TEST(HandAngles, FollowTheClock) {
 }
 
 TEST(MakeAnalogClockRgn, MinuteMarksStandAtFortyEightPositions) {
-  TSkin skin;
-  skin.Marks[14] = MinuteMark();
-  skin.MarkRotate[14] = false;  // minute marks turn whatever their flag says
+  Skin skin;
+  skin.marks[14] = MinuteMark();
+  skin.mark_turns[14] = false;  // minute marks turn whatever their flag says
   const Region r = Draw(skin);
   EXPECT_TRUE(r.IsValid());
   EXPECT_EQ(CountComponents(r), 48);
@@ -94,8 +94,8 @@ TEST(MakeAnalogClockRgn, MinuteMarksStandAtFortyEightPositions) {
 }
 
 TEST(MakeAnalogClockRgn, GenericHourMarkTurnsToEveryHourUnlessFixed) {
-  TSkin skin;
-  skin.Marks[0] = HourMark();
+  Skin skin;
+  skin.marks[0] = HourMark();
   const Region turned = Draw(skin);
   EXPECT_EQ(CountComponents(turned), 12);
   for (int h = 0; h < 12; ++h) {
@@ -103,7 +103,7 @@ TEST(MakeAnalogClockRgn, GenericHourMarkTurnsToEveryHourUnlessFixed) {
     EXPECT_FALSE(Covers(turned, 5 * h + 2, 270)) << h;
   }
   // The "u" word: twelve copies at the place the skin drew it, uniting into one.
-  skin.MarkRotate[0] = false;
+  skin.mark_turns[0] = false;
   const Region fixed = Draw(skin);
   EXPECT_EQ(fixed, At(HourMark(), 0));
   EXPECT_EQ(CountComponents(fixed), 1);
@@ -111,10 +111,10 @@ TEST(MakeAnalogClockRgn, GenericHourMarkTurnsToEveryHourUnlessFixed) {
 
 TEST(MakeAnalogClockRgn, SpecificMarksReplaceTheGenericOneAtTheirPositionOnly) {
   // Specific mark N stands at position N - 1: mark 1 at 12 o'clock, mark 4 at 3 o'clock.
-  TSkin skin;
-  skin.Marks[0] = HourMark();
-  skin.Marks[1] = Dot();
-  skin.Marks[4] = Dot();
+  Skin skin;
+  skin.marks[0] = HourMark();
+  skin.marks[1] = Dot();
+  skin.marks[4] = Dot();
   const Region r = Draw(skin);
   std::vector<Region> expected{At(Dot(), 0), At(Dot(), -90)};
   for (int j : {1, 2, 4, 5, 6, 7, 8, 9, 10, 11}) expected.push_back(At(HourMark(), -30 * j));
@@ -126,8 +126,8 @@ TEST(MakeAnalogClockRgn, SpecificMarksReplaceTheGenericOneAtTheirPositionOnly) {
 
   // A specific mark that does not turn is drawn where the skin put it (12 o'clock), yet
   // still takes 3 o'clock's place from the generic mark.
-  skin.Marks[1].clear();
-  skin.MarkRotate[4] = false;
+  skin.marks[1].clear();
+  skin.mark_turns[4] = false;
   const Region fixed = Draw(skin);
   EXPECT_TRUE(Covers(fixed, 0, 290));  // generic mark at 12
   EXPECT_TRUE(Covers(fixed, 0, 270));  // and the dot over it
@@ -137,21 +137,21 @@ TEST(MakeAnalogClockRgn, SpecificMarksReplaceTheGenericOneAtTheirPositionOnly) {
 }
 
 TEST(MakeAnalogClockRgn, SpecificMarksAloneLeaveOtherPositionsEmpty) {
-  TSkin skin;
-  skin.Marks[12] = Dot();  // position 11: 11 o'clock
+  Skin skin;
+  skin.marks[12] = Dot();  // position 11: 11 o'clock
   const Region r = Draw(skin);
   EXPECT_EQ(r, At(Dot(), -330));
   EXPECT_TRUE(Covers(r, 55, 270));
 }
 
 TEST(MakeAnalogClockRgn, MarkThirteenIsNeverDrawn) {
-  TSkin only13;
-  only13.Marks[13] = HourMark();
+  Skin only13;
+  only13.marks[13] = HourMark();
   EXPECT_TRUE(Draw(only13).IsEmpty());
-  TSkin generic;
-  generic.Marks[0] = HourMark();
-  TSkin with13 = generic;
-  with13.Marks[13] = {Circle(0, 0, 200)};
+  Skin generic;
+  generic.marks[0] = HourMark();
+  Skin with13 = generic;
+  with13.marks[13] = {Circle(0, 0, 200)};
   EXPECT_EQ(Draw(with13), Draw(generic));
 }
 
@@ -165,10 +165,10 @@ TEST(MakeAnalogClockRgn, HandsStandAtTheirAnglesForTheTime) {
       {{15, 0, 0}, -450, 0, 0},
   };
   for (const auto& c : cases) {
-    TSkin h, m, s;
-    h.HArrow = Hand();
-    m.MArrow = Hand();
-    s.SArrow = Hand();
+    Skin h, m, s;
+    h.hour_hand = Hand();
+    m.minute_hand = Hand();
+    s.second_hand = Hand();
     const Region hour = Draw(h, c.t);
     EXPECT_EQ(hour, At(Hand(), c.hour)) << c.t.hours << ":" << c.t.minutes;
     EXPECT_NE(hour, At(Hand(), c.hour - 1)) << c.t.hours << ":" << c.t.minutes;
@@ -177,45 +177,45 @@ TEST(MakeAnalogClockRgn, HandsStandAtTheirAnglesForTheTime) {
     EXPECT_EQ(Draw(s, c.t), At(Hand(), c.second)) << c.t.seconds;
   }
   // The hand tip points at the hour: three o'clock and fifteen o'clock alike.
-  TSkin h;
-  h.HArrow = Hand();
+  Skin h;
+  h.hour_hand = Hand();
   EXPECT_TRUE(Covers(Draw(h, {3, 0, 0}), 15, 240));
   EXPECT_EQ(Draw(h, {15, 0, 0}), Draw(h, {3, 0, 0}));
   EXPECT_FALSE(Covers(Draw(h, {3, 0, 0}), 0, 240));
 }
 
 TEST(MakeAnalogClockRgn, SecondHandOnlyWithSeconds) {
-  TSkin skin;
-  skin.StaticAnalog = {Circle(0, 0, 40)};
-  skin.SArrow = Hand();
+  Skin skin;
+  skin.face = {Circle(0, 0, 40)};
+  skin.second_hand = Hand();
   const TimeOfDay t{12, 34, 56};
-  EXPECT_EQ(Draw(skin, t, false), At(skin.StaticAnalog, 0));
+  EXPECT_EQ(Draw(skin, t, false), At(skin.face, 0));
   EXPECT_EQ(Draw(skin, t, true),
-            Region::Combine(At(skin.StaticAnalog, 0), At(Hand(), -336), CombineMode::Or));
-  TSkin only_seconds;
-  only_seconds.SArrow = Hand();
+            Region::Combine(At(skin.face, 0), At(Hand(), -336), CombineMode::Or));
+  Skin only_seconds;
+  only_seconds.second_hand = Hand();
   EXPECT_TRUE(Draw(only_seconds, t, false).IsEmpty());
 }
 
-TSkin FullSkin() {
-  TSkin skin;
-  skin.StaticAnalog = {Circle(0, 0, 298), Circle(0, 0, 294, '-'), Circle(0, 0, 20, '+')};
-  skin.Marks[0] = HourMark();
-  skin.Marks[14] = MinuteMark();
-  skin.HArrow = Hand();
-  skin.MArrow = {Poly({{-4, 10}, {-4, -270}, {4, -270}, {4, 10}})};
-  skin.SArrow = {Poly({{-1, 30}, {-1, -285}, {1, -285}, {1, 30}})};
+Skin FullSkin() {
+  Skin skin;
+  skin.face = {Circle(0, 0, 298), Circle(0, 0, 294, '-'), Circle(0, 0, 20, '+')};
+  skin.marks[0] = HourMark();
+  skin.marks[14] = MinuteMark();
+  skin.hour_hand = Hand();
+  skin.minute_hand = {Poly({{-4, 10}, {-4, -270}, {4, -270}, {4, 10}})};
+  skin.second_hand = {Poly({{-1, 30}, {-1, -285}, {1, -285}, {1, 30}})};
   return skin;
 }
 
 TEST(MakeAnalogClockRgn, OrderSlotsChooseWhatIsDrawn) {
   const TimeOfDay t{8, 20, 40};
-  const TSkin skin = FullSkin();
-  const Region face = At(skin.StaticAnalog, 0);
-  TSkin marks_only = skin;
-  marks_only.AnalogOrder = {"marks", "", "", "", ""};
+  const Skin skin = FullSkin();
+  const Region face = At(skin.face, 0);
+  Skin marks_only = skin;
+  marks_only.analog_order = {"marks", "", "", "", ""};
   const Region marks = Draw(marks_only, t);
-  const Region hands = Union({At(skin.HArrow, -250), At(skin.MArrow, -120), At(skin.SArrow, -240)});
+  const Region hands = Union({At(skin.hour_hand, -250), At(skin.minute_hand, -120), At(skin.second_hand, -240)});
   EXPECT_EQ(Draw(skin, t), Union({face, marks, hands}));
 
   const struct {
@@ -232,8 +232,8 @@ TEST(MakeAnalogClockRgn, OrderSlotsChooseWhatIsDrawn) {
       {{"", "", "", "", ""}, Region()},
   };
   for (const auto& c : cases) {
-    TSkin s = skin;
-    s.AnalogOrder = c.order;
+    Skin s = skin;
+    s.analog_order = c.order;
     EXPECT_EQ(Draw(s, t), c.expected) << c.order[0] << " " << c.order[1];
   }
 }
@@ -241,27 +241,27 @@ TEST(MakeAnalogClockRgn, OrderSlotsChooseWhatIsDrawn) {
 TEST(MakeAnalogClockRgn, NoSkinOrNothingToDrawGivesAnEmptyRegion) {
   const TimeOfDay t{1, 2, 3};
   EXPECT_TRUE(MakeAnalogClockRgn({}, 0, t, true, 125, 125, 250).IsEmpty());
-  const TSkins one{FullSkin()};
+  const Skins one{FullSkin()};
   EXPECT_TRUE(MakeAnalogClockRgn(one, 1, t, true, 125, 125, 250).IsEmpty());
   EXPECT_TRUE(MakeAnalogClockRgn(one, -1, t, true, 125, 125, 250).IsEmpty());
-  EXPECT_TRUE(MakeAnalogClockRgn({TSkin{}}, 0, t, true, 125, 125, 250).IsEmpty());
+  EXPECT_TRUE(MakeAnalogClockRgn({Skin{}}, 0, t, true, 125, 125, 250).IsEmpty());
   // The index picks the skin.
-  TSkin dot;
-  dot.StaticAnalog = {Circle(0, 0, 50)};
-  const TSkins two{FullSkin(), dot};
+  Skin dot;
+  dot.face = {Circle(0, 0, 50)};
+  const Skins two{FullSkin(), dot};
   EXPECT_EQ(MakeAnalogClockRgn(two, 1, t, true, 125, 125, 250),
-            MakeRgnFromShape(dot.StaticAnalog, 250, 0, 125, 125));
+            MakeRgnFromShape(dot.face, 250, 0, 125, 125));
 }
 
 TEST(MakeAnalogClockRgn, ExtremeSkinNumbersDoNotBreakTheRebuild) {
   const int32_t max = std::numeric_limits<int32_t>::max();
   const int32_t min = std::numeric_limits<int32_t>::min();
-  TSkin skin;
-  skin.StaticAnalog = {Circle(min, max, max)};
-  skin.Marks[0] = {Poly({{min, min}, {max, min}, {0, max}})};
-  skin.Marks[14] = {Poly({{0, min}, {1, min}, {1, max}})};
-  skin.HArrow = {Circle(max, max, 1)};
-  const Region r = MakeAnalogClockRgn(TSkins{skin}, 0, {10, 10, 10}, true, 540, 540, 1080);
+  Skin skin;
+  skin.face = {Circle(min, max, max)};
+  skin.marks[0] = {Poly({{min, min}, {max, min}, {0, max}})};
+  skin.marks[14] = {Poly({{0, min}, {1, min}, {1, max}})};
+  skin.hour_hand = {Circle(max, max, 1)};
+  const Region r = MakeAnalogClockRgn(Skins{skin}, 0, {10, 10, 10}, true, 540, 540, 1080);
   EXPECT_TRUE(r.IsValid());
 }
 

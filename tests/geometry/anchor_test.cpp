@@ -8,14 +8,14 @@
 namespace sorvane {
 namespace {
 
-TProfile At(int32_t x, int32_t y, const char* xside, const char* yside,
-            const char* ancor = "desktop") {
-  TProfile p;
-  p.x = x;
-  p.y = y;
-  p.xside = xside;
-  p.yside = yside;
-  p.ancor = ancor;
+Profile At(int32_t x, int32_t y, const char* x_edge, const char* y_edge,
+            const char* anchor = "desktop") {
+  Profile p;
+  p.x_offset = x;
+  p.y_offset = y;
+  p.x_edge = x_edge;
+  p.y_edge = y_edge;
+  p.anchor = anchor;
   return p;
 }
 
@@ -28,7 +28,7 @@ TEST(AnchorBoxOf, HookIsAllZeroAndAnythingElseIsThePrimaryScreen) {
 TEST(Placement, OffsetsRoundTripThroughEveryAnchorAndSide) {
   const Size screen{1024, 768};
   const struct {
-    TProfile profile;
+    Profile profile;
     Point window;  // left, top
   } cases[] = {
       {At(-137, 0, "right", "top"), {886, 0}},  // a Small clock at the right edge
@@ -40,10 +40,10 @@ TEST(Placement, OffsetsRoundTripThroughEveryAnchorAndSide) {
       {At(-40, -30, "left", "top"), {-40, -30}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(PlaceFromProfile(c.profile, screen), c.window) << c.profile.x;
+    EXPECT_EQ(PlaceFromProfile(c.profile, screen), c.window) << c.profile.x_offset;
     EXPECT_EQ(AnchorOffsets(c.window.x, c.window.y, c.profile, screen),
-              (Point{c.profile.x, c.profile.y}))
-        << c.profile.x;
+              (Point{c.profile.x_offset, c.profile.y_offset}))
+        << c.profile.x_offset;
   }
 }
 

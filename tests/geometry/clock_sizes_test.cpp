@@ -41,7 +41,7 @@ TEST(WindowSizeFor, FixedSizesAddQuarterBandsForTimeAndDate) {
   const struct {
     int32_t side;
     std::string style;
-    bool datashow;
+    bool show_date;
     Size size;
   } cases[] = {
       {250, "Analog", false, {250, 250}},  {250, "Analog", true, {250, 312}},
@@ -53,8 +53,8 @@ TEST(WindowSizeFor, FixedSizesAddQuarterBandsForTimeAndDate) {
       {213, "Analog", true, {213, 266}},   {100, "AnaDigi", false, {100, 125}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WindowSizeFor(c.side, c.style, c.datashow, screen), c.size)
-        << c.side << " " << c.style << " " << c.datashow;
+    EXPECT_EQ(WindowSizeFor(c.side, c.style, c.show_date, screen), c.size)
+        << c.side << " " << c.style << " " << c.show_date;
   }
 }
 
@@ -62,7 +62,7 @@ TEST(WindowSizeFor, FullScreenFollowsTheScreen) {
   const Size screen{1024, 768};
   const struct {
     std::string style;
-    bool datashow;
+    bool show_date;
     Size size;
   } cases[] = {
       {"Analog", false, {768, 768}},
@@ -78,8 +78,8 @@ TEST(WindowSizeFor, FullScreenFollowsTheScreen) {
       {"Other", true, {768, 768}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WindowSizeFor(0, c.style, c.datashow, screen), c.size)
-        << c.style << " " << c.datashow;
+    EXPECT_EQ(WindowSizeFor(0, c.style, c.show_date, screen), c.size)
+        << c.style << " " << c.show_date;
   }
   EXPECT_EQ(WindowSizeFor(0, "AnaDigi", true, {1920, 1080}), (Size{608, 1080}));
 }

@@ -77,9 +77,9 @@ TEST(PolygonClip, AHugeCircleExclusiveOrAFarPolygonShowsAsAFullFace) {
                              -284989606,  -1847456881, -324187610, 1922895273,  -443753964,
                              2045500108,  1539610315,  -903621226, -1371269749, 596628807,
                              -548048381,  -1262897697, -798231825, -201071568,  -859994195};
-  TShapeElement far = testing::Poly({}, '%');
+  ShapeElement far = testing::Poly({}, '%');
   for (std::size_t i = 0; i < std::size(corners); i += 2)
-    far.Points.push_back({corners[i], corners[i + 1]});
+    far.points.push_back({corners[i], corners[i + 1]});
   const Region face = MakeRgnFromShape({testing::Circle(0, 0, 2147483647), far}, 250, 0, 125, 125);
   const Region window = Region::FromRect({0, 0, 250, 250});
   EXPECT_EQ(Region::Combine(face, window, CombineMode::And), window);

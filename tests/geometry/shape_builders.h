@@ -9,28 +9,28 @@
 
 namespace sorvane::testing {
 
-inline TShapeElement Poly(std::initializer_list<Point> points, char op = '+') {
-  TShapeElement e;
-  e.Operation = op;
-  e.Points = points;
+inline ShapeElement Poly(std::initializer_list<Point> points, char op = '+') {
+  ShapeElement e;
+  e.operation = op;
+  e.points = points;
   return e;
 }
 
-inline TShapeElement Circle(int32_t x, int32_t y, int32_t radius, char op = '+') {
-  TShapeElement e;
-  e.X = x;
-  e.Y = y;
-  e.Radius = radius;
-  e.Operation = op;
+inline ShapeElement Circle(int32_t x, int32_t y, int32_t radius, char op = '+') {
+  ShapeElement e;
+  e.x = x;
+  e.y = y;
+  e.radius = radius;
+  e.operation = op;
   return e;
 }
 
 // A thin hand from the centre to 250 units up, wider on its left so that one degree of
 // turn or a mirror image shows.
-inline TShape Hand() { return {Poly({{-6, 20}, {-12, -250}, {4, -250}, {6, 20}})}; }
+inline Shape Hand() { return {Poly({{-6, 20}, {-12, -250}, {4, -250}, {6, 20}})}; }
 
 // A short bar near the rim at 12 o'clock, the shape of a mark.
-inline TShape Bar(int32_t inner = -270, int32_t outer = -290, int32_t half_width = 6) {
+inline Shape Bar(int32_t inner = -270, int32_t outer = -290, int32_t half_width = 6) {
   return {Poly({{-half_width, outer}, {half_width, outer}, {half_width, inner},
                 {-half_width, inner}})};
 }

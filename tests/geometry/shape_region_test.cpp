@@ -24,7 +24,7 @@ Region Ring(Rect outer, Rect inner) {
 TEST(MakeRgnFromShape, CirclesUseTheirRoundedBoxes) {
   // Radius 290 on a 250 face is 120.83 px; radius 270 is 112.5 px, whose box edges 12.5
   // and 237.5 round to the even pixels 12 and 238.
-  const TShape ring{Circle(0, 0, 290, '+'), Circle(0, 0, 270, '-')};
+  const Shape ring{Circle(0, 0, 290, '+'), Circle(0, 0, 270, '-')};
   const Region r = MakeRgnFromShape(ring, 250, 0, 125, 125);
   EXPECT_TRUE(r.IsValid());
   EXPECT_EQ(r, Ring({4, 4, 246, 246}, {12, 12, 238, 238}));
@@ -33,7 +33,7 @@ TEST(MakeRgnFromShape, CirclesUseTheirRoundedBoxes) {
 }
 
 TEST(MakeRgnFromShape, OnlyTheCircleCentreTurns) {
-  const TShape dot{Circle(0, -240, 36)};  // 15 px radius, 100 px above the centre
+  const Shape dot{Circle(0, -240, 36)};  // 15 px radius, 100 px above the centre
   const struct {
     int angle;
     Rect box;
@@ -49,7 +49,7 @@ TEST(MakeRgnFromShape, OnlyTheCircleCentreTurns) {
 }
 
 TEST(MakeRgnFromShape, LaterElementsCombineByTheirOperation) {
-  const TShapeElement a = Circle(-50, 0, 100);
+  const ShapeElement a = Circle(-50, 0, 100);
   const Region ra = MakeRgnFromShape({a}, 600, 0, 300, 300);
   const struct {
     char op;
@@ -59,7 +59,7 @@ TEST(MakeRgnFromShape, LaterElementsCombineByTheirOperation) {
              {'&', CombineMode::And},
              {'%', CombineMode::Xor}};
   for (const auto& o : ops) {
-    const TShapeElement b = Circle(50, 0, 100, o.op);
+    const ShapeElement b = Circle(50, 0, 100, o.op);
     const Region rb = MakeRgnFromShape({b}, 600, 0, 300, 300);
     const Region got = MakeRgnFromShape({a, b}, 600, 0, 300, 300);
     EXPECT_EQ(got, Region::Combine(ra, rb, o.mode)) << o.op;
@@ -84,7 +84,7 @@ TEST(MakeRgnFromShape, OperationsOfTheFirstAndOfNoneChangeNothing) {
 
 TEST(MakeRgnFromShape, EmptyAndDegenerateShapesGiveNoArea) {
   EXPECT_TRUE(MakeRgnFromShape({}, 250, 0, 125, 125).IsEmpty());
-  const TShapeElement no_points = Circle(0, 0, 0);  // a "circle" of radius 0 is a polygon
+  const ShapeElement no_points = Circle(0, 0, 0);  // a "circle" of radius 0 is a polygon
   EXPECT_TRUE(MakeRgnFromShape({no_points}, 250, 0, 125, 125).IsEmpty());
   EXPECT_TRUE(MakeRgnFromShape({Circle(0, 0, -40)}, 250, 0, 125, 125).IsEmpty());
   EXPECT_TRUE(MakeRgnFromShape({Poly({{0, 0}, {100, 100}})}, 250, 0, 125, 125).IsEmpty());
@@ -108,12 +108,12 @@ TEST(MakeRgnFromShape, PolygonVerticesAreTurnedAndRoundedEach) {
 }
 
 // A five-pointed star drawn as one crossing outline.
-TShapeElement Star(char op) {
-  TShapeElement e;
-  e.Operation = op;
+ShapeElement Star(char op) {
+  ShapeElement e;
+  e.operation = op;
   for (int k = 0; k < 5; ++k) {
     const double a = (k * 144.0 - 90.0) * std::numbers::pi / 180.0;
-    e.Points.push_back({static_cast<int32_t>(std::lround(250 * std::cos(a))),
+    e.points.push_back({static_cast<int32_t>(std::lround(250 * std::cos(a))),
                         static_cast<int32_t>(std::lround(250 * std::sin(a)))});
   }
   return e;
@@ -131,13 +131,13 @@ TEST(MakeRgnFromShape, FirstPolygonFillsAlternateLaterOnesWinding) {
 
 TEST(MakeRgnFromShape, PolygonsOfManyVerticesAreHandledWhole) {
   // Well past any small fixed buffer: a 1000-vertex polygon approximating a circle.
-  TShapeElement round;
+  ShapeElement round;
   std::vector<Point> pixels;
   for (int k = 0; k < 1000; ++k) {
     const double a = k * 2 * std::numbers::pi / 1000;
     const Point skin{static_cast<int32_t>(std::lround(280 * std::cos(a))),
                      static_cast<int32_t>(std::lround(280 * std::sin(a)))};
-    round.Points.push_back(skin);
+    round.points.push_back(skin);
     pixels.push_back({skin.x + 300, skin.y + 300});  // side 600: one unit is one pixel
   }
   const Region r = MakeRgnFromShape({round}, 600, 0, 300, 300);
@@ -147,8 +147,8 @@ TEST(MakeRgnFromShape, PolygonsOfManyVerticesAreHandledWhole) {
 
 TEST(MakeRgnFromShape, ScratchBuffersCarryNothingBetweenCalls) {
   ShapeScratch scratch;
-  const TShape big{Poly({{-290, -290}, {290, -290}, {290, 290}, {-290, 290}, {-10, 0}})};
-  const TShape small = Bar();
+  const Shape big{Poly({{-290, -290}, {290, -290}, {290, 290}, {-290, 290}, {-10, 0}})};
+  const Shape small = Bar();
   (void)MakeRgnFromShape(big, 250, 0, 125, 125, scratch);
   EXPECT_EQ(MakeRgnFromShape(small, 250, -30, 125, 125, scratch),
             MakeRgnFromShape(small, 250, -30, 125, 125));
@@ -157,7 +157,7 @@ TEST(MakeRgnFromShape, ScratchBuffersCarryNothingBetweenCalls) {
 // Long runs of '+' are united in batches; the result must be the element-by-element fold,
 // across runs longer than a batch and runs broken by the other operations.
 TEST(MakeRgnFromShape, LongRunsOfUnionsGiveTheStepByStepRegion) {
-  TShape shape;
+  Shape shape;
   const auto add = [&](int count, char op, int seed) {
     for (int i = 0; i < count; ++i) {
       const int k = i * 37 + seed;
@@ -173,13 +173,13 @@ TEST(MakeRgnFromShape, LongRunsOfUnionsGiveTheStepByStepRegion) {
   add(1100, '+', 6);
   add(20, '-', 7);
   for (const int side : {250, 1080}) {
-    Region expected = MakeRgnFromShape(TShape{shape[0]}, side, -30, side / 2, side / 2);
+    Region expected = MakeRgnFromShape(Shape{shape[0]}, side, -30, side / 2, side / 2);
     for (std::size_t i = 1; i < shape.size(); ++i) {
-      TShapeElement alone = shape[i];
-      const Region piece = MakeRgnFromShape(TShape{alone}, side, -30, side / 2, side / 2);
-      const CombineMode mode = alone.Operation == '+'   ? CombineMode::Or
-                               : alone.Operation == '-' ? CombineMode::Diff
-                               : alone.Operation == '&' ? CombineMode::And
+      ShapeElement alone = shape[i];
+      const Region piece = MakeRgnFromShape(Shape{alone}, side, -30, side / 2, side / 2);
+      const CombineMode mode = alone.operation == '+'   ? CombineMode::Or
+                               : alone.operation == '-' ? CombineMode::Diff
+                               : alone.operation == '&' ? CombineMode::And
                                                         : CombineMode::Xor;
       expected = Region::Combine(expected, piece, mode);
     }
@@ -192,14 +192,14 @@ TEST(MakeRgnFromShape, LongRunsOfUnionsGiveTheStepByStepRegion) {
 TEST(MakeRgnFromShape, ExtremeSkinNumbersStayBounded) {
   const int32_t max = std::numeric_limits<int32_t>::max();
   const int32_t min = std::numeric_limits<int32_t>::min();
-  const TShape shapes[] = {
+  const Shape shapes[] = {
       {Poly({{min, min}, {max, min}, {max, max}, {min, max}})},
       {Poly({{min, 0}, {max, 0}, {0, max}})},
       {Circle(max, min, max)},
       {Circle(0, 0, max), Circle(min, max, max, '%')},
       {Circle(0, 0, 100), Poly({{min, min}, {max, max}, {min, max}}, '-')},
   };
-  for (const TShape& s : shapes) {
+  for (const Shape& s : shapes) {
     for (int side : {250, 1080}) {
       const Region r = MakeRgnFromShape(s, side, -45, side / 2, side / 2);
       EXPECT_TRUE(r.IsValid());

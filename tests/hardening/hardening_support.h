@@ -101,18 +101,18 @@ inline void PrintFigure(const std::string& what, double value, const char* unit)
 }
 
 // A clock profile with the analog face at the "Huge" size, anchored at the top left.
-inline TProfile HugeAnalogProfile() {
-  TProfile p;
-  SetDefault(p);
+inline Profile HugeAnalogProfile() {
+  Profile p;
+  ResetToDefaults(p);
   p.size = "Huge";
   p.style = "Analog";
-  p.xside = "left";
-  p.yside = "top";
-  p.x = 100;
-  p.y = 50;
-  p.datashow = false;
-  p.showseconds = true;
-  p.showsecondsd = false;
+  p.x_edge = "left";
+  p.y_edge = "top";
+  p.x_offset = 100;
+  p.y_offset = 50;
+  p.show_date = false;
+  p.analog_seconds = true;
+  p.digital_seconds = false;
   return p;
 }
 
@@ -126,10 +126,10 @@ inline void SizeCommand(TForm1& form, const std::string& size) {
 
 // Sets any style word, as the two "Enable ... Clock" items do for the four they know.
 inline void StyleCommand(TForm1& form, platform::Services& services, const std::string& style) {
-  form.Profile().style = style;
+  form.CurrentProfile().style = style;
   form.RealiseProfile(0);
   form.MakeRgn();
-  SaveProfiles(services.program_folder, form.State().Profiles, services.files);
+  SaveProfiles(services.program_folder, form.State().profiles, services.files);
 }
 
 }  // namespace sorvane::hardening

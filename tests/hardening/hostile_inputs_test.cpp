@@ -27,7 +27,7 @@ class HostileInputs : public ::testing::Test {
   }
   void StartAt(const std::string& size, int32_t screen_w = 1024, int32_t screen_h = 768) {
     qs.screen.SetPrimary(screen_w, screen_h);
-    TProfile p = HugeAnalogProfile();
+    Profile p = HugeAnalogProfile();
     p.size = size;
     PutProfiles(FormatProfiles({p}));
     AsTheFrameworkDoes(qs.errors, [&] { started = form.FormCreate(); });
@@ -48,9 +48,9 @@ TEST_F(HostileInputs, SkinThatCannotBeReadStopsTheCatalogueButNotTheClock) {
 
   ASSERT_EQ(qs.errors.shown.size(), 1u);
   EXPECT_NE(qs.errors.shown[0].find("broken.skn"), std::string::npos) << qs.errors.shown[0];
-  ASSERT_EQ(form.State().Skins.size(), 1u)
+  ASSERT_EQ(form.State().skins.size(), 1u)
       << "skins read before the bad file stay, files after it are not read";
-  EXPECT_EQ(form.State().Skins[0].FileName, "first.skn");
+  EXPECT_EQ(form.State().skins[0].file_name, "first.skn");
 
   // The window shows all the same, and the next change of the shown time draws the skin
   // that was read.
@@ -107,7 +107,7 @@ TEST_F(HostileInputs, TenMegabytesOfGarbageAsProfiles) {
 
     EXPECT_TRUE(ok);
     EXPECT_TRUE(fresh.errors.shown.empty()) << "garbage is content, not an I/O error";
-    ASSERT_FALSE(clock.State().Profiles.empty());
+    ASSERT_FALSE(clock.State().profiles.empty());
     ASSERT_TRUE(fresh.window.HasRegion());
     EXPECT_TRUE(fresh.window.CurrentRegion().IsValid());
     // Whatever the garbage set, the day goes on: every style and a tick at each.
@@ -119,44 +119,44 @@ TEST_F(HostileInputs, TenMegabytesOfGarbageAsProfiles) {
       EXPECT_TRUE(fresh.window.CurrentRegion().IsValid()) << style;
     }
     // What the clock saves from it reads back as the same profiles.
-    const TProfiles saved =
-        LoadProfiles(fresh.services.program_folder, clock.State().DefaultProfile, fresh.files);
+    const Profiles saved =
+        LoadProfiles(fresh.services.program_folder, clock.State().default_profile, fresh.files);
     std::printf("[ figure   ] profiles found in the garbage: %zu\n", saved.size());
-    ASSERT_EQ(saved.size(), clock.State().Profiles.size());
+    ASSERT_EQ(saved.size(), clock.State().profiles.size());
     for (std::size_t i = 0; i < saved.size(); ++i) {
-      EXPECT_EQ(FormatProfiles({saved[i]}), FormatProfiles({clock.State().Profiles[i]})) << i;
+      EXPECT_EQ(FormatProfiles({saved[i]}), FormatProfiles({clock.State().profiles[i]})) << i;
     }
   }
 }
 
 // A skin whose static face is one polygon of `count` vertices evenly round a circle of
 // radius 290.
-TSkin RoundPolygonSkin(int count) {
-  TShapeElement polygon;
-  polygon.Operation = '+';
-  polygon.Points.reserve(static_cast<std::size_t>(count));
+Skin RoundPolygonSkin(int count) {
+  ShapeElement polygon;
+  polygon.operation = '+';
+  polygon.points.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     const double a = 2 * std::numbers::pi * i / count;
-    polygon.Points.push_back({static_cast<int32_t>(std::lround(290 * std::cos(a))),
+    polygon.points.push_back({static_cast<int32_t>(std::lround(290 * std::cos(a))),
                               static_cast<int32_t>(std::lround(290 * std::sin(a)))});
   }
-  TSkin skin;
-  skin.Name = "Round";
-  skin.StaticAnalog = {polygon};
+  Skin skin;
+  skin.name = "Round";
+  skin.face = {polygon};
   return skin;
 }
 
 // The same skin as a file, for the reader.
-std::string SkinFile(const TSkin& skin) {
-  std::string text = "Vitrelle skin file.\r\n\\names " + skin.Name + "\r\n\\staticanalog\r\n";
-  for (const TShapeElement& e : skin.StaticAnalog) {
-    if (e.Radius > 0) {
-      text += std::string("circle ") + e.Operation + "\r\n" + std::to_string(e.X) + " " +
-              std::to_string(e.Y) + " " + std::to_string(e.Radius) + "\r\n";
+std::string SkinFile(const Skin& skin) {
+  std::string text = "Vitrelle skin file.\r\n\\names " + skin.name + "\r\n\\staticanalog\r\n";
+  for (const ShapeElement& e : skin.face) {
+    if (e.radius > 0) {
+      text += std::string("circle ") + e.operation + "\r\n" + std::to_string(e.x) + " " +
+              std::to_string(e.y) + " " + std::to_string(e.radius) + "\r\n";
       continue;
     }
-    text += std::string("polygon ") + e.Operation + "\r\n";
-    for (const Point& p : e.Points) {
+    text += std::string("polygon ") + e.operation + "\r\n";
+    for (const Point& p : e.points) {
       text += std::to_string(p.x) + " " + std::to_string(p.y) + "\r\n";
     }
   }
@@ -164,7 +164,7 @@ std::string SkinFile(const TSkin& skin) {
 }
 
 // The analog face as the tick builds it, at a face of `side` pixels, timed.
-Region TimedFace(const TSkins& skins, int32_t side, const std::string& what, int runs = 3) {
+Region TimedFace(const Skins& skins, int32_t side, const std::string& what, int runs = 3) {
   Region face;
   PrintFigure("rebuild, " + what + ", " + std::to_string(side) + " px",
               BestMilliseconds([&] {
@@ -175,7 +175,7 @@ Region TimedFace(const TSkins& skins, int32_t side, const std::string& what, int
 }
 
 TEST_F(HostileInputs, PolygonOfOneHundredThousandVerticesIsDrawnWhole) {
-  const TSkins skins{RoundPolygonSkin(100000)};
+  const Skins skins{RoundPolygonSkin(100000)};
   for (const int32_t side : {250, 1080}) {
     const Region face = TimedFace(skins, side, "100,000-vertex polygon");
     ASSERT_TRUE(face.IsValid());
@@ -193,25 +193,25 @@ TEST_F(HostileInputs, PolygonOfOneHundredThousandVerticesIsDrawnWhole) {
 }
 
 // `per_side` x `per_side` small circles on a grid over the face, each standing apart.
-TSkin GridOfCirclesSkin(int per_side) {
-  TSkin skin;
-  skin.Name = "Grid";
+Skin GridOfCirclesSkin(int per_side) {
+  Skin skin;
+  skin.name = "Grid";
   const int step = 594 / per_side;
   for (int row = 0; row < per_side; ++row) {
     for (int col = 0; col < per_side; ++col) {
-      TShapeElement circle;
-      circle.Operation = '+';
-      circle.X = -297 + step / 2 + col * step;
-      circle.Y = -297 + step / 2 + row * step;
-      circle.Radius = step / 3;
-      skin.StaticAnalog.push_back(circle);
+      ShapeElement circle;
+      circle.operation = '+';
+      circle.x = -297 + step / 2 + col * step;
+      circle.y = -297 + step / 2 + row * step;
+      circle.radius = step / 3;
+      skin.face.push_back(circle);
     }
   }
   return skin;
 }
 
 TEST_F(HostileInputs, TenThousandShapesEachStandApart) {
-  const TSkins skins{GridOfCirclesSkin(100)};
+  const Skins skins{GridOfCirclesSkin(100)};
   // The face is drawn from nothing once; the running clock keeps it between ticks.
   const Region full = TimedFace(skins, 1080, "10,000 shapes", 1);
   ASSERT_TRUE(full.IsValid());
@@ -228,11 +228,11 @@ TEST_F(HostileInputs, TenThousandShapesEachStandApart) {
 // Big skins through the reader and the whole start-up, at full size. The reader once copied
 // the section it was reading after every line (5.7 s natively and 4.5 minutes under Wine for
 // the 100,000 vertices); the figures printed here show the start-up stays short.
-void StartOnSkinFile(HostileInputs& test, const TSkin& skin, const std::string& what) {
+void StartOnSkinFile(HostileInputs& test, const Skin& skin, const std::string& what) {
   test.PutSkinFile(SkinFile(skin));
-  TSkins read;
+  Skins read;
   PrintFigure("read alone of " + what,
-              BestMilliseconds([&] { LoadSkin(test.qs.services.program_folder, test.qs.files,
+              BestMilliseconds([&] { LoadSkins(test.qs.services.program_folder, test.qs.files,
                                               read, {}); }, 3),
               "ms");
   const double ms = BestMilliseconds([&] { test.StartAt("FullScreen", 1920, 1080); }, 1);
@@ -240,7 +240,7 @@ void StartOnSkinFile(HostileInputs& test, const TSkin& skin, const std::string& 
   ASSERT_TRUE(test.started);
   // What the clock read is what the reader alone reads: nothing dropped on the way.
   ASSERT_EQ(read.size(), 1u);
-  EXPECT_EQ(test.form.State().Skins.at(0).StaticAnalog, read[0].StaticAnalog);
+  EXPECT_EQ(test.form.State().skins.at(0).face, read[0].face);
   test.qs.clock.SetTime(10, 21, 0);
   PrintFigure("rebuild of the outline by the running clock on " + what,
               BestMilliseconds([&] { test.form.MakeRgn(); }, 1), "ms");
@@ -249,7 +249,7 @@ void StartOnSkinFile(HostileInputs& test, const TSkin& skin, const std::string& 
 TEST_F(HostileInputs, StartsOnASkinFileOfOneHundredThousandVertices) {
   StartOnSkinFile(*this, RoundPolygonSkin(100000), "a 100,000-vertex polygon");
   ASSERT_TRUE(started);
-  EXPECT_EQ(form.State().Skins[0].StaticAnalog[0].Points.size(), 100000u);
+  EXPECT_EQ(form.State().skins[0].face[0].points.size(), 100000u);
   EXPECT_TRUE(Shown().IsValid());
   EXPECT_FALSE(Shown().IsEmpty());
 }
@@ -257,7 +257,7 @@ TEST_F(HostileInputs, StartsOnASkinFileOfOneHundredThousandVertices) {
 TEST_F(HostileInputs, StartsOnASkinFileOfTenThousandShapes) {
   StartOnSkinFile(*this, GridOfCirclesSkin(100), "10,000 shapes");
   ASSERT_TRUE(started);
-  EXPECT_EQ(form.State().Skins[0].StaticAnalog.size(), 10000u);
+  EXPECT_EQ(form.State().skins[0].face.size(), 10000u);
   EXPECT_TRUE(Shown().IsValid());
 }
 

@@ -112,7 +112,7 @@ TEST_P(SaveFailureOnDisk, ShowsTheErrorKeepsTheChangeAndTheOldFile) {
   EXPECT_NE(qs.errors.shown[0].find(kProfilesFileName), std::string::npos) << qs.errors.shown[0];
   EXPECT_EQ(qs.errors.shown[0].find(".new"), std::string::npos)
       << "the user knows vl.prf, not the temporary file: " << qs.errors.shown[0];
-  EXPECT_EQ(form.Profile().size, "Large");
+  EXPECT_EQ(form.CurrentProfile().size, "Large");
   EXPECT_EQ(qs.window.width, 213);
   EXPECT_GT(qs.window.regions_set, regions_before) << "the new outline must show all the same";
   EXPECT_EQ(Bytes(profiles), before);
@@ -143,8 +143,8 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
   for (const std::string& text : qs.errors.shown) {
     EXPECT_NE(text.find(kProfilesFileName), std::string::npos) << text;
   }
-  EXPECT_EQ(form.Profile().size, "Small");
-  EXPECT_EQ(form.Profile().style, "AnaDigi");
+  EXPECT_EQ(form.CurrentProfile().size, "Small");
+  EXPECT_EQ(form.CurrentProfile().style, "AnaDigi");
   EXPECT_FALSE(qs.window.closed) << "a clock whose settings were not saved stays open";
   EXPECT_EQ(*qs.files.Find(InClockFolder(kProfilesFileName)), before);
 
@@ -152,7 +152,7 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
   qs.files.fail_writes = false;
   form.Close1Click();
   EXPECT_TRUE(qs.window.closed);
-  const TProfiles saved = LoadProfiles(qs.services.program_folder, TProfile{}, qs.files);
+  const Profiles saved = LoadProfiles(qs.services.program_folder, Profile{}, qs.files);
   ASSERT_EQ(saved.size(), 1u);
   EXPECT_EQ(saved[0].size, "Small");
   EXPECT_EQ(saved[0].style, "AnaDigi");

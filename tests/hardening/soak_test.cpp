@@ -28,16 +28,16 @@ TEST(Soak, ADayOfTicksKeepsRegionsAndHeapFlat) {
   // more memory: scripts/perf.sh times it); the date line and both seconds are shown.
   qs.files.Put(InClockFolder("minimal.skn"),
                DiskFiles().ReadAll(ShippedSkinsFolder() / "minimal.skn"));
-  TProfile profile = HugeAnalogProfile();
-  profile.skinfile = "minimal.skn";
-  profile.datashow = true;
-  profile.showsecondsd = true;
+  Profile profile = HugeAnalogProfile();
+  profile.skin_file = "minimal.skn";
+  profile.show_date = true;
+  profile.digital_seconds = true;
   qs.files.Put(InClockFolder(kProfilesFileName), FormatProfiles({profile}));
   qs.clock.SetTime(0, 0, 0);
 
   TForm1 form(qs.services);
   ASSERT_TRUE(form.FormCreate());
-  ASSERT_EQ(form.State().Skins.size(), 1u);
+  ASSERT_EQ(form.State().skins.size(), 1u);
 
   long expected_regions = qs.window.regions_set;
   std::vector<HeapUse> hourly;
@@ -48,13 +48,13 @@ TEST(Soak, ADayOfTicksKeepsRegionsAndHeapFlat) {
       // in the order of kStyles.
       const std::size_t next = (tick / kTicksPerStyle) % kStyles.size();
       form.MenuCommand(next % 2 == 1 ? menu_id::EnableDigitalClock1 : menu_id::EnableAnalogClock1);
-      ASSERT_EQ(form.Profile().style, kStyles[next]) << "tick " << tick;
+      ASSERT_EQ(form.CurrentProfile().style, kStyles[next]) << "tick " << tick;
       if (ShowsAFace(kStyles[next])) ++expected_regions;
     }
     const int second_of_day = tick % kTicksPerDay;
     qs.clock.SetTime(second_of_day / 3600, second_of_day / 60 % 60, second_of_day % 60);
     form.Timer2Timer();
-    if (ShowsAFace(form.Profile().style)) ++expected_regions;
+    if (ShowsAFace(form.CurrentProfile().style)) ++expected_regions;
     if (tick % 3600 == 0) hourly.push_back(LiveHeap());
   }
   const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;

@@ -23,18 +23,18 @@ namespace {
 const std::filesystem::path kSkinFolder =
     std::filesystem::path(SORVANE_TEST_DATA).parent_path().parent_path() / "skins";
 
-const TSkins& ShippedSkins() {
-  static const TSkins skins = [] {
-    TSkins loaded;
-    LoadSkin(kSkinFolder, DiskFiles(), loaded, [](const std::string&, int32_t) {});
+const Skins& ShippedSkins() {
+  static const Skins skins = [] {
+    Skins loaded;
+    LoadSkins(kSkinFolder, DiskFiles(), loaded, [](const std::string&, int32_t) {});
     return loaded;
   }();
   return skins;
 }
 
-const TSkin& Skin(const std::string& file_name) {
-  const TSkins& skins = ShippedSkins();
-  return skins.at(static_cast<size_t>(GetSkinByFileName(skins, file_name)));
+const Skin& ShippedSkin(const std::string& file_name) {
+  const Skins& skins = ShippedSkins();
+  return skins.at(static_cast<size_t>(SkinIndexByFileName(skins, file_name)));
 }
 
 int64_t Area(const Region& r) {
@@ -44,9 +44,9 @@ int64_t Area(const Region& r) {
   return area;
 }
 
-std::vector<const TShape*> AllShapes(const TSkin& s) {
-  std::vector<const TShape*> shapes{&s.StaticAnalog, &s.HArrow, &s.MArrow, &s.SArrow};
-  for (const TShape& mark : s.Marks) shapes.push_back(&mark);
+std::vector<const Shape*> AllShapes(const Skin& s) {
+  std::vector<const Shape*> shapes{&s.face, &s.hour_hand, &s.minute_hand, &s.second_hand};
+  for (const Shape& mark : s.marks) shapes.push_back(&mark);
   return shapes;
 }
 
@@ -58,8 +58,8 @@ TEST(ShippedSkins, LoadWithTheirNamesAndCrLfLines) {
                                                        {"ring.skn", " Ring"}};
   ASSERT_EQ(ShippedSkins().size(), expected.size());
   for (const auto& [file, name] : expected) {
-    EXPECT_EQ(Skin(file).FileName, file);
-    EXPECT_EQ(Skin(file).Name, name) << file;
+    EXPECT_EQ(ShippedSkin(file).file_name, file);
+    EXPECT_EQ(ShippedSkin(file).name, name) << file;
 
     std::ifstream in(kSkinFolder / file, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
@@ -78,24 +78,24 @@ TEST(ShippedSkins, LoadWithTheirNamesAndCrLfLines) {
 TEST(ShippedSkins, TheDefaultSortsFirst) {
   // A profile that names no skin gets the first one the folder lists; folders list by name.
   std::vector<std::string> names;
-  for (const TSkin& s : ShippedSkins()) names.push_back(s.FileName);
+  for (const Skin& s : ShippedSkins()) names.push_back(s.file_name);
   ASSERT_FALSE(names.empty());
   EXPECT_EQ(*std::min_element(names.begin(), names.end()), "classic.skn");
 }
 
 TEST(ShippedSkins, EveryShapeStaysInsideTheFace) {
-  for (const TSkin& s : ShippedSkins()) {
-    for (const TShape* shape : AllShapes(s)) {
-      for (const TShapeElement& e : *shape) {
-        EXPECT_NE(std::string("+-&%").find(e.Operation), std::string::npos) << s.FileName;
-        if (e.Radius > 0) {
-          EXPECT_TRUE(std::abs(e.X) + e.Radius <= 300 && std::abs(e.Y) + e.Radius <= 300)
-              << s.FileName << ": circle " << e.X << " " << e.Y << " " << e.Radius;
+  for (const Skin& s : ShippedSkins()) {
+    for (const Shape* shape : AllShapes(s)) {
+      for (const ShapeElement& e : *shape) {
+        EXPECT_NE(std::string("+-&%").find(e.operation), std::string::npos) << s.file_name;
+        if (e.radius > 0) {
+          EXPECT_TRUE(std::abs(e.x) + e.radius <= 300 && std::abs(e.y) + e.radius <= 300)
+              << s.file_name << ": circle " << e.x << " " << e.y << " " << e.radius;
         } else {
-          EXPECT_GE(e.Points.size(), 3u) << s.FileName;
-          for (const Point& p : e.Points)
+          EXPECT_GE(e.points.size(), 3u) << s.file_name;
+          for (const Point& p : e.points)
             EXPECT_TRUE(std::abs(p.x) <= 300 && std::abs(p.y) <= 300)
-                << s.FileName << ": " << p.x << " " << p.y;
+                << s.file_name << ": " << p.x << " " << p.y;
         }
       }
     }
@@ -104,25 +104,25 @@ TEST(ShippedSkins, EveryShapeStaysInsideTheFace) {
 
 TEST(ShippedSkins, TogetherUseEveryFeatureOfTheFormat) {
   std::map<std::string, bool> used;
-  const TSkin defaults;
-  for (const TSkin& s : ShippedSkins()) {
-    for (const TShape* shape : AllShapes(s)) {
+  const Skin defaults;
+  for (const Skin& s : ShippedSkins()) {
+    for (const Shape* shape : AllShapes(s)) {
       for (size_t i = 0; i < shape->size(); ++i) {
-        const TShapeElement& e = (*shape)[i];
-        used[e.Radius > 0 ? "circle" : "polygon"] = true;
-        if (i > 0) used[std::string("operation ") + e.Operation] = true;
+        const ShapeElement& e = (*shape)[i];
+        used[e.radius > 0 ? "circle" : "polygon"] = true;
+        if (i > 0) used[std::string("operation ") + e.operation] = true;
       }
     }
-    used["generic hour mark"] = used["generic hour mark"] || !s.Marks[0].empty();
+    used["generic hour mark"] = used["generic hour mark"] || !s.marks[0].empty();
     for (int k = 1; k <= 12; ++k) {
-      if (s.Marks[k].empty()) continue;
+      if (s.marks[k].empty()) continue;
       used["own hour mark"] = true;
-      if (!s.MarkRotate[k]) used["upright mark"] = true;
+      if (!s.mark_turns[k]) used["upright mark"] = true;
     }
-    used["minute mark"] = used["minute mark"] || !s.Marks[14].empty();
-    used["custom order"] = used["custom order"] || s.AnalogOrder != defaults.AnalogOrder;
-    EXPECT_FALSE(s.HArrow.empty() || s.MArrow.empty() || s.SArrow.empty())
-        << s.FileName << " lacks a hand";
+    used["minute mark"] = used["minute mark"] || !s.marks[14].empty();
+    used["custom order"] = used["custom order"] || s.analog_order != defaults.analog_order;
+    EXPECT_FALSE(s.hour_hand.empty() || s.minute_hand.empty() || s.second_hand.empty())
+        << s.file_name << " lacks a hand";
   }
   for (const char* feature :
        {"circle", "polygon", "operation +", "operation -", "operation &", "operation %",
@@ -134,19 +134,19 @@ TEST(ShippedSkins, HandsShowFromSuperTinyToFullScreen) {
   // The hands must cover pixels of their own at 50 pixels (where 12 units are one pixel)
   // at any angle, and at every size most of each hand must lie off the face, over the
   // see-through middle, or it could not be told apart from the face in the clock's one colour.
-  for (const TSkin& s : ShippedSkins()) {
+  for (const Skin& s : ShippedSkins()) {
     for (const auto& [hand, shape] :
-         {std::pair{"hour", &s.HArrow}, {"minute", &s.MArrow}, {"second", &s.SArrow}}) {
+         {std::pair{"hour", &s.hour_hand}, {"minute", &s.minute_hand}, {"second", &s.second_hand}}) {
       for (const int side : {50, 137, 768}) {
-        const Region face = MakeRgnFromShape(s.StaticAnalog, side, 0, side / 2, side / 2);
+        const Region face = MakeRgnFromShape(s.face, side, 0, side / 2, side / 2);
         for (const int angle : {0, -37, -90, -223, -354}) {
           const Region drawn = MakeRgnFromShape(*shape, side, angle, side / 2, side / 2);
           const int64_t area = Area(drawn);
           const int64_t least = 4 * side * side / (50 * 50);  // four pixels on the 50-pixel clock
-          EXPECT_GE(area, least) << s.FileName << " " << hand << " at " << side << " px, " << angle;
+          EXPECT_GE(area, least) << s.file_name << " " << hand << " at " << side << " px, " << angle;
           const int64_t own = Area(Region::Combine(drawn, face, CombineMode::Diff));
           EXPECT_GT(own * 4, area * 3)
-              << s.FileName << " " << hand << " hidden in the face at " << angle;
+              << s.file_name << " " << hand << " hidden in the face at " << angle;
         }
       }
     }
@@ -161,7 +161,7 @@ TEST(ShippedSkins, WholeClockFitsItsWindow) {
       const Rect box = clock.Bounds();
       EXPECT_FALSE(clock.IsEmpty());
       EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= side && box.bottom <= side)
-          << ShippedSkins()[static_cast<size_t>(i)].FileName << " at " << side;
+          << ShippedSkins()[static_cast<size_t>(i)].file_name << " at " << side;
       // So the window system is handed the clock exactly as drawn.
       EXPECT_EQ(RegionForWindow(clock, side, side), clock);
     }

@@ -11,19 +11,19 @@ namespace {
 
 using Captions = std::vector<std::string>;
 
-Captions CaptionsOf(const DateFormatSetup& setup) {
+Captions CaptionsOf(const DateConventions& setup) {
   return Captions(setup.captions.begin() + 1, setup.captions.end());
 }
 
 TEST(DateFormatList, UsEnglishFormatsAndCaptions) {
-  const DateFormatSetup us = SetDateFormatList(UsEnglishLocale());
-  EXPECT_EQ(us.TimeSep, ":");
-  EXPECT_EQ(us.DateSep, "/");
-  EXPECT_EQ(us.DateOrder, 0);
-  EXPECT_EQ(us.DateFormats[1], "M/d/yyyy");
-  EXPECT_EQ(us.DateFormats[3], "MM/dd/yy");
-  EXPECT_EQ(us.DateFormats[6], "MM/dd/yyy ddd");
-  EXPECT_EQ(us.DateFormats[10], "MMMM dd, yyy ddd");
+  const DateConventions us = DateConventionsFor(UsEnglishLocale());
+  EXPECT_EQ(us.time_separator, ":");
+  EXPECT_EQ(us.date_separator, "/");
+  EXPECT_EQ(us.date_order, 0);
+  EXPECT_EQ(us.date_formats[1], "M/d/yyyy");
+  EXPECT_EQ(us.date_formats[3], "MM/dd/yy");
+  EXPECT_EQ(us.date_formats[6], "MM/dd/yyy ddd");
+  EXPECT_EQ(us.date_formats[10], "MMMM dd, yyy ddd");
   EXPECT_EQ(CaptionsOf(us),
             (Captions{"12/31/2002", "Tuesday, December 31, 2002", "12/31/02", "12/31/2002",
                       "12/31/02 Tue", "12/31/2002 Tue", "31 Dec 2002", "31 Dec 2002 Tue",
@@ -31,9 +31,9 @@ TEST(DateFormatList, UsEnglishFormatsAndCaptions) {
 }
 
 TEST(DateFormatList, GermanFormatsAndCaptions) {
-  const DateFormatSetup de = SetDateFormatList(testing::GermanLocale());
-  EXPECT_EQ(de.DateOrder, 1);
-  EXPECT_EQ(de.DateFormats[4], "dd.MM.yyy");
+  const DateConventions de = DateConventionsFor(testing::GermanLocale());
+  EXPECT_EQ(de.date_order, 1);
+  EXPECT_EQ(de.date_formats[4], "dd.MM.yyy");
   EXPECT_EQ(CaptionsOf(de),
             (Captions{"31.12.2002", "Dienstag, 31. Dezember 2002", "31.12.02", "31.12.2002",
                       "31.12.02 Di", "31.12.2002 Di", "31 Dez 2002", "31 Dez 2002 Di",
@@ -68,10 +68,10 @@ TEST(DateFormatList, NumericFormatsFollowTheDateOrder) {
     LocaleData locale = UsEnglishLocale();
     locale.date_order = c.order;
     locale.date_separator = c.separator;
-    const DateFormatSetup setup = SetDateFormatList(locale);
-    EXPECT_EQ(setup.DateOrder, c.date_order);
+    const DateConventions setup = DateConventionsFor(locale);
+    EXPECT_EQ(setup.date_order, c.date_order);
     for (int n = 3; n <= 6; ++n) {
-      EXPECT_EQ(setup.DateFormats[n], c.formats3to6[static_cast<size_t>(n - 3)]) << n;
+      EXPECT_EQ(setup.date_formats[n], c.formats3to6[static_cast<size_t>(n - 3)]) << n;
       EXPECT_EQ(setup.captions[static_cast<size_t>(n)], c.captions3to6[static_cast<size_t>(n - 3)])
           << n;
     }
@@ -82,10 +82,10 @@ TEST(DateFormatList, SeparatorsAreCutToSixteenCharacters) {
   LocaleData locale = UsEnglishLocale();
   locale.date_separator = "abcdefghijklmnopq";  // 17
   locale.time_separator = "0123456789ABCDEF";   // 16: kept whole
-  const DateFormatSetup setup = SetDateFormatList(locale);
-  EXPECT_EQ(setup.DateSep, "abcdefghijklmnop");
-  EXPECT_EQ(setup.TimeSep, "0123456789ABCDEF");
-  EXPECT_EQ(setup.DateFormats[3], "MMabcdefghijklmnopddabcdefghijklmnopyy");
+  const DateConventions setup = DateConventionsFor(locale);
+  EXPECT_EQ(setup.date_separator, "abcdefghijklmnop");
+  EXPECT_EQ(setup.time_separator, "0123456789ABCDEF");
+  EXPECT_EQ(setup.date_formats[3], "MMabcdefghijklmnopddabcdefghijklmnopyy");
 }
 
 TEST(DateFormatList, UnreadableSettingsLeaveTheirTargetsEmpty) {
@@ -93,9 +93,9 @@ TEST(DateFormatList, UnreadableSettingsLeaveTheirTargetsEmpty) {
   locale.time_separator.clear();
   locale.date_separator.clear();
   locale.long_date.clear();
-  const DateFormatSetup setup = SetDateFormatList(locale);
-  EXPECT_EQ(setup.TimeSep, "");
-  EXPECT_EQ(setup.DateFormats[2], "");
+  const DateConventions setup = DateConventionsFor(locale);
+  EXPECT_EQ(setup.time_separator, "");
+  EXPECT_EQ(setup.date_formats[2], "");
   EXPECT_EQ(setup.captions[2], "12312002");  // an empty format shows the short date
   EXPECT_EQ(setup.captions[3], "123102");
 }

@@ -29,7 +29,7 @@ std::filesystem::path WriteSkin(const TempFolder& folder, const Lines& lines) {
 const Lines kTriangle = {"polygon +", "-10 0", "0 -100", "10 0"};
 
 // The header and "\names T" (lines 1 and 2), then `body` from line 3 on.
-Lines Skin(std::initializer_list<Lines> parts) {
+Lines SkinLines(std::initializer_list<Lines> parts) {
   Lines lines = {"Vitrelle skin file.", "\\names T"};
   for (const Lines& part : parts) lines.insert(lines.end(), part.begin(), part.end());
   return lines;
@@ -47,61 +47,61 @@ TEST(Check, EachKindOfWarningOnASmallBadSkin) {
     Lines lines;
     std::vector<Expected> notes;
   } cases[] = {
-      {"clean example", Skin({{"\\staticanalog", "circle +", "0 0 290", "circle -", "0 0 270",
+      {"clean example", SkinLines({{"\\staticanalog", "circle +", "0 0 290", "circle -", "0 0 270",
                                "", "\\harrow"}, kTriangle, {"\\mark 0 U"}, kTriangle,
                               {"\\analogorder", "static", "marks", "harrow"}}), {}},
-      {"unknown keyword", Skin({{"\\harow"}}), {{3, N::kUnknownLine}}},
-      {"comment-like line", Skin({{"; the face"}}), {{3, N::kUnknownLine}}},
-      {"data outside a shape", Skin({{"\\harrow", "10 20"}}), {{4, N::kDataOutsideShape}}},
-      {"mark out of range", Skin({{"\\mark 15"}, kTriangle}),
-       {{3, N::kNoTarget}, {4, N::kShapeDiscarded}}},
-      {"mark not a number", Skin({{"\\mark x u"}}), {{3, N::kNoTarget}}},
-      {"digit out of range", Skin({{"\\digit 13"}}), {{3, N::kNoTarget}}},
-      {"mark 13", Skin({{"\\mark 13"}, kTriangle}), {{3, N::kMarkNeverDrawn}}},
-      {"u on the minute mark", Skin({{"\\mark 14 u"}, kTriangle}), {{3, N::kRotateIgnored}}},
-      {"not u", Skin({{"\\mark 3 x"}, kTriangle}), {{3, N::kExtraWords}}},
-      {"order entry in capitals", Skin({{"\\analogorder", "static", "Marks"}}),
-       {{5, N::kOrderCapitals}}},
-      {"digits in the analog order", Skin({{"\\analogorder", "digits"}}),
-       {{4, N::kOrderNotAnalog}}},
-      {"sixth analog entry", Skin({{"\\analogorder", "static", "marks", "harrow", "marrow",
-                                    "sarrow", "static"}}), {{9, N::kOrderOverflow}}},
-      {"third digital entry", Skin({{"\\digitalorder", "static", "digits", "static"}}),
-       {{6, N::kOrderOverflow}}},
-      {"order entry outside a section", Skin({{"marks"}}), {{3, N::kOrderOutsideSection}}},
-      {"order entry in a shape section", Skin({{"\\harrow"}, kTriangle, {"marks"}, kTriangle}),
-       {{8, N::kOrderInShapes}}},
-      {"data line with no element", Skin({{"\\harrow"}, kTriangle, {"marks", "5 5"}}),
-       {{8, N::kOrderInShapes}, {9, N::kDataNoElement}}},
-      {"polygon of two vertices", Skin({{"\\harrow", "polygon +", "0 0", "10 10", "\\marrow"}}),
-       {{4, N::kShortPolygon}}},
-      {"polygon cut short by the file's end", Skin({{"\\sarrow", "polygon +", "0 0"}}),
-       {{4, N::kShortPolygon}}},
-      {"operation too long", Skin({{"\\harrow"}, kTriangle, {"polygon ++", "-1 0", "0 -9", "1 0"}}),
-       {{8, N::kOperationInvalid}, {8, N::kNoOperation}}},
-      {"unknown operation", Skin({{"\\harrow"}, kTriangle, {"polygon x", "-1 0", "0 -9", "1 0"}}),
-       {{8, N::kOperationUnknown}}},
-      {"later shape without operation", Skin({{"\\harrow"}, kTriangle, {"circle", "0 0 5"}}),
-       {{8, N::kNoOperation}}},
-      {"first shape without operation", Skin({{"\\harrow", "polygon", "-1 0", "0 -9", "1 0"}}), {}},
-      {"circle of radius 0", Skin({{"\\staticanalog", "circle +", "0 0 0"}}),
-       {{5, N::kCircleTooSmall}}},
-      {"circle without radius", Skin({{"\\staticanalog", "circle +", "0 0"}}),
-       {{5, N::kDataMalformed}}},
-      {"vertex of three numbers", Skin({{"\\harrow"}, kTriangle, {"5 5 5"}}),
-       {{8, N::kDataMalformed}}},
-      {"number too large", Skin({{"\\harrow"}, kTriangle, {"99999999999 0"}}),
-       {{8, N::kBadNumber}}},
-      {"lone minus sign", Skin({{"\\harrow"}, kTriangle, {"- 0"}}), {{8, N::kBadNumber}}},
-      {"section again", Skin({{"\\harrow"}, kTriangle, {"\\harrow"}, kTriangle}),
-       {{8, N::kSectionRepeated}}},
-      {"view line short", Skin({{"\\firsthourview 1 2"}}), {{3, N::kViewMalformed}}},
-      {"extra words on a header", Skin({{"\\harrow now"}, kTriangle}), {{3, N::kExtraWords}}},
-      {"shape in an order section", Skin({{"\\analogorder"}, kTriangle}),
-       {{4, N::kShapeDiscarded}}},
-      {"second names line", Skin({{"\\names Again"}}), {{3, N::kSecondNames}}},
+      {"unknown keyword", SkinLines({{"\\harow"}}), {{3, N::UnknownLine}}},
+      {"comment-like line", SkinLines({{"; the face"}}), {{3, N::UnknownLine}}},
+      {"data outside a shape", SkinLines({{"\\harrow", "10 20"}}), {{4, N::DataOutsideShape}}},
+      {"mark out of range", SkinLines({{"\\mark 15"}, kTriangle}),
+       {{3, N::NoTarget}, {4, N::ShapeDiscarded}}},
+      {"mark not a number", SkinLines({{"\\mark x u"}}), {{3, N::NoTarget}}},
+      {"digit out of range", SkinLines({{"\\digit 13"}}), {{3, N::NoTarget}}},
+      {"mark 13", SkinLines({{"\\mark 13"}, kTriangle}), {{3, N::MarkNeverDrawn}}},
+      {"u on the minute mark", SkinLines({{"\\mark 14 u"}, kTriangle}), {{3, N::RotateIgnored}}},
+      {"not u", SkinLines({{"\\mark 3 x"}, kTriangle}), {{3, N::ExtraWords}}},
+      {"order entry in capitals", SkinLines({{"\\analogorder", "static", "Marks"}}),
+       {{5, N::OrderCapitals}}},
+      {"digits in the analog order", SkinLines({{"\\analogorder", "digits"}}),
+       {{4, N::OrderNotAnalog}}},
+      {"sixth analog entry", SkinLines({{"\\analogorder", "static", "marks", "harrow", "marrow",
+                                    "sarrow", "static"}}), {{9, N::OrderOverflow}}},
+      {"third digital entry", SkinLines({{"\\digitalorder", "static", "digits", "static"}}),
+       {{6, N::OrderOverflow}}},
+      {"order entry outside a section", SkinLines({{"marks"}}), {{3, N::OrderOutsideSection}}},
+      {"order entry in a shape section", SkinLines({{"\\harrow"}, kTriangle, {"marks"}, kTriangle}),
+       {{8, N::OrderInShapes}}},
+      {"data line with no element", SkinLines({{"\\harrow"}, kTriangle, {"marks", "5 5"}}),
+       {{8, N::OrderInShapes}, {9, N::DataNoElement}}},
+      {"polygon of two vertices", SkinLines({{"\\harrow", "polygon +", "0 0", "10 10", "\\marrow"}}),
+       {{4, N::ShortPolygon}}},
+      {"polygon cut short by the file's end", SkinLines({{"\\sarrow", "polygon +", "0 0"}}),
+       {{4, N::ShortPolygon}}},
+      {"operation too long", SkinLines({{"\\harrow"}, kTriangle, {"polygon ++", "-1 0", "0 -9", "1 0"}}),
+       {{8, N::OperationInvalid}, {8, N::NoOperation}}},
+      {"unknown operation", SkinLines({{"\\harrow"}, kTriangle, {"polygon x", "-1 0", "0 -9", "1 0"}}),
+       {{8, N::OperationUnknown}}},
+      {"later shape without operation", SkinLines({{"\\harrow"}, kTriangle, {"circle", "0 0 5"}}),
+       {{8, N::NoOperation}}},
+      {"first shape without operation", SkinLines({{"\\harrow", "polygon", "-1 0", "0 -9", "1 0"}}), {}},
+      {"circle of radius 0", SkinLines({{"\\staticanalog", "circle +", "0 0 0"}}),
+       {{5, N::CircleTooSmall}}},
+      {"circle without radius", SkinLines({{"\\staticanalog", "circle +", "0 0"}}),
+       {{5, N::DataMalformed}}},
+      {"vertex of three numbers", SkinLines({{"\\harrow"}, kTriangle, {"5 5 5"}}),
+       {{8, N::DataMalformed}}},
+      {"number too large", SkinLines({{"\\harrow"}, kTriangle, {"99999999999 0"}}),
+       {{8, N::BadNumber}}},
+      {"lone minus sign", SkinLines({{"\\harrow"}, kTriangle, {"- 0"}}), {{8, N::BadNumber}}},
+      {"section again", SkinLines({{"\\harrow"}, kTriangle, {"\\harrow"}, kTriangle}),
+       {{8, N::SectionRepeated}}},
+      {"view line short", SkinLines({{"\\firsthourview 1 2"}}), {{3, N::ViewMalformed}}},
+      {"extra words on a header", SkinLines({{"\\harrow now"}, kTriangle}), {{3, N::ExtraWords}}},
+      {"shape in an order section", SkinLines({{"\\analogorder"}, kTriangle}),
+       {{4, N::ShapeDiscarded}}},
+      {"second names line", SkinLines({{"\\names Again"}}), {{3, N::SecondNames}}},
       {"line before names", {"Vitrelle skin file.", "\\harrow", "\\names T"},
-       {{2, N::kBeforeNames}}},
+       {{2, N::BeforeNames}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -121,25 +121,25 @@ TEST(Check, EachKindOfWarningOnASmallBadSkin) {
 
 // The observer only listens: the skins read are the same with it and without it.
 TEST(Check, ListeningChangesNothingTheReaderReads) {
-  const Lines quirky = Skin({{"\\harrow"}, kTriangle, {"marks", "5 5", "polygon ++", "1 1",
+  const Lines quirky = SkinLines({{"\\harrow"}, kTriangle, {"marks", "5 5", "polygon ++", "1 1",
                               "\\harrow", "polygon", "0 0", "\\mark 3 u"}, kTriangle,
                              {"\\analogorder", "Static", "digits"}});
   TempFolder folder;
   const auto file = WriteSkin(folder, quirky);
   int heard = 0;
-  const TSkins listened = ReadOneSkinFile(file, [&](const SkinNoteEvent&) { ++heard; });
-  const TSkins plain = ReadOneSkinFile(file);
+  const Skins listened = ReadOneSkinFile(file, [&](const SkinNoteEvent&) { ++heard; });
+  const Skins plain = ReadOneSkinFile(file);
   EXPECT_GT(heard, 0);
   ASSERT_EQ(listened.size(), 1u);
   ASSERT_EQ(plain.size(), 1u);
-  const TSkin& a = listened[0];
-  const TSkin& b = plain[0];
-  EXPECT_EQ(a.HArrow, b.HArrow);
-  EXPECT_EQ(a.Marks, b.Marks);
-  EXPECT_EQ(a.MarkRotate, b.MarkRotate);
-  EXPECT_EQ(a.AnalogOrder, b.AnalogOrder);
-  EXPECT_FALSE(b.MarkRotate[3]);
-  EXPECT_EQ(b.AnalogOrder[0], "Static");
+  const Skin& a = listened[0];
+  const Skin& b = plain[0];
+  EXPECT_EQ(a.hour_hand, b.hour_hand);
+  EXPECT_EQ(a.marks, b.marks);
+  EXPECT_EQ(a.mark_turns, b.mark_turns);
+  EXPECT_EQ(a.analog_order, b.analog_order);
+  EXPECT_FALSE(b.mark_turns[3]);
+  EXPECT_EQ(b.analog_order[0], "Static");
 }
 
 TEST(Check, FilesThatAreNotSkins) {

@@ -19,14 +19,14 @@ bool Meets(const Region& a, const Region& b) {
 
 struct Hand {
   const char* name;
-  const TShape TSkin::*shape;
+  const Shape Skin::*shape;
   int (*angle)(TimeOfDay);
 };
-constexpr Hand kHands[] = {{"hour", &TSkin::HArrow, HourHandAngle},
-                           {"minute", &TSkin::MArrow, MinuteHandAngle},
-                           {"second", &TSkin::SArrow, SecondHandAngle}};
+constexpr Hand kHands[] = {{"hour", &Skin::hour_hand, HourHandAngle},
+                           {"minute", &Skin::minute_hand, MinuteHandAngle},
+                           {"second", &Skin::second_hand, SecondHandAngle}};
 
-Region HandAt(const TSkin& skin, const Hand& hand, TimeOfDay t, int size) {
+Region HandAt(const Skin& skin, const Hand& hand, TimeOfDay t, int size) {
   return MakeRgnFromShape(skin.*hand.shape, size, hand.angle(t), size / 2, size / 2);
 }
 
@@ -38,9 +38,9 @@ TEST(ShippedSkins, ThereAreSome) { EXPECT_GE(ShippedSkinFiles().size(), 1u); }
 
 TEST(ShippedSkins, HandsAreSeparateAndMoveAndTheFaceStaysInItsSquare) {
   for (const auto& file : ShippedSkinFiles()) {
-    const TSkins skins = ReadOneSkinFile(file);
+    const Skins skins = ReadOneSkinFile(file);
     ASSERT_EQ(skins.size(), 1u) << file;
-    const TSkin& skin = skins[0];
+    const Skin& skin = skins[0];
     for (const int size : {50, 1080}) {
       SCOPED_TRACE(file.filename().string() + " at " + std::to_string(size));
       const Region before = ClockRegion(skins, 0, kBefore, true, size);
@@ -75,7 +75,7 @@ TEST(ShippedSkins, HandsAreSeparateAndMoveAndTheFaceStaysInItsSquare) {
 
 TEST(ShippedSkins, SecondHandOnlyWhenAsked) {
   for (const auto& file : ShippedSkinFiles()) {
-    const TSkins skins = ReadOneSkinFile(file);
+    const Skins skins = ReadOneSkinFile(file);
     ASSERT_FALSE(skins.empty()) << file;
     const Region without = ClockRegion(skins, 0, {10, 9, 30}, false, 250);
     EXPECT_EQ(without, ClockRegion(skins, 0, {10, 9, 0}, false, 250)) << file;
@@ -84,10 +84,10 @@ TEST(ShippedSkins, SecondHandOnlyWhenAsked) {
 }
 
 TEST(Render, PictureShowsTheRegionInInkOnClearGround) {
-  TSkins skins(1);
-  skins[0].StaticAnalog = {TShapeElement{0, 0, 290, '+', {}},
-                           TShapeElement{0, 0, 270, '-', {}}};
-  skins[0].HArrow = {TShapeElement{0, 0, 0, '+', {{-10, 0}, {0, -170}, {10, 0}}}};
+  Skins skins(1);
+  skins[0].face = {ShapeElement{0, 0, 290, '+', {}},
+                           ShapeElement{0, 0, 270, '-', {}}};
+  skins[0].hour_hand = {ShapeElement{0, 0, 0, '+', {{-10, 0}, {0, -170}, {10, 0}}}};
   const Region region = ClockRegion(skins, 0, {3, 0, 0}, false, 250);
   const Image image = RenderClock(region, 250);
   ASSERT_EQ(image.width(), 250);

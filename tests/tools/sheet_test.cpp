@@ -29,7 +29,7 @@ TEST(Sheet, EveryClockInItsCellWithItsLabels) {
   folder.WriteLines("c.skn", {"Vitrelle skin file.", "\\names Gamma", "\\marrow",
                               "polygon +", "-10 0", "0 -250", "10 0"});
   folder.WriteLines("notes.txt", {"not a skin"});
-  const TSkins skins = ReadSkinFolder(folder.path());
+  const Skins skins = ReadSkinFolder(folder.path());
   ASSERT_EQ(skins.size(), 3u);
 
   const SheetLayout layout;
@@ -37,7 +37,7 @@ TEST(Sheet, EveryClockInItsCellWithItsLabels) {
   const int columns = SheetColumns(skins.size());
   EXPECT_EQ(columns, 2);
   for (int i = 0; i < 3; ++i) {
-    SCOPED_TRACE(skins[static_cast<size_t>(i)].FileName);
+    SCOPED_TRACE(skins[static_cast<size_t>(i)].file_name);
     const Point at = SheetFaceOrigin(layout, columns, i);
     // The face square holds exactly the clock's region at 10:09:30.
     const Region clock = ClockRegion(skins, i, {10, 9, 30}, true, layout.face);
@@ -51,7 +51,7 @@ TEST(Sheet, EveryClockInItsCellWithItsLabels) {
   }
   // The skins come in directory order; the full square face of b.skn fills its cell's face.
   int square = 0;
-  while (skins[static_cast<size_t>(square)].FileName != "b.skn") ++square;
+  while (skins[static_cast<size_t>(square)].file_name != "b.skn") ++square;
   const Point b = SheetFaceOrigin(layout, columns, square);
   EXPECT_EQ(InkIn(sheet, {b.x, b.y, b.x + layout.face, b.y + layout.face}),
             layout.face * layout.face);
@@ -62,9 +62,9 @@ TEST(Sheet, EveryClockInItsCellWithItsLabels) {
 }
 
 TEST(Sheet, LongNamesAreCutToTheCell) {
-  TSkins skins(1);
-  skins[0].Name = " " + std::string(200, 'W');
-  skins[0].FileName = "w.skn";
+  Skins skins(1);
+  skins[0].name = " " + std::string(200, 'W');
+  skins[0].file_name = "w.skn";
   const SheetLayout layout;
   const Image sheet = MakeSheet(skins, layout);
   EXPECT_EQ(sheet.width(), layout.margin + layout.face + layout.margin);

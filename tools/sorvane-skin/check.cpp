@@ -48,31 +48,31 @@ std::string Shown(const std::string& line) {
 
 std::string Explain(SkinNote note) {
   switch (note) {
-    case SkinNote::kNotSkinHeader: return "not a skin header";
-    case SkinNote::kBeforeNames: return "comes before the \\names line and is ignored";
-    case SkinNote::kSecondNames: return "only the first \\names line of a file counts";
-    case SkinNote::kUnknownLine: return "unknown keyword; the line is ignored";
-    case SkinNote::kBadNumber: return "not a whole number from -2147483648 to 2147483647; the line is ignored";
-    case SkinNote::kExtraWords: return "words after what the keyword uses are ignored";
-    case SkinNote::kNoTarget: return "mark number must be 0 to 14 and digit number 0 to 12; the shapes of this section are dropped";
-    case SkinNote::kMarkNeverDrawn: return "mark 13 is never drawn";
-    case SkinNote::kRotateIgnored: return "\"u\" has no effect on mark 14: minute marks always turn";
-    case SkinNote::kSectionRepeated: return "section appears again: its new shapes overwrite the earlier ones";
-    case SkinNote::kShapeDiscarded: return "shape is read and dropped: no list above it to take it (see the section line)";
-    case SkinNote::kOperationInvalid: return "operation must be one character; this shape gets no operation";
-    case SkinNote::kOperationUnknown: return "operation is not one of + - & %; taken as +";
-    case SkinNote::kNoOperation: return "a shape after the first of its list needs an operation (+ - & %); this one adds nothing";
-    case SkinNote::kShortPolygon: return "polygon has fewer than three vertices and draws nothing";
-    case SkinNote::kCircleTooSmall: return "circle radius below 1 makes the shape an empty polygon that draws nothing";
-    case SkinNote::kDataOutsideShape: return "data line with no \"polygon\" or \"circle\" line before it is ignored";
-    case SkinNote::kDataMalformed: return "a vertex line needs exactly two numbers and a circle line x y radius; the line is ignored";
-    case SkinNote::kDataNoElement: return "data line after an order entry in a shape section has no shape to fill and is ignored";
-    case SkinNote::kViewMalformed: return "a view line needs three numbers; the line is ignored";
-    case SkinNote::kOrderInShapes: return "order entry inside a shape section leaves an empty shape before the next one";
-    case SkinNote::kOrderOutsideSection: return "order entry outside \\analogorder or \\digitalorder changes nothing";
-    case SkinNote::kOrderOverflow: return "more order entries than the order has slots (5 analog, 2 digital); this one is dropped";
-    case SkinNote::kOrderCapitals: return "analog order entries must be written in lower case; this one draws nothing";
-    case SkinNote::kOrderNotAnalog: return "\"digits\" in the analog order draws nothing";
+    case SkinNote::NotSkinHeader: return "not a skin header";
+    case SkinNote::BeforeNames: return "comes before the \\names line and is ignored";
+    case SkinNote::SecondNames: return "only the first \\names line of a file counts";
+    case SkinNote::UnknownLine: return "unknown keyword; the line is ignored";
+    case SkinNote::BadNumber: return "not a whole number from -2147483648 to 2147483647; the line is ignored";
+    case SkinNote::ExtraWords: return "words after what the keyword uses are ignored";
+    case SkinNote::NoTarget: return "mark number must be 0 to 14 and digit number 0 to 12; the shapes of this section are dropped";
+    case SkinNote::MarkNeverDrawn: return "mark 13 is never drawn";
+    case SkinNote::RotateIgnored: return "\"u\" has no effect on mark 14: minute marks always turn";
+    case SkinNote::SectionRepeated: return "section appears again: its new shapes overwrite the earlier ones";
+    case SkinNote::ShapeDiscarded: return "shape is read and dropped: no list above it to take it (see the section line)";
+    case SkinNote::OperationInvalid: return "operation must be one character; this shape gets no operation";
+    case SkinNote::OperationUnknown: return "operation is not one of + - & %; taken as +";
+    case SkinNote::NoOperation: return "a shape after the first of its list needs an operation (+ - & %); this one adds nothing";
+    case SkinNote::ShortPolygon: return "polygon has fewer than three vertices and draws nothing";
+    case SkinNote::CircleTooSmall: return "circle radius below 1 makes the shape an empty polygon that draws nothing";
+    case SkinNote::DataOutsideShape: return "data line with no \"polygon\" or \"circle\" line before it is ignored";
+    case SkinNote::DataMalformed: return "a vertex line needs exactly two numbers and a circle line x y radius; the line is ignored";
+    case SkinNote::DataNoElement: return "data line after an order entry in a shape section has no shape to fill and is ignored";
+    case SkinNote::ViewMalformed: return "a view line needs three numbers; the line is ignored";
+    case SkinNote::OrderInShapes: return "order entry inside a shape section leaves an empty shape before the next one";
+    case SkinNote::OrderOutsideSection: return "order entry outside \\analogorder or \\digitalorder changes nothing";
+    case SkinNote::OrderOverflow: return "more order entries than the order has slots (5 analog, 2 digital); this one is dropped";
+    case SkinNote::OrderCapitals: return "analog order entries must be written in lower case; this one draws nothing";
+    case SkinNote::OrderNotAnalog: return "\"digits\" in the analog order draws nothing";
   }
   return "ignored";
 }
@@ -80,8 +80,8 @@ std::string Explain(SkinNote note) {
 CheckResult CheckSkinFile(const std::filesystem::path& file) {
   CheckResult result;
   std::string header_problem;
-  const TSkins skins = ReadOneSkinFile(file, [&](const SkinNoteEvent& event) {
-    if (event.note == SkinNote::kNotSkinHeader) {
+  const Skins skins = ReadOneSkinFile(file, [&](const SkinNoteEvent& event) {
+    if (event.note == SkinNote::NotSkinHeader) {
       header_problem = HeaderProblem(event.text);
     } else {
       result.warnings.push_back(event);

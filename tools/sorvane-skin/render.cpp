@@ -4,7 +4,7 @@
 
 namespace sorvane::skintool {
 
-Region ClockRegion(const TSkins& skins, int32_t index, TimeOfDay time, bool seconds, int size) {
+Region ClockRegion(const Skins& skins, int32_t index, TimeOfDay time, bool seconds, int size) {
   const int centre = size / 2;
   return MakeAnalogClockRgn(skins, index, time, seconds, centre, centre, size);
 }

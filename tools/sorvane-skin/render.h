@@ -10,7 +10,7 @@ namespace sorvane::skintool {
 
 // The region of skin `index` of `skins` for a window `size` pixels wide: the face is the
 // size x size square at the window's top, centred at (size div 2, size div 2).
-Region ClockRegion(const TSkins& skins, int32_t index, TimeOfDay time, bool seconds, int size);
+Region ClockRegion(const Skins& skins, int32_t index, TimeOfDay time, bool seconds, int size);
 
 // A size x size picture: the region's pixels in ink, everything else transparent, as the
 // desktop would show through the window.

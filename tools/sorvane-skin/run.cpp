@@ -38,7 +38,7 @@ int RunCommand(const CheckCommand& check, std::ostream& out, std::ostream& err) 
 }
 
 int RunCommand(const RenderCommand& render, std::ostream& out, std::ostream&) {
-  const TSkins skins = ReadOneSkinFile(render.file);
+  const Skins skins = ReadOneSkinFile(render.file);
   if (skins.empty()) throw ToolError("'" + render.file + "' is not a skin (try: sorvane-skin check)");
   const Region region = ClockRegion(skins, 0, render.time, render.seconds, render.size);
   WritePng(RenderClock(region, render.size), render.output);
@@ -47,7 +47,7 @@ int RunCommand(const RenderCommand& render, std::ostream& out, std::ostream&) {
 }
 
 int RunCommand(const SheetCommand& sheet, std::ostream& out, std::ostream&) {
-  const TSkins skins = ReadSkinFolder(sheet.folder);
+  const Skins skins = ReadSkinFolder(sheet.folder);
   if (skins.empty()) throw ToolError("no skin in '" + sheet.folder + "'");
   WritePng(MakeSheet(skins), sheet.output);
   out << sheet.output << ": " << skins.size() << (skins.size() == 1 ? " skin" : " skins") << '\n';

@@ -47,7 +47,7 @@ Point SheetFaceOrigin(const SheetLayout& layout, int columns, int index) {
           layout.margin + (index / columns) * CellHeight(layout)};
 }
 
-Image MakeSheet(const TSkins& skins, const SheetLayout& layout) {
+Image MakeSheet(const Skins& skins, const SheetLayout& layout) {
   if (skins.empty()) throw ToolError("no skin to show");
   const int count = static_cast<int>(skins.size());
   const int columns = SheetColumns(skins.size());
@@ -60,9 +60,9 @@ Image MakeSheet(const TSkins& skins, const SheetLayout& layout) {
     const int line = LabelHeight(layout.scale) + layout.scale * 2;
     const int y = at.y + layout.face + layout.scale * 2;
     const auto& skin = skins[static_cast<size_t>(i)];
-    DrawLabel(sheet, at.x, y, Fitted(Trimmed(skin.Name), layout.face, layout.scale), kInk,
+    DrawLabel(sheet, at.x, y, Fitted(Trimmed(skin.name), layout.face, layout.scale), kInk,
               layout.scale);
-    DrawLabel(sheet, at.x, y + line, Fitted(skin.FileName, layout.face, layout.scale), kInk,
+    DrawLabel(sheet, at.x, y + line, Fitted(skin.file_name, layout.face, layout.scale), kInk,
               layout.scale);
   }
   return sheet;

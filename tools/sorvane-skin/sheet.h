@@ -14,7 +14,7 @@ struct SheetLayout {
 
 // Cells fill rows left to right, as close to a square as the count allows. Throws ToolError
 // when the catalogue is empty.
-Image MakeSheet(const TSkins& skins, const SheetLayout& layout = {});
+Image MakeSheet(const Skins& skins, const SheetLayout& layout = {});
 
 // Top-left corner of the face of cell `index`, so callers and tests can find each clock.
 Point SheetFaceOrigin(const SheetLayout& layout, int columns, int index);

@@ -40,26 +40,26 @@ void RequireRegularFile(const std::filesystem::path& file) {
 
 }  // namespace
 
-TSkins ReadOneSkinFile(const std::filesystem::path& file, const SkinObserver& observer) {
+Skins ReadOneSkinFile(const std::filesystem::path& file, const SkinObserver& observer) {
   RequireRegularFile(file);
   OneFileFolder folder(file.filename().string());
-  TSkins skins;
+  Skins skins;
   try {
-    LoadSkin(file.parent_path(), folder, skins, [](const std::string&, int32_t) {}, observer);
+    LoadSkins(file.parent_path(), folder, skins, [](const std::string&, int32_t) {}, observer);
   } catch (const FileError& error) {
     throw ToolError(error.what());
   }
   return skins;
 }
 
-TSkins ReadSkinFolder(const std::filesystem::path& folder) {
+Skins ReadSkinFolder(const std::filesystem::path& folder) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) {
     throw ToolError("'" + folder.string() + "' is not a folder");
   }
-  TSkins skins;
+  Skins skins;
   try {
-    LoadSkin(folder, DiskFiles(), skins, [](const std::string&, int32_t) {});
+    LoadSkins(folder, DiskFiles(), skins, [](const std::string&, int32_t) {});
   } catch (const FileError& failure) {
     throw ToolError(failure.what());
   }

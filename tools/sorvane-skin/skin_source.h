@@ -11,10 +11,10 @@ namespace sorvane::skintool {
 // one in it. Throws ToolError when the file is missing or cannot be read. An empty result
 // means the file is not a skin (wrong header, or no "\names" line).
 // `observer` hears of every line the reader ignored or that changes nothing drawn.
-TSkins ReadOneSkinFile(const std::filesystem::path& file, const SkinObserver& observer = {});
+Skins ReadOneSkinFile(const std::filesystem::path& file, const SkinObserver& observer = {});
 
 // Every skin of a folder, in the order the clock loads them. Throws ToolError when the
 // folder is missing or a file in it cannot be read.
-TSkins ReadSkinFolder(const std::filesystem::path& folder);
+Skins ReadSkinFolder(const std::filesystem::path& folder);
 
 }  // namespace sorvane::skintool

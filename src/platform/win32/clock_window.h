@@ -12,7 +12,7 @@ class Win32ClockWindow final : public platform::ClockWindow {
  public:
   static constexpr UINT_PTR kTimerId = 2;      // Timer2
   static constexpr UINT kTickMilliseconds = 1000;
-  static constexpr COLORREF kInitialColor = RGB(0, 0, 255);  // blue until clockcolor
+  static constexpr COLORREF kInitialColor = RGB(0, 0, 255);  // blue until analog_color
 
   Win32ClockWindow(HINSTANCE instance, HWND application_window);
   Win32ClockWindow(const Win32ClockWindow&) = delete;

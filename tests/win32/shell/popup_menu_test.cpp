@@ -100,13 +100,13 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
     headless::HeadlessServices hs;
     hs.files.Put(headless::HeadlessServices::InProgramFolder("a.skn"), DiscSkin("First & Co"));
     hs.files.Put(headless::HeadlessServices::InProgramFolder("b.skn"), DiscSkin("Second"));
-    TProfile profile;
-    SetDefault(profile);
+    Profile profile;
+    ResetToDefaults(profile);
     profile.style = c.style;
     profile.size = c.size;
-    profile.dateformatnumber = c.date_format;
-    profile.format12 = c.twelve_hours;
-    profile.skinfile = "b.skn";
+    profile.date_format = c.date_format;
+    profile.twelve_hour = c.twelve_hours;
+    profile.skin_file = "b.skn";
     hs.files.Put(headless::HeadlessServices::InProgramFolder(kProfilesFileName),
                  FormatProfiles({profile}));
     TForm1 form(hs.services);
@@ -127,11 +127,11 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
     for (int32_t n = 1; n <= 10; ++n) {
       EXPECT_EQ((StateOf(m, menu_id::DateFormat(n)) & MF_CHECKED) != 0, n == c.date_format) << n;
       EXPECT_EQ(TextOf(m, menu_id::DateFormat(n)),
-                form.State().DateFormatCaptions[static_cast<size_t>(n)]);
+                form.State().date_format_captions[static_cast<size_t>(n)]);
     }
     EXPECT_NE(StateOf(m, menu_id::TitleItem) & MF_DISABLED, 0u);
-    ASSERT_EQ(form.State().Skins.size(), 2u);
-    EXPECT_EQ(TextOf(m, menu_id::Skin(0)), form.State().Skins[0].Name);
+    ASSERT_EQ(form.State().skins.size(), 2u);
+    EXPECT_EQ(TextOf(m, menu_id::Skin(0)), form.State().skins[0].name);
     EXPECT_NE(TextOf(m, menu_id::Skin(0)).find("First & Co"), std::string::npos);
     EXPECT_NE(StateOf(m, menu_id::Skin(1)) & MF_CHECKED, 0u);  // the profile's skin
     EXPECT_EQ(StateOf(m, menu_id::Skin(0)) & MF_CHECKED, 0u);
