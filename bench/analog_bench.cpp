@@ -4,10 +4,11 @@
 
 #include "bench_skin.h"
 #include "geometry/analog_region.h"
+#include "region/region_workspace.h"
 
 namespace {
 
-void BM_MakeAnalogClockRgn(benchmark::State& state) {
+void Rebuild(benchmark::State& state) {
   const sorvane::Skins skins{sorvane::bench::BenchSkin()};
   const int side = static_cast<int>(state.range(0));
   for (auto _ : state) {
@@ -16,6 +17,19 @@ void BM_MakeAnalogClockRgn(benchmark::State& state) {
     benchmark::DoNotOptimize(r);
   }
 }
+
+// As the clock rebuilds: with the storage of its region workspace.
+void BM_MakeAnalogClockRgn(benchmark::State& state) {
+  sorvane::RegionWorkspace workspace;
+  const sorvane::RegionWorkspace::Scope scope(workspace);
+  Rebuild(state);
+}
 BENCHMARK(BM_MakeAnalogClockRgn)->Arg(250)->Arg(1080)->Unit(benchmark::kMicrosecond);
+
+// Every region allocated afresh: what the workspace saves.
+void BM_MakeAnalogClockRgnNoWorkspace(benchmark::State& state) {
+  Rebuild(state);
+}
+BENCHMARK(BM_MakeAnalogClockRgnNoWorkspace)->Arg(250)->Arg(1080)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The region engine at the size of a full-screen clock (1080 pixels): the shapes a skin is
-// made of, and a whole rebuild's worth of them united into one outline.
+// made of, and a whole rebuild's worth of them united into one outline. Each runs with a
+// region workspace in use, as the clock's rebuilds do.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "region/region.h"
+#include "region/region_workspace.h"
 
 namespace sorvane {
 namespace {
@@ -40,23 +42,31 @@ Region FaceRing() {
 }
 
 void BM_PolygonHand(benchmark::State& state) {
+  RegionWorkspace workspace;
+  const RegionWorkspace::Scope scope(workspace);
   const auto hand = Turned(kHand, 37);
   for (auto _ : state) benchmark::DoNotOptimize(Region::Polygon(hand, FillMode::Alternate));
 }
 BENCHMARK(BM_PolygonHand);
 
 void BM_PolygonStarWinding(benchmark::State& state) {
+  RegionWorkspace workspace;
+  const RegionWorkspace::Scope scope(workspace);
   const auto star = Turned(kStar, 10);
   for (auto _ : state) benchmark::DoNotOptimize(Region::Polygon(star, FillMode::Winding));
 }
 BENCHMARK(BM_PolygonStarWinding);
 
 void BM_EllipseFace(benchmark::State& state) {
+  RegionWorkspace workspace;
+  const RegionWorkspace::Scope scope(workspace);
   for (auto _ : state) benchmark::DoNotOptimize(Region::Ellipse({10, 10, 1070, 1070}));
 }
 BENCHMARK(BM_EllipseFace);
 
 void BM_CombineRing(benchmark::State& state) {
+  RegionWorkspace workspace;
+  const RegionWorkspace::Scope scope(workspace);
   const Region outer = Region::Ellipse({10, 10, 1070, 1070});
   const Region inner = Region::Ellipse({40, 40, 1040, 1040});
   for (auto _ : state) benchmark::DoNotOptimize(Region::Combine(outer, inner, CombineMode::Diff));
@@ -74,6 +84,8 @@ std::vector<Region> SixtyMarksAndFace() {
 
 // The outline as the clock composes it: each piece united into the outline in turn.
 void BM_UniteOneByOne64(benchmark::State& state) {
+  RegionWorkspace workspace;
+  const RegionWorkspace::Scope scope(workspace);
   const auto parts = SixtyMarksAndFace();
   for (auto _ : state) {
     Region outline;
@@ -84,6 +96,8 @@ void BM_UniteOneByOne64(benchmark::State& state) {
 BENCHMARK(BM_UniteOneByOne64)->Unit(benchmark::kMicrosecond);
 
 void BM_UnionOf64(benchmark::State& state) {
+  RegionWorkspace workspace;
+  const RegionWorkspace::Scope scope(workspace);
   const auto parts = SixtyMarksAndFace();
   for (auto _ : state) benchmark::DoNotOptimize(Region::UnionOf(parts));
 }
@@ -91,6 +105,8 @@ BENCHMARK(BM_UnionOf64)->Unit(benchmark::kMicrosecond);
 
 // Everything a rebuild does to the region: make every piece, then unite them.
 void BM_FullRebuild(benchmark::State& state) {
+  RegionWorkspace workspace;
+  const RegionWorkspace::Scope scope(workspace);
   for (auto _ : state) {
     Region outline = FaceRing();
     for (int i = 0; i < 60; ++i) {
@@ -105,6 +121,23 @@ void BM_FullRebuild(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FullRebuild)->Unit(benchmark::kMicrosecond);
+
+// The same with every region allocated afresh: what the workspace saves.
+void BM_FullRebuildNoWorkspace(benchmark::State& state) {
+  for (auto _ : state) {
+    Region outline = FaceRing();
+    for (int i = 0; i < 60; ++i) {
+      outline.CombineWith(Region::Polygon(Turned(kMark, i * 6), FillMode::Alternate),
+                          CombineMode::Or);
+    }
+    for (int i = 0; i < 3; ++i) {
+      outline.CombineWith(Region::Polygon(Turned(kHand, i * 97), FillMode::Alternate),
+                          CombineMode::Or);
+    }
+    benchmark::DoNotOptimize(outline);
+  }
+}
+BENCHMARK(BM_FullRebuildNoWorkspace)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace sorvane

@@ -10,6 +10,7 @@
 #include "fuzz_check.h"
 #include "geometry/pixel_round.h"
 #include "geometry/shape_region.h"
+#include "region/region_workspace.h"
 #include "skin_numbers.h"
 
 namespace {
@@ -30,8 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int angle = in.ConsumeBool() ? in.ConsumeIntegralInRange(-719, 0) : in.ConsumeIntegral<int>();
   const Shape shape = fuzz::ConsumeShape(in, 5, 8);
 
-  ShapeScratch scratch;
-  const Region region = MakeRgnFromShape(shape, side, angle, side / 2, side / 2, scratch);
+  // Built twice in a workspace (the second time in storage the first lent it) and once
+  // without: the workspace must change no result.
+  RegionWorkspace workspace;
+  Region region;
+  {
+    const RegionWorkspace::Scope scope(workspace);
+    (void)MakeRgnFromShape(shape, side, angle, side / 2, side / 2);
+    region = MakeRgnFromShape(shape, side, angle, side / 2, side / 2);
+  }
   FUZZ_CHECK(region.IsValid());
   FUZZ_CHECK(WithinPixelLimit(region));
   FUZZ_CHECK(region == MakeRgnFromShape(shape, side, angle, side / 2, side / 2));

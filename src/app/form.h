@@ -20,6 +20,7 @@
 #include "geometry/analog_face_memory.h"
 #include "platform/platform.h"
 #include "region/region.h"
+#include "region/region_workspace.h"
 #include "timefmt/date_format.h"
 
 namespace sorvane {
@@ -139,6 +140,7 @@ class TForm1 : private TForm1State {
   int32_t window_color_ = kWindowBlue;
   MenuModel menu_;
   AnalogFaceMemory analog_face_;  // face and marks drawn once, the hands every tick
+  RegionWorkspace region_workspace_;  // storage each rebuild leaves to the next
 };
 
 }  // namespace sorvane

@@ -25,6 +25,7 @@ void TForm1::MakeRgn() {
 // The whole outline is built from one reading of the clock so that the face, the time and
 // the date always agree.
 void TForm1::BuildOutline(const DateTime& now) {
+  const RegionWorkspace::Scope scope(region_workspace_);
   const int32_t width = WidthOf(services_.window.Bounds());
   half_width = width / 2;
   const Profile& profile = CurrentProfile();

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "geometry/shape_region.h"
+#include "region/region_union.h"
 
 namespace sorvane {
 namespace {
@@ -14,50 +13,27 @@ namespace {
 constexpr int kMinuteMark = 14;  // mark 0 is the generic hour mark, 1 to 12 specific ones;
                                  // mark 13 belongs to no position and is never drawn here
 
-// The copies of one rebuild, kept on the thread for the next: the list and the vertex
-// storage keep their size, and the copies' storage goes back for reuse once united.
-struct RebuildScratch {
-  ShapeScratch shape;
-  std::vector<Region> parts;
-};
-
-RebuildScratch& ThreadScratch() {
-  thread_local RebuildScratch scratch;
-  return scratch;
-}
-
-// Collects one region per drawn copy and unites them all at the end in one sweep; union does
-// not depend on order, and this is far cheaper than adding each copy to the result in turn.
-class Union {
+// The copies of one outline, collected and united in one sweep at the end; union does not
+// depend on order, and this is far cheaper than adding each copy to the result in turn.
+class Copies {
  public:
-  Union(int side, int x0, int y0) : side_(side), x0_(x0), y0_(y0), scratch_(ThreadScratch()) {
-    scratch_.parts.clear();
-  }
+  Copies(int side, int x0, int y0) : side_(side), x0_(x0), y0_(y0) {}
+  // Joining parts drawn before and kept by the caller, without copying them.
+  Copies(const Region& kept, int side, int x0, int y0)
+      : side_(side), x0_(x0), y0_(y0), all_(kept) {}
 
   void Draw(const Shape& shape, int angle) {
-    if (shape.empty()) return;
-    scratch_.parts.push_back(MakeRgnFromShape(shape, side_, angle, x0_, y0_, scratch_.shape));
+    if (!shape.empty()) all_.Add(MakeRgnFromShape(shape, side_, angle, x0_, y0_));
   }
-
-  // A part drawn before and kept by the caller: it joins the union without being copied.
-  void Keep(const Region& part) { kept_ = &part; }
-
-  Region Take() {
-    Region all = kept_ != nullptr ? Region::UnionOf(*kept_, scratch_.parts)
-                                  : Region::UnionOf(scratch_.parts);
-    Region::Recycle(scratch_.parts);
-    scratch_.parts.clear();
-    return all;
-  }
+  Region Take() { return all_.Take(); }
 
  private:
   int side_, x0_, y0_;
-  RebuildScratch& scratch_;
-  const Region* kept_ = nullptr;
+  RegionUnion all_;
 };
 
 // Minute marks stand at every minute except the twelve hour positions.
-void DrawMinuteMarks(const Skin& skin, Union& u) {
+void DrawMinuteMarks(const Skin& skin, Copies& u) {
   const Shape& mark = skin.marks[kMinuteMark];
   if (mark.empty()) return;
   for (int j = 1; j < 60; ++j) {
@@ -69,7 +45,7 @@ void DrawMinuteMarks(const Skin& skin, Union& u) {
 // else the generic mark 0. A mark whose rotation is off stands where the skin drew it.
 // Copies that would land on one another (a fixed mark used at several positions) are drawn
 // once: the union is the same.
-void DrawHourMarks(const Skin& skin, Union& u) {
+void DrawHourMarks(const Skin& skin, Copies& u) {
   bool fixed_drawn[13] = {};
   for (std::size_t j = 0; j < 12; ++j) {
     const std::size_t chosen = skin.marks[j + 1].empty() ? 0 : j + 1;
@@ -89,7 +65,8 @@ bool IsStill(const std::string& slot) {
   return slot == "static" || slot == "marks";
 }
 
-void DrawSlot(const std::string& slot, const Skin& skin, TimeOfDay t, bool show_seconds, Union& u) {
+void DrawSlot(const std::string& slot, const Skin& skin, TimeOfDay t, bool show_seconds,
+              Copies& u) {
   if (slot == "static") {
     u.Draw(skin.face, 0);
   } else if (slot == "marks") {
@@ -105,7 +82,7 @@ void DrawSlot(const std::string& slot, const Skin& skin, TimeOfDay t, bool show_
 }
 
 // A slot that repeats an earlier one draws the same copies again, which changes nothing.
-void DrawOrder(const Skin& skin, TimeOfDay t, bool show_seconds, Slots which, Union& u) {
+void DrawOrder(const Skin& skin, TimeOfDay t, bool show_seconds, Slots which, Copies& u) {
   for (std::size_t i = 0; i < skin.analog_order.size(); ++i) {
     const auto earlier = skin.analog_order.begin() + static_cast<std::ptrdiff_t>(i);
     if (std::find(skin.analog_order.begin(), earlier, *earlier) != earlier) continue;
@@ -129,21 +106,20 @@ int SecondHandAngle(TimeOfDay t) {
 Region MakeAnalogClockRgn(const Skins& skins, int32_t cur_skin, TimeOfDay t, bool show_seconds,
                           int x0, int y0, int side) {
   if (cur_skin < 0 || static_cast<std::size_t>(cur_skin) >= skins.size()) return Region();
-  Union u(side, x0, y0);
+  Copies u(side, x0, y0);
   DrawOrder(skins[static_cast<std::size_t>(cur_skin)], t, show_seconds, Slots::All, u);
   return u.Take();
 }
 
 Region MakeStillAnalogRgn(const Skin& skin, int x0, int y0, int side) {
-  Union u(side, x0, y0);
+  Copies u(side, x0, y0);
   DrawOrder(skin, TimeOfDay{}, false, Slots::Still, u);
   return u.Take();
 }
 
 Region AddAnalogHands(const Region& still, const Skin& skin, TimeOfDay t, bool show_seconds, int x0,
                       int y0, int side) {
-  Union u(side, x0, y0);
-  u.Keep(still);
+  Copies u(still, side, x0, y0);
   DrawOrder(skin, t, show_seconds, Slots::Hands, u);
   return u.Take();
 }

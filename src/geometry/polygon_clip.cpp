@@ -39,12 +39,12 @@ std::vector<RealPoint> CutBy(const std::vector<RealPoint>& corners, const Side& 
   return kept;
 }
 
+}  // namespace
+
 bool PastPixelLimit(const RealPoint& p) {
   const double limit = kCoordLimit;
   return !(std::abs(p.x) <= limit && std::abs(p.y) <= limit);
 }
-
-}  // namespace
 
 std::vector<RealPoint> ClipPolygonToSquare(std::span<const RealPoint> corners, double limit) {
   std::vector<RealPoint> cut(corners.begin(), corners.end());

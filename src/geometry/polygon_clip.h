@@ -19,6 +19,10 @@ namespace sorvane {
 // square exactly what the whole one fills there.
 std::vector<RealPoint> ClipPolygonToSquare(std::span<const RealPoint> corners, double limit);
 
+// Whether a corner lies past the pixel limit (or is no number), so that its polygon must be
+// cut before its corners are rounded.
+bool PastPixelLimit(const RealPoint& p);
+
 // `corners` rounded to whole pixels into `pixels` (RoundPoint); a polygon with a corner past
 // the pixel limit is first cut to the limit's square.
 void PolygonPixels(std::span<const RealPoint> corners, std::vector<Point>& pixels);

@@ -1,12 +1,16 @@
 #include "geometry/shape_region.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <utility>
+#include <vector>
 
 #include "geometry/pixel_round.h"
 #include "geometry/polygon_clip.h"
 #include "geometry/transform.h"
+#include "region/region_union.h"
 
 namespace sorvane {
 namespace {
@@ -24,13 +28,32 @@ Region CircleRegion(const ShapeElement& e, const SkinTransform& t) {
       {RoundToPixel(c.x - r), RoundToPixel(c.y - r), RoundToPixel(c.x + r), RoundToPixel(c.y + r)});
 }
 
-Region PolygonRegion(const ShapeElement& e, const SkinTransform& t, FillMode mode,
-                     ShapeScratch& scratch) {
-  if (e.points.size() < 3) return Region();
-  scratch.corners.clear();
-  for (const Point& p : e.points) scratch.corners.push_back(t.Apply(ToReal(p)));
-  PolygonPixels(scratch.corners, scratch.vertices);
-  return Region::Polygon(scratch.vertices, mode);
+// A polygon reaching past the pixel limit, cut to the limit's square first (polygon_clip.h).
+Region CutPolygonRegion(const ShapeElement& e, const SkinTransform& t, FillMode mode) {
+  std::vector<RealPoint> corners;
+  corners.reserve(e.points.size());
+  for (const Point& p : e.points) corners.push_back(t.Apply(ToReal(p)));
+  std::vector<Point> pixels;
+  PolygonPixels(corners, pixels);
+  return Region::Polygon(pixels, mode);
+}
+
+Region PolygonRegion(const ShapeElement& e, const SkinTransform& t, FillMode mode) {
+  const std::size_t count = e.points.size();
+  if (count < 3) return Region();
+  // The marks and hands of a skin have a handful of corners each: theirs are turned on the
+  // stack, so the many polygons of a rebuild ask the heap for nothing.
+  constexpr std::size_t kCornersOnStack = 32;
+  std::array<Point, kCornersOnStack> on_stack;
+  std::vector<Point> on_heap(count > kCornersOnStack ? count : 0);
+  const std::span<Point> pixels =
+      count > kCornersOnStack ? std::span<Point>(on_heap) : std::span<Point>(on_stack).first(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const RealPoint corner = t.Apply(ToReal(e.points[i]));
+    if (PastPixelLimit(corner)) return CutPolygonRegion(e, t, mode);
+    pixels[i] = RoundPoint(corner);
+  }
+  return Region::Polygon(pixels, mode);
 }
 
 std::optional<CombineMode> ModeOf(char operation) {
@@ -48,80 +71,31 @@ std::optional<CombineMode> ModeOf(char operation) {
   }
 }
 
-// Pieces joined by '+' one after another are united with what came before in one sweep: union
-// does not depend on grouping, and adding each piece in turn would copy the whole growing
-// region every time (a skin of 10,000 discs took a second). The run is cut at a bound so a
-// hostile skin of huge pieces never holds more than a few of them at once.
-class RunOfUnions {
- public:
-  RunOfUnions(Region& out, std::vector<Region>& pieces) : out_(out), pieces_(pieces) {
-    pieces_.clear();
-  }
-  RunOfUnions(const RunOfUnions&) = delete;
-  RunOfUnions& operator=(const RunOfUnions&) = delete;
-  ~RunOfUnions() { Drop(); }
-
-  void Add(Region&& piece) {
-    bands_ += piece.bands().size();
-    pieces_.push_back(std::move(piece));
-    if (pieces_.size() >= kMaxPieces || bands_ >= kMaxBands) Finish();
-  }
-
-  void Finish() {
-    if (pieces_.empty()) return;
-    pieces_.push_back(std::move(out_));
-    out_ = Region::UnionOf(pieces_);
-    Drop();
-  }
-
- private:
-  static constexpr std::size_t kMaxPieces = 1024;
-  static constexpr std::size_t kMaxBands = std::size_t{1} << 18;
-
-  void Drop() {
-    Region::Recycle(pieces_);
-    pieces_.clear();
-    bands_ = 0;
-  }
-
-  Region& out_;
-  std::vector<Region>& pieces_;
-  std::size_t bands_ = 0;
-};
-
 }  // namespace
 
-Region MakeRgnFromShape(const Shape& shape, int side, int angle, int x0, int y0,
-                        ShapeScratch& scratch) {
+Region MakeRgnFromShape(const Shape& shape, int side, int angle, int x0, int y0) {
   const SkinTransform t(side, angle, x0, y0);
-  Region out;
-  RunOfUnions run(out, scratch.joined);
+  // Pieces joined by '+' one after another are united with what came before in one sweep.
+  RegionUnion joined;
   bool first = true;
   for (const ShapeElement& e : shape) {
-    const std::optional<CombineMode> mode = first ? std::nullopt : ModeOf(e.operation);
+    // The first element starts the region, whatever its operation says.
+    const std::optional<CombineMode> mode = first ? CombineMode::Or : ModeOf(e.operation);
     // A later element with no operation changes nothing, so it need not be built.
-    if (!first && !mode) continue;
+    if (!mode) continue;
     // Only the list's first element fills alternate; a crossing outline later on fills solid.
     const FillMode fill = first ? FillMode::Alternate : FillMode::Winding;
-    Region piece = e.radius > 0 ? CircleRegion(e, t) : PolygonRegion(e, t, fill, scratch);
-    if (first) {
-      out = std::move(piece);
-      first = false;
-    } else if (*mode == CombineMode::Or) {
-      run.Add(std::move(piece));
+    first = false;
+    Region piece = e.radius > 0 ? CircleRegion(e, t) : PolygonRegion(e, t, fill);
+    if (*mode == CombineMode::Or) {
+      joined.Add(std::move(piece));
     } else {
-      run.Finish();
-      out.CombineWith(piece, *mode);
-      Region::Recycle(std::move(piece));
+      Region so_far = joined.Take();
+      so_far.CombineWith(piece, *mode);
+      joined.Add(std::move(so_far));
     }
   }
-  run.Finish();
-  return out;
-}
-
-Region MakeRgnFromShape(const Shape& shape, int side, int angle, int x0, int y0) {
-  ShapeScratch scratch;
-  return MakeRgnFromShape(shape, side, angle, x0, y0, scratch);
+  return joined.Take();
 }
 
 }  // namespace sorvane

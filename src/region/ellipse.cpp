@@ -16,7 +16,7 @@
 #include "region/coords.h"
 #include "region/region.h"
 #include "region/region_builder.h"
-#include "region/thread_workspace.h"
+#include "region/workspace_storage.h"
 
 namespace sorvane {
 
@@ -35,8 +35,8 @@ Region Region::Ellipse(const Rect& box) {
 
   // inset[i]: how many pixels row middle + i loses at each end.
   const int64_t middle = height / 2;
-  detail::WorkspaceForCall workspace;
-  std::vector<int64_t>& inset = workspace.get().inset;
+  detail::ScratchForCall call;
+  std::vector<int64_t>& inset = call.get().inset;
   inset.assign(static_cast<std::size_t>(height - middle), 0);
   const int64_t a = width - 1, b = height - 1;
   const int64_t a2x8 = 8 * a * a, b2x8 = 8 * b * b;
@@ -61,7 +61,7 @@ Region Region::Ellipse(const Rect& box) {
   }
   for (std::size_t rest = row + 1; rest < inset.size(); ++rest) inset[rest] = inset[row];
 
-  RegionBuilder out(workspace.get());
+  RegionBuilder out(call.storage());
   for (int64_t i = 0; i < height; ++i) {
     const int64_t mirrored = i < middle ? b - i : i;
     const int64_t in = inset[static_cast<std::size_t>(mirrored - middle)];

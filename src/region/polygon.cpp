@@ -12,7 +12,7 @@
 #include "region/coords.h"
 #include "region/region.h"
 #include "region/region_builder.h"
-#include "region/thread_workspace.h"
+#include "region/workspace_storage.h"
 
 namespace sorvane {
 namespace {
@@ -81,8 +81,8 @@ void detail::ScanEdge::StartAt(int64_t row) {
 
 Region Region::Polygon(std::span<const Point> vertices, FillMode mode) {
   if (vertices.size() < 3) return {};
-  detail::WorkspaceForCall workspace;
-  detail::ThreadWorkspace& scratch = workspace.get();
+  detail::ScratchForCall call;
+  detail::Scratch& scratch = call.get();
   std::vector<ScanEdge>& edges = scratch.edges;
   MakeEdges(vertices, edges);
   if (edges.empty()) return {};
@@ -94,7 +94,7 @@ Region Region::Polygon(std::span<const Point> vertices, FillMode mode) {
   const int64_t first = std::max<int64_t>(edges.front().top, -kCoordLimit);
   const int64_t end = std::min<int64_t>(last_row, kCoordLimit);
 
-  RegionBuilder out(workspace.get());
+  RegionBuilder out(call.storage());
   std::vector<ScanEdge>& active = scratch.active_edges;
   std::vector<ScanCrossing>& crossings = scratch.crossings;
   active.clear();

@@ -5,6 +5,7 @@
 
 #include "region/coords.h"
 #include "region/region_builder.h"
+#include "region/workspace_storage.h"
 
 namespace sorvane {
 
@@ -13,6 +14,9 @@ Region Region::FromRect(const Rect& r) {
                coords::Clamp(r.bottom)};
   Region out;
   if (c.left >= c.right || c.top >= c.bottom) return out;
+  if (detail::WorkspaceStorage* storage = detail::StorageInUse()) {
+    storage->TakeSpare(out.bands_, out.spans_);
+  }
   out.spans_.push_back({c.left, c.right});
   out.bands_.push_back({c.top, c.bottom, 0, 1});
   return out;

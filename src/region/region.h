@@ -15,10 +15,6 @@
 
 namespace sorvane {
 
-namespace detail {
-struct ThreadWorkspace;
-}
-
 enum class FillMode { Alternate = 1, Winding = 2 };
 // The values are GDI's RGN_AND, RGN_OR, RGN_XOR and RGN_DIFF.
 enum class CombineMode { And = 1, Or = 2, Xor = 3, Diff = 4 };
@@ -41,6 +37,26 @@ class Region {
   // to that, and shapes are scan-converted only inside the limit.
 
   Region() = default;  // empty
+  // While a RegionWorkspace is in use, a copy is made in storage it has spare.
+  Region(const Region& other) : Region() {
+    if (!other.IsEmpty()) TakeStorageFor(other);
+    bands_ = other.bands_;
+    spans_ = other.spans_;
+  }
+  Region(Region&&) noexcept = default;
+  Region& operator=(const Region&) = default;
+  // While a RegionWorkspace is in use, the storage this region held goes to it.
+  Region& operator=(Region&& other) noexcept {
+    if (this != &other) {
+      if (HoldsStorage()) GiveStorageAway();
+      bands_ = std::move(other.bands_);
+      spans_ = std::move(other.spans_);
+    }
+    return *this;
+  }
+  ~Region() {
+    if (HoldsStorage()) GiveStorageAway();
+  }
 
   static Region FromRect(const Rect& r);  // empty when r has no area (as given, not normalised)
   // A polygon closed from the last vertex back to the first, filled like CreatePolygonRgn.
@@ -57,17 +73,8 @@ class Region {
   // kept elsewhere together with a list, so that no part need be copied to be united.
   static Region UnionOf(std::initializer_list<const Region*> parts);
   static Region UnionOf(const Region& first, std::span<const Region> rest);
-  // Replaces this region by its combination with `other`; the old storage is recycled.
-  void CombineWith(const Region& other, CombineMode mode) {
-    Recycle(std::exchange(*this, Combine(*this, other, mode)));
-  }
-
-  // Hands the storage of a region no longer needed to the next region built on this thread.
-  // Code that builds many regions over and over (the clock, every second) calls it for each
-  // piece it is done with, so rebuilds stop asking the heap for the same memory again.
-  static void Recycle(Region&& r);
-  // The same for many at once, e.g. the pieces of a union once it is built.
-  static void Recycle(std::span<Region> regions);
+  // Replaces this region by its combination with `other`.
+  void CombineWith(const Region& other, CombineMode mode) { *this = Combine(*this, other, mode); }
 
   bool IsEmpty() const { return bands_.empty(); }
   Rect Bounds() const;  // all zero when empty
@@ -89,11 +96,11 @@ class Region {
   friend bool operator==(const Region& a, const Region& b);
 
  private:
-  // Empty, with the capacity of a recycled region when one is spare.
-  static Region TakeSpare();
-  static Region UniteWaiting(detail::ThreadWorkspace& workspace);
-  static Region TakeSpare(detail::ThreadWorkspace& workspace);
-  std::size_t CapacityBytes() const;
+  bool HoldsStorage() const { return bands_.capacity() != 0 || spans_.capacity() != 0; }
+  // Hands the storage to the RegionWorkspace in use, if any, and takes spare storage large
+  // enough for a copy of `other` from it (region_workspace.cpp).
+  void GiveStorageAway() noexcept;
+  void TakeStorageFor(const Region& other) noexcept;
 
   std::vector<Band> bands_;
   std::vector<Span> spans_;

@@ -5,24 +5,32 @@
 
 namespace sorvane {
 
-RegionBuilder::RegionBuilder() : region_(Region::TakeSpare()) {}
+RegionBuilder::RegionBuilder() : RegionBuilder(detail::StorageInUse()) {}
 
-RegionBuilder::RegionBuilder(detail::ThreadWorkspace& workspace)
-    : region_(Region::TakeSpare(workspace)) {}
-
-RegionBuilder::RegionBuilder(std::size_t expected_bands, std::size_t expected_spans)
-    : RegionBuilder() {
-  region_.bands_.reserve(expected_bands);
-  region_.spans_.reserve(expected_spans);
+RegionBuilder::RegionBuilder(detail::WorkspaceStorage* storage) : storage_(storage) {
+  if (storage_ != nullptr) storage_->TakeSpare(region_.bands_, region_.spans_);
 }
 
-RegionBuilder::~RegionBuilder() {
-  Region::Recycle(std::move(region_));
+RegionBuilder::RegionBuilder(std::size_t expected_bands, std::size_t expected_spans)
+    : storage_(detail::StorageInUse()) {
+  Reserve(expected_bands, expected_spans);
 }
 
 void RegionBuilder::Reserve(std::size_t bands, std::size_t spans) {
-  region_.bands_.reserve(bands);
-  region_.spans_.reserve(spans);
+  auto& own_bands = region_.bands_;
+  auto& own_spans = region_.spans_;
+  const bool fits = own_bands.capacity() >= bands && own_spans.capacity() >= spans;
+  if (!fits && storage_ != nullptr && own_bands.empty() && own_spans.empty()) {
+    std::vector<Region::Band> fitting_bands;
+    std::vector<Region::Span> fitting_spans;
+    if (storage_->TakeSpareFor(bands, spans, fitting_bands, fitting_spans)) {
+      storage_->KeepSpare(own_bands, own_spans);
+      own_bands = std::move(fitting_bands);
+      own_spans = std::move(fitting_spans);
+    }
+  }
+  own_bands.reserve(bands);
+  own_spans.reserve(spans);
 }
 
 void RegionBuilder::AddBand(int32_t y0, int32_t y1, std::span<const Region::Span> spans) {
@@ -56,12 +64,12 @@ Region RegionBuilder::Finish() {
 }
 
 Region RegionBuilder::FinishCompact() {
+  if (storage_ != nullptr) return Finish();
   region_.spans_.resize(pending_start_);
   pending_start_ = 0;
   Region out;
   out.bands_.assign(region_.bands_.begin(), region_.bands_.end());
   out.spans_.assign(region_.spans_.begin(), region_.spans_.end());
-  Region::Recycle(std::exchange(region_, Region{}));
   return out;
 }
 

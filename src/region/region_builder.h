@@ -8,22 +8,23 @@
 #include <cstdint>
 
 #include "region/region.h"
-#include "region/thread_workspace.h"
+#include "region/workspace_storage.h"
 
 namespace sorvane {
 
 class RegionBuilder {
  public:
-  // Builds in the storage of a recycled region when one is spare (see Region::Recycle).
+  // Builds in spare storage of the RegionWorkspace in use, when it has some.
   RegionBuilder();
   explicit RegionBuilder(std::size_t expected_bands, std::size_t expected_spans);
-  // The same with the thread's workspace already at hand (one lookup less per region).
-  explicit RegionBuilder(detail::ThreadWorkspace& workspace);
-  ~RegionBuilder();
+  // The same with the workspace's storage already at hand (one lookup less per region);
+  // nullptr when no workspace is in use.
+  explicit RegionBuilder(detail::WorkspaceStorage* storage);
   RegionBuilder(const RegionBuilder&) = delete;
   RegionBuilder& operator=(const RegionBuilder&) = delete;
 
-  // Makes room for this many bands and spans in all, so the build grows its storage once.
+  // Makes room for this many bands and spans in all, so the build grows its storage once:
+  // in spare storage of the workspace that is large enough, when there is some.
   void Reserve(std::size_t bands, std::size_t spans);
 
   // Adds [x0, x1) to the pending band. x0 must not be left of the previous span's x0.
@@ -39,11 +40,13 @@ class RegionBuilder {
   void CopyBands(const Region& from, std::size_t first, std::size_t last, int32_t y0);
 
   Region Finish();
-  // The result in storage of exactly its size, for a region that is kept (the clock's
-  // outline lives until the next rebuild); the working storage is recycled.
+  // The result in storage of exactly its size, for a region that is kept; while a workspace
+  // is in use, in the working storage itself, which goes back to the workspace with the
+  // region, so the next rebuild finds storage of the right size there.
   Region FinishCompact();
 
  private:
+  detail::WorkspaceStorage* storage_;  // of the workspace in use, or nullptr
   Region region_;
   std::size_t pending_start_ = 0;  // index in region_.spans_ of the pending band's first span
 };

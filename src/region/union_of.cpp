@@ -9,7 +9,7 @@
 
 #include "region/region.h"
 #include "region/region_builder.h"
-#include "region/thread_workspace.h"
+#include "region/workspace_storage.h"
 
 namespace sorvane {
 namespace {
@@ -34,34 +34,9 @@ int32_t GatherRow(const std::vector<Cursor>& active, int32_t y, int32_t limit,
   return limit;
 }
 
-}  // namespace
-
-Region Region::UnionOf(std::span<const Region> parts) {
-  return UnionOf(Region(), parts);
-}
-
-Region Region::UnionOf(std::initializer_list<const Region*> parts) {
-  detail::WorkspaceForCall workspace;
-  detail::ThreadWorkspace& s = workspace.get();
-  s.waiting.clear();
-  for (const Region* r : parts) {
-    if (r != nullptr && !r->IsEmpty()) s.waiting.push_back({r});
-  }
-  return UniteWaiting(s);
-}
-
-Region Region::UnionOf(const Region& first, std::span<const Region> rest) {
-  detail::WorkspaceForCall workspace;
-  detail::ThreadWorkspace& s = workspace.get();
-  s.waiting.clear();
-  if (!first.IsEmpty()) s.waiting.push_back({&first});
-  for (const Region& r : rest) {
-    if (!r.IsEmpty()) s.waiting.push_back({&r});
-  }
-  return UniteWaiting(s);
-}
-
-Region Region::UniteWaiting(detail::ThreadWorkspace& s) {
+// Unites the parts waiting in the scratch lists.
+Region UniteWaiting(detail::ScratchForCall& call) {
+  detail::Scratch& s = call.get();
   s.active_parts.clear();
   if (s.waiting.empty()) return Region();
   if (s.waiting.size() == 1) return *s.waiting.front().region;
@@ -77,7 +52,7 @@ Region Region::UniteWaiting(detail::ThreadWorkspace& s) {
     bands += 2 * c.region->bands().size();  // each band boundary of a part can cut a band
     spans += c.region->SpanCount();
   }
-  RegionBuilder out(s);
+  RegionBuilder out(call.storage());
   out.Reserve(bands, spans);
   int32_t y = s.waiting.front().current().y0;
   std::size_t next = 0;
@@ -101,6 +76,33 @@ Region Region::UniteWaiting(detail::ThreadWorkspace& s) {
     std::erase_if(s.active_parts, [](const Cursor& c) { return c.done(); });
   }
   return out.FinishCompact();
+}
+
+}  // namespace
+
+Region Region::UnionOf(std::span<const Region> parts) {
+  return UnionOf(Region(), parts);
+}
+
+Region Region::UnionOf(std::initializer_list<const Region*> parts) {
+  detail::ScratchForCall call;
+  detail::Scratch& s = call.get();
+  s.waiting.clear();
+  for (const Region* r : parts) {
+    if (r != nullptr && !r->IsEmpty()) s.waiting.push_back({r});
+  }
+  return UniteWaiting(call);
+}
+
+Region Region::UnionOf(const Region& first, std::span<const Region> rest) {
+  detail::ScratchForCall call;
+  detail::Scratch& s = call.get();
+  s.waiting.clear();
+  if (!first.IsEmpty()) s.waiting.push_back({&first});
+  for (const Region& r : rest) {
+    if (!r.IsEmpty()) s.waiting.push_back({&r});
+  }
+  return UniteWaiting(call);
 }
 
 }  // namespace sorvane

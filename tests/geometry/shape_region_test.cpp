@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "geometry/pixel_round.h"
+#include "region/region_workspace.h"
 #include "shape_builders.h"
 
 namespace sorvane {
@@ -145,13 +146,14 @@ TEST(MakeRgnFromShape, PolygonsOfManyVerticesAreHandledWhole) {
   EXPECT_EQ(r.Bounds(), (Rect{20, 20, 580, 580}));
 }
 
-TEST(MakeRgnFromShape, ScratchBuffersCarryNothingBetweenCalls) {
-  ShapeScratch scratch;
+TEST(MakeRgnFromShape, AWorkspaceCarriesNothingBetweenCalls) {
   const Shape big{Poly({{-290, -290}, {290, -290}, {290, 290}, {-290, 290}, {-10, 0}})};
   const Shape small = Bar();
-  (void)MakeRgnFromShape(big, 250, 0, 125, 125, scratch);
-  EXPECT_EQ(MakeRgnFromShape(small, 250, -30, 125, 125, scratch),
-            MakeRgnFromShape(small, 250, -30, 125, 125));
+  const Region plain = MakeRgnFromShape(small, 250, -30, 125, 125);
+  RegionWorkspace workspace;
+  const RegionWorkspace::Scope scope(workspace);
+  (void)MakeRgnFromShape(big, 250, 0, 125, 125);
+  EXPECT_EQ(MakeRgnFromShape(small, 250, -30, 125, 125), plain);
 }
 
 // Long runs of '+' are united in batches; the result must be the element-by-element fold,

@@ -73,31 +73,5 @@ TEST(UnionOf, EdgeCases) {
   EXPECT_EQ(Unite({a, Region::FromRect({0, 30, 10, 40})}).bands().size(), 2u);
 }
 
-// Storage handed back by Region::Recycle is reused by later builds on the thread; whatever
-// it held before must not show through, whichever way the next region is made.
-TEST(UnionOf, RecycledStorageStartsEmpty) {
-  const Region small = Region::FromRect({2, 2, 5, 5});
-  const Region tri = [] {
-    const Point p[] = {{0, 0}, {8, 0}, {0, 8}};
-    return Region::Polygon(p, FillMode::Alternate);
-  }();
-  const Region disc = Region::Ellipse({0, 0, 9, 9});
-  const Region united = Unite({small, tri, disc});
-  for (int round = 0; round < 3; ++round) {
-    for (int i = 0; i < 20; ++i) Region::Recycle(Region::Ellipse({-500, -400, 600, 700 + i}));
-    const Point p[] = {{0, 0}, {8, 0}, {0, 8}};
-    EXPECT_EQ(Region::Polygon(p, FillMode::Alternate), tri);
-    EXPECT_EQ(Region::Ellipse({0, 0, 9, 9}), disc);
-    EXPECT_EQ(Region::Combine(small, tri, CombineMode::Or), Unite({small, tri}));
-    EXPECT_EQ(Unite({small, tri, disc}), united);
-    Region grown = small;
-    grown.CombineWith(disc, CombineMode::Or);
-    EXPECT_TRUE(grown.IsValid());
-    EXPECT_EQ(grown, Unite({disc, small}));
-  }
-  Region::Recycle(Region());  // nothing to keep: ignored
-  EXPECT_EQ(Region::Ellipse({0, 0, 9, 9}), disc);
-}
-
 }  // namespace
 }  // namespace sorvane
