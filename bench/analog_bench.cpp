@@ -12,8 +12,8 @@ void Rebuild(benchmark::State& state) {
   const sorvane::Skins skins{sorvane::bench::BenchSkin()};
   const int side = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    sorvane::Region r = sorvane::MakeAnalogClockRgn(skins, 0, sorvane::bench::kBenchTime, true,
-                                                    side / 2, side / 2, side);
+    sorvane::Region r = sorvane::AnalogClockRegion(skins, 0, sorvane::bench::kBenchTime, true,
+                                                   side / 2, side / 2, side);
     benchmark::DoNotOptimize(r);
   }
 }

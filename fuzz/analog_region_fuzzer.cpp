@@ -1,4 +1,4 @@
-// MakeAnalogClockRgn on skins whose shapes hold extreme numbers, with any order slots, any
+// AnalogClockRegion on skins whose shapes hold extreme numbers, with any order slots, any
 // rotation flags, any skin index, any time of day and every clock size. Besides sanitizer
 // findings it checks that the result is a valid region within the pixel limit, that a
 // missing skin gives an empty region, and that the face and each hand it names appear in
@@ -69,7 +69,7 @@ void CheckElements(const Region& outline, const Skin& skin, TimeOfDay t, bool sh
   const int c = side / 2;
   auto check = [&](const char* word, const Shape& shape, int angle) {
     if (Names(skin, word) && !shape.empty())
-      FUZZ_CHECK(Covers(outline, MakeRgnFromShape(shape, side, angle, c, c)));
+      FUZZ_CHECK(Covers(outline, ShapeRegion(shape, side, angle, c, c)));
   };
   check("static", skin.face, 0);
   check("harrow", skin.hour_hand, -(30 * t.hours + t.minutes / 2));
@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (Skin& skin : skins) skin = ConsumeSkin(in);
   const int32_t cur = ConsumeSkinIndex(in, skins.size());
 
-  const Region outline = MakeAnalogClockRgn(skins, cur, t, show_seconds, side / 2, side / 2, side);
+  const Region outline = AnalogClockRegion(skins, cur, t, show_seconds, side / 2, side / 2, side);
   FUZZ_CHECK(outline.IsValid());
   const Rect b = outline.Bounds();
   FUZZ_CHECK(b.left >= -kCoordLimit && b.top >= -kCoordLimit && b.right <= kCoordLimit &&

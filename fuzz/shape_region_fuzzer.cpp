@@ -1,4 +1,4 @@
-// MakeRgnFromShape on shape lists holding extreme skin numbers (int32 limits for centres,
+// ShapeRegion on shape lists holding extreme skin numbers (int32 limits for centres,
 // radii and vertices), at every clock size and any angle. UndefinedBehaviorSanitizer stops
 // the run at any real-to-pixel conversion outside the int range; the result must be a valid
 // region within the pixel limit, and the same whether or not scratch storage is reused.
@@ -37,12 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Region region;
   {
     const RegionWorkspace::Scope scope(workspace);
-    (void)MakeRgnFromShape(shape, side, angle, side / 2, side / 2);
-    region = MakeRgnFromShape(shape, side, angle, side / 2, side / 2);
+    (void)ShapeRegion(shape, side, angle, side / 2, side / 2);
+    region = ShapeRegion(shape, side, angle, side / 2, side / 2);
   }
   FUZZ_CHECK(region.IsValid());
   FUZZ_CHECK(WithinPixelLimit(region));
-  FUZZ_CHECK(region == MakeRgnFromShape(shape, side, angle, side / 2, side / 2));
+  FUZZ_CHECK(region == ShapeRegion(shape, side, angle, side / 2, side / 2));
   if (shape.empty()) FUZZ_CHECK(region.IsEmpty());
   return 0;
 }

@@ -55,7 +55,7 @@ inline Shape ConsumeShape(FuzzedDataProvider& in, size_t max_elements, size_t ma
 // The face side of one of the clock sizes; for "FullScreen", of a screen of any size up to
 // 16384 pixels a side, with the analog or the analog-and-digital style, date on or off.
 inline int ConsumeFaceSide(FuzzedDataProvider& in) {
-  const ClockSize& size = ClockSizes[in.ConsumeIntegralInRange<size_t>(0, ClockSizes.size() - 1)];
+  const ClockSize& size = kClockSizes[in.ConsumeIntegralInRange<size_t>(0, kClockSizes.size() - 1)];
   if (size.side > 0) return size.side;
   const Size screen{in.ConsumeIntegralInRange(1, 16384), in.ConsumeIntegralInRange(1, 16384)};
   const bool show_date = in.ConsumeBool();

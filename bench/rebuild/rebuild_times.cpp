@@ -131,7 +131,7 @@ double WholeFaceMicroseconds(Bench& bench, const std::string& skin_file, int run
   for (int i = 0; i < runs; ++i) {
     const auto start = std::chrono::steady_clock::now();
     const Region face =
-        MakeAnalogClockRgn(skins, index, TimeOfDay{10, 8, 37}, true, side / 2, side / 2, side);
+        AnalogClockRegion(skins, index, TimeOfDay{10, 8, 37}, true, side / 2, side / 2, side);
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
     if (face.IsEmpty()) std::exit(3);
     times.push_back(took.count());
@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
   double worst_tick_us = 0;  // the dearest rebuild a once-a-second tick can ask for
   std::string worst_tick;
   for (const char* style : {"Analog", "Digital", "AnaDigi"}) {
-    for (const ClockSize& size : ClockSizes) {
+    for (const ClockSize& size : kClockSizes) {
       Size window{};
       const double us = Time(bench, WorstCaseProfile(heaviest, style, size.name), runs, &window);
       std::printf("row|%s|%s|%d x %d|%.1f\n", style, std::string(size.name).c_str(), window.width,

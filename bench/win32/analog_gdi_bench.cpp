@@ -1,5 +1,5 @@
 // Times the analog clock outline two ways inside one Windows program: our region engine
-// (MakeAnalogClockRgn) and the same shapes built and united by GDI (CreatePolygonRgn,
+// (AnalogClockRegion) and the same shapes built and united by GDI (CreatePolygonRgn,
 // CreateEllipticRgn, CombineRgn), as a clock built on GDI regions would. Google Benchmark is
 // not available for MinGW here, so each path is timed with QueryPerformanceCounter and the
 // median of many runs is printed. It also checks that both paths give the same pixels.
@@ -98,8 +98,8 @@ HRGN GdiClock(const sorvane::Skin& skin, int side) {
 }
 
 Region OursClock(const sorvane::Skins& skins, int side) {
-  return sorvane::MakeAnalogClockRgn(skins, 0, sorvane::bench::kBenchTime, true, side / 2, side / 2,
-                                     side);
+  return sorvane::AnalogClockRegion(skins, 0, sorvane::bench::kBenchTime, true, side / 2, side / 2,
+                                    side);
 }
 
 Region FromHrgn(HRGN rgn) {

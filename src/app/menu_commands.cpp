@@ -71,14 +71,14 @@ void TForm1::SaveAll() {
   SaveProfiles(services_.program_folder, profiles, services_.files);
 }
 
-// The Tag of a Size item is its row in ClockSizes, so the row's name is the new size.
+// The Tag of a Size item is its row in kClockSizes, so the row's name is the new size.
 void TForm1::Huge1Click(int32_t sender) {
   menu_.SetChecked(sender, true);
   const int32_t row = menu_.At(sender).Tag;
-  if (row < 1 || row > static_cast<int32_t>(ClockSizes.size())) {
+  if (row < 1 || row > static_cast<int32_t>(kClockSizes.size())) {
     throw std::out_of_range("no clock size for menu item " + std::to_string(sender));
   }
-  CurrentProfile().size = std::string(ClockSizes[static_cast<size_t>(row - 1)].name);
+  CurrentProfile().size = std::string(kClockSizes[static_cast<size_t>(row - 1)].name);
   RealiseProfile(current_profile);
   MakeRgn();
   SaveAll();
@@ -109,7 +109,7 @@ void TForm1::ShowDate1Click(int32_t sender) {
 void TForm1::EnableAnalogClock1Click(int32_t sender) {
   menu_.ToggleChecked(sender);
   CurrentProfile().style = StyleFromFaces(menu_.At(menu_id::EnableAnalogClock1).Checked,
-                                   menu_.At(menu_id::EnableDigitalClock1).Checked);
+                                          menu_.At(menu_id::EnableDigitalClock1).Checked);
   RealiseProfile(current_profile);
   MakeRgn();
   SaveAll();
@@ -140,7 +140,8 @@ void TForm1::N41Click(int32_t sender) {
 
 // The analog colour is the window's own colour: a repaint shows it, the outline stays.
 void TForm1::Clockcolor1Click() {
-  const std::optional<int32_t> chosen = services_.dialogs.ChooseColor(CurrentProfile().analog_color);
+  const std::optional<int32_t> chosen =
+      services_.dialogs.ChooseColor(CurrentProfile().analog_color);
   if (!chosen) return;
   CurrentProfile().analog_color = *chosen;
   SetWindowColor(*chosen);
@@ -148,7 +149,8 @@ void TForm1::Clockcolor1Click() {
 }
 
 void TForm1::Timecolor1Click() {
-  const std::optional<int32_t> chosen = services_.dialogs.ChooseColor(CurrentProfile().digital_color);
+  const std::optional<int32_t> chosen =
+      services_.dialogs.ChooseColor(CurrentProfile().digital_color);
   if (!chosen) return;
   CurrentProfile().digital_color = *chosen;
   RealiseProfile(current_profile);

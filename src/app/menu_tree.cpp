@@ -11,7 +11,7 @@ namespace sorvane {
 namespace {
 
 // Captions of the Size items in menu order, with their accelerator marks, and the rows of
-// ClockSizes they stand for.
+// kClockSizes they stand for.
 struct SizeEntry {
   const char* name;
   const char* caption;

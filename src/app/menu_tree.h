@@ -30,7 +30,7 @@ inline constexpr int32_t Size1 = 116;
 inline constexpr int32_t Help1 = 117;
 inline constexpr int32_t WebLinks1 = 118;
 
-// The Size item of ClockSizes row n (1 to 7) is FirstSize + n.
+// The Size item of kClockSizes row n (1 to 7) is FirstSize + n.
 inline constexpr int32_t FirstSize = 200;
 // The item of date format n (1 to 10) is FirstDateFormat + n.
 inline constexpr int32_t FirstDateFormat = 300;

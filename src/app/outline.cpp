@@ -41,8 +41,8 @@ void TForm1::BuildOutline(const DateTime& now) {
   if (layout->analog_face) {
     // A skin that draws nothing (or no skin at all) leaves the analog part empty.
     const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
-    analog_face =
-        analog_face_.Make(skins, current_skin, time, profile.analog_seconds, half_width, half_width, width);
+    analog_face = analog_face_.Build(skins, current_skin, time, profile.analog_seconds, half_width,
+                                     half_width, width);
   }
   if (profile.show_date) {
     date_line = MakeFontDigitalClockRgn(0, layout->date_top, width, kDateLine, now);

@@ -44,7 +44,7 @@ void TForm1::ApplySize(const Profile& profile) {
   const std::optional<int> row = FindClockSize(profile.size);
   if (!row) return;
   const Size size =
-      WindowSizeFor(ClockSizes[static_cast<size_t>(*row - 1)].side, profile.style,
+      WindowSizeFor(kClockSizes[static_cast<size_t>(*row - 1)].side, profile.style,
                        profile.show_date, services_.screen.PrimarySize());
   services_.window.SetWidth(size.width);
   services_.window.SetHeight(size.height);

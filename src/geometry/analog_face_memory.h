@@ -2,7 +2,7 @@
 // The analog outline as the ticking clock builds it. The face and the marks stand still: they
 // change only with the skin, the face size or its place, while the hands move every tick. So
 // the region of the still parts is kept and only the hands are drawn again; the result is
-// always exactly MakeAnalogClockRgn's.
+// always exactly AnalogClockRegion's.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -16,8 +16,8 @@ namespace sorvane {
 
 class AnalogFaceMemory {
  public:
-  Region Make(const Skins& skins, int32_t cur_skin, TimeOfDay t, bool show_seconds, int x0, int y0,
-              int side);
+  Region Build(const Skins& skins, int32_t skin_index, TimeOfDay t, bool show_seconds, int x0,
+               int y0, int side);
 
   // How often the still parts were drawn, for tests and measurements.
   int still_builds() const { return still_builds_; }
@@ -29,7 +29,7 @@ class AnalogFaceMemory {
     std::array<std::string, 5> order;
     Shape face;
     std::array<Shape, 15> marks;
-    std::array<bool, 15> mark_rotate{};
+    std::array<bool, 15> mark_turns{};
     int x0 = 0, y0 = 0, side = 0;
     friend bool operator==(const StillKey&, const StillKey&) = default;
   };

@@ -23,7 +23,7 @@ class Copies {
       : side_(side), x0_(x0), y0_(y0), all_(kept) {}
 
   void Draw(const Shape& shape, int angle) {
-    if (!shape.empty()) all_.Add(MakeRgnFromShape(shape, side_, angle, x0_, y0_));
+    if (!shape.empty()) all_.Add(ShapeRegion(shape, side_, angle, x0_, y0_));
   }
   Region Take() { return all_.Take(); }
 
@@ -33,11 +33,11 @@ class Copies {
 };
 
 // Minute marks stand at every minute except the twelve hour positions.
-void DrawMinuteMarks(const Skin& skin, Copies& u) {
+void DrawMinuteMarks(const Skin& skin, Copies& copies) {
   const Shape& mark = skin.marks[kMinuteMark];
   if (mark.empty()) return;
   for (int j = 1; j < 60; ++j) {
-    if (j % 5 != 0) u.Draw(mark, -6 * j);
+    if (j % 5 != 0) copies.Draw(mark, -6 * j);
   }
 }
 
@@ -45,14 +45,14 @@ void DrawMinuteMarks(const Skin& skin, Copies& u) {
 // else the generic mark 0. A mark whose rotation is off stands where the skin drew it.
 // Copies that would land on one another (a fixed mark used at several positions) are drawn
 // once: the union is the same.
-void DrawHourMarks(const Skin& skin, Copies& u) {
+void DrawHourMarks(const Skin& skin, Copies& copies) {
   bool fixed_drawn[13] = {};
   for (std::size_t j = 0; j < 12; ++j) {
     const std::size_t chosen = skin.marks[j + 1].empty() ? 0 : j + 1;
     if (skin.mark_turns[chosen]) {
-      u.Draw(skin.marks[chosen], -30 * static_cast<int>(j));
+      copies.Draw(skin.marks[chosen], -30 * static_cast<int>(j));
     } else if (!fixed_drawn[chosen]) {
-      u.Draw(skin.marks[chosen], 0);
+      copies.Draw(skin.marks[chosen], 0);
       fixed_drawn[chosen] = true;
     }
   }
@@ -66,28 +66,28 @@ bool IsStill(const std::string& slot) {
 }
 
 void DrawSlot(const std::string& slot, const Skin& skin, TimeOfDay t, bool show_seconds,
-              Copies& u) {
+              Copies& copies) {
   if (slot == "static") {
-    u.Draw(skin.face, 0);
+    copies.Draw(skin.face, 0);
   } else if (slot == "marks") {
-    DrawMinuteMarks(skin, u);
-    DrawHourMarks(skin, u);
+    DrawMinuteMarks(skin, copies);
+    DrawHourMarks(skin, copies);
   } else if (slot == "harrow") {
-    u.Draw(skin.hour_hand, HourHandAngle(t));
+    copies.Draw(skin.hour_hand, HourHandAngle(t));
   } else if (slot == "marrow") {
-    u.Draw(skin.minute_hand, MinuteHandAngle(t));
+    copies.Draw(skin.minute_hand, MinuteHandAngle(t));
   } else if (slot == "sarrow" && show_seconds) {
-    u.Draw(skin.second_hand, SecondHandAngle(t));
+    copies.Draw(skin.second_hand, SecondHandAngle(t));
   }
 }
 
 // A slot that repeats an earlier one draws the same copies again, which changes nothing.
-void DrawOrder(const Skin& skin, TimeOfDay t, bool show_seconds, Slots which, Copies& u) {
+void DrawOrder(const Skin& skin, TimeOfDay t, bool show_seconds, Slots which, Copies& copies) {
   for (std::size_t i = 0; i < skin.analog_order.size(); ++i) {
     const auto earlier = skin.analog_order.begin() + static_cast<std::ptrdiff_t>(i);
     if (std::find(skin.analog_order.begin(), earlier, *earlier) != earlier) continue;
     if (which != Slots::All && IsStill(*earlier) != (which == Slots::Still)) continue;
-    DrawSlot(*earlier, skin, t, show_seconds, u);
+    DrawSlot(*earlier, skin, t, show_seconds, copies);
   }
 }
 
@@ -103,25 +103,25 @@ int SecondHandAngle(TimeOfDay t) {
   return -6 * t.seconds;
 }
 
-Region MakeAnalogClockRgn(const Skins& skins, int32_t cur_skin, TimeOfDay t, bool show_seconds,
-                          int x0, int y0, int side) {
-  if (cur_skin < 0 || static_cast<std::size_t>(cur_skin) >= skins.size()) return Region();
-  Copies u(side, x0, y0);
-  DrawOrder(skins[static_cast<std::size_t>(cur_skin)], t, show_seconds, Slots::All, u);
-  return u.Take();
+Region AnalogClockRegion(const Skins& skins, int32_t skin_index, TimeOfDay t, bool show_seconds,
+                         int x0, int y0, int side) {
+  if (skin_index < 0 || static_cast<std::size_t>(skin_index) >= skins.size()) return Region();
+  Copies copies(side, x0, y0);
+  DrawOrder(skins[static_cast<std::size_t>(skin_index)], t, show_seconds, Slots::All, copies);
+  return copies.Take();
 }
 
-Region MakeStillAnalogRgn(const Skin& skin, int x0, int y0, int side) {
-  Copies u(side, x0, y0);
-  DrawOrder(skin, TimeOfDay{}, false, Slots::Still, u);
-  return u.Take();
+Region StillPartsRegion(const Skin& skin, int x0, int y0, int side) {
+  Copies copies(side, x0, y0);
+  DrawOrder(skin, TimeOfDay{}, false, Slots::Still, copies);
+  return copies.Take();
 }
 
-Region AddAnalogHands(const Region& still, const Skin& skin, TimeOfDay t, bool show_seconds, int x0,
-                      int y0, int side) {
-  Copies u(still, side, x0, y0);
-  DrawOrder(skin, t, show_seconds, Slots::Hands, u);
-  return u.Take();
+Region AddHands(const Region& still, const Skin& skin, TimeOfDay t, bool show_seconds, int x0,
+                int y0, int side) {
+  Copies copies(still, side, x0, y0);
+  DrawOrder(skin, t, show_seconds, Slots::Hands, copies);
+  return copies.Take();
 }
 
 }  // namespace sorvane

@@ -15,18 +15,18 @@ int HourHandAngle(TimeOfDay t);
 int MinuteHandAngle(TimeOfDay t);
 int SecondHandAngle(TimeOfDay t);
 
-// The union of what the five analog order slots of skin `cur_skin` name, exactly spelt:
+// The union of what the five analog order slots of skin `skin_index` name, exactly spelt:
 // "static" (the face), "marks" (48 minute marks and the 12 hour marks), "harrow",
 // "marrow", and "sarrow" (only when `show_seconds`). The face is the `side`-pixel square
-// centred at (x0, y0). No skin at `cur_skin`, or nothing to draw, gives an empty region.
-Region MakeAnalogClockRgn(const Skins& skins, int32_t cur_skin, TimeOfDay t, bool show_seconds,
-                          int x0, int y0, int side);
+// centred at (x0, y0). No skin at `skin_index`, or nothing to draw, gives an empty region.
+Region AnalogClockRegion(const Skins& skins, int32_t skin_index, TimeOfDay t, bool show_seconds,
+                         int x0, int y0, int side);
 
 // The same outline in two steps, for a clock that keeps the parts that stand still: the
 // "static" and "marks" slots alone, and then those (already drawn) with the hands at time t.
-// Together they give exactly MakeAnalogClockRgn's region.
-Region MakeStillAnalogRgn(const Skin& skin, int x0, int y0, int side);
-Region AddAnalogHands(const Region& still, const Skin& skin, TimeOfDay t, bool show_seconds, int x0,
-                      int y0, int side);
+// Together they give exactly AnalogClockRegion's region.
+Region StillPartsRegion(const Skin& skin, int x0, int y0, int side);
+Region AddHands(const Region& still, const Skin& skin, TimeOfDay t, bool show_seconds, int x0,
+                int y0, int side);
 
 }  // namespace sorvane

@@ -50,15 +50,10 @@ Size FullScreen(Size screen, Style style, bool show_date) {
 }  // namespace
 
 std::optional<int> FindClockSize(std::string_view name) {
-  for (std::size_t i = 0; i < ClockSizes.size(); ++i) {
-    if (ClockSizes[i].name == name) return static_cast<int>(i) + 1;
+  for (std::size_t i = 0; i < kClockSizes.size(); ++i) {
+    if (kClockSizes[i].name == name) return static_cast<int>(i) + 1;
   }
   return std::nullopt;
-}
-
-std::optional<int32_t> ClockSideOfRow(int tag) {
-  if (tag < 1 || tag > static_cast<int>(ClockSizes.size())) return std::nullopt;
-  return ClockSizes[static_cast<std::size_t>(tag - 1)].side;
 }
 
 Size WindowSizeFor(int32_t side, std::string_view style, bool show_date,

@@ -14,8 +14,8 @@ struct ClockSize {
   int32_t side;  // pixels; 0 for "FullScreen", which is sized from the screen
 };
 
-// Row n (1 to 7) is ClockSizes[n - 1]; the row number is the Tag of its Size menu item.
-inline constexpr std::array<ClockSize, 7> ClockSizes{{
+// Row n (1 to 7) is kClockSizes[n - 1]; the row number is the tag of its item in the Size menu.
+inline constexpr std::array<ClockSize, 7> kClockSizes{{
     {"Huge", 250},
     {"Large", 213},
     {"Medium", 174},
@@ -27,9 +27,6 @@ inline constexpr std::array<ClockSize, 7> ClockSizes{{
 
 // The row number (1 to 7) whose name equals `name` exactly, letter case included.
 std::optional<int> FindClockSize(std::string_view name);
-
-// The side of row `tag` (1 to 7); nothing for any other number.
-std::optional<int32_t> ClockSideOfRow(int tag);
 
 // Window width and height for a size row of side `side` (0 = full screen, sized from
 // `screen`), the profile's style ("Analog", "Digital", "AnaDigi", "Invisible"; any other

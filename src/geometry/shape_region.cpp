@@ -73,7 +73,7 @@ std::optional<CombineMode> ModeOf(char operation) {
 
 }  // namespace
 
-Region MakeRgnFromShape(const Shape& shape, int side, int angle, int x0, int y0) {
+Region ShapeRegion(const Shape& shape, int side, int angle, int x0, int y0) {
   const SkinTransform t(side, angle, x0, y0);
   // Pieces joined by '+' one after another are united with what came before in one sweep.
   RegionUnion joined;

@@ -11,6 +11,6 @@ namespace sorvane {
 // '%' exclusive or, none: no change. A circle's centre turns with the angle, the circle
 // does not. The first polygon of a list fills alternate, later ones winding. A polygon of
 // fewer than three vertices has no area. An empty list gives an empty region.
-Region MakeRgnFromShape(const Shape& shape, int side, int angle, int x0, int y0);
+Region ShapeRegion(const Shape& shape, int side, int angle, int x0, int y0);
 
 }  // namespace sorvane

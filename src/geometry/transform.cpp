@@ -44,11 +44,6 @@ Turn TurnOf(int degrees) {
 
 }  // namespace
 
-RealPoint RotateP(RealPoint p, double degrees) {
-  const double a = Radians(degrees);
-  return Rotate(p, std::cos(a), std::sin(a));
-}
-
 SkinTransform::SkinTransform(int side, int angle, int x0, int y0)
     : cos_(TurnOf(angle).cos), sin_(TurnOf(angle).sin), side_(side), x0_(x0), y0_(y0) {}
 
@@ -56,10 +51,6 @@ RealPoint SkinTransform::Apply(RealPoint p) const {
   const RealPoint r = Rotate(p, cos_, sin_);
   // Divide by 600 first, then scale: a skin unit is side/600 pixels.
   return {r.x / 600.0 * side_ + x0_, r.y / 600.0 * side_ + y0_};
-}
-
-RealPoint TransformPointR(RealPoint p, int side, int angle, int x0, int y0) {
-  return SkinTransform(side, angle, x0, y0).Apply(p);
 }
 
 Point RoundPoint(RealPoint p) {

@@ -14,18 +14,13 @@ struct RealPoint {
   friend bool operator==(const RealPoint&, const RealPoint&) = default;
 };
 
-// P turned about the skin origin by `degrees` (counterclockwise on the screen when positive).
-RealPoint RotateP(RealPoint p, double degrees);
-
-// P (skin units) turned by `angle`, scaled to a face of `side` pixels and moved to the face
-// centre (x0, y0), in window pixels, not yet rounded.
-RealPoint TransformPointR(RealPoint p, int side, int angle, int x0, int y0);
-
 // Each coordinate rounded to a pixel as RoundToPixel does.
 Point RoundPoint(RealPoint p);
 
-// The same mapping with the angle's sine and cosine worked out once, for the many vertices
-// of one shape copy. Gives exactly what TransformPointR gives.
+// The mapping of one shape copy: a point in skin units turned about the skin origin by
+// `angle`, scaled to a face of `side` pixels and moved to the face centre (x0, y0), in window
+// pixels, not yet rounded. The angle's sine and cosine are worked out once for all the
+// vertices of the copy.
 class SkinTransform {
  public:
   SkinTransform(int side, int angle, int x0, int y0);

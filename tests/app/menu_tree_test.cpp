@@ -162,7 +162,7 @@ TEST_F(MenuTree, SizeCaptionsNameTheirRowsOnceTheMarksAreGone) {
     EXPECT_NE(caption, item.caption) << "no accelerator on " << caption;
     ASSERT_GE(item.Tag, 1);
     ASSERT_LE(item.Tag, 7);
-    EXPECT_EQ(caption, ClockSizes[static_cast<size_t>(item.Tag - 1)].name);
+    EXPECT_EQ(caption, kClockSizes[static_cast<size_t>(item.Tag - 1)].name);
   }
 }
 

@@ -49,21 +49,21 @@ TEST(AnalogFaceMemory, GivesTheOneStepOutlineThroughEveryChange) {
   for (const Step& step : steps) {
     for (int tick = 0; tick < 70; tick += 7, second += 7) {
       const TimeOfDay t{(second / 3600) % 24, (second / 60) % 60, second % 60};
-      EXPECT_EQ(memory.Make(skins, step.skin, t, step.seconds, step.x0, step.y0, step.side),
-                MakeAnalogClockRgn(skins, step.skin, t, step.seconds, step.x0, step.y0, step.side))
+      EXPECT_EQ(memory.Build(skins, step.skin, t, step.seconds, step.x0, step.y0, step.side),
+                AnalogClockRegion(skins, step.skin, t, step.seconds, step.x0, step.y0, step.side))
           << step.what << " at " << second;
     }
   }
   // A skin changed in place (read again from an edited file) is drawn anew.
   const TimeOfDay t{10, 8, 37};
-  memory.Make(skins, 0, t, true, 125, 125, 250);
+  memory.Build(skins, 0, t, true, 125, 125, 250);
   for (auto change :
-       {+[](Skin& s) { s.marks[14][0].points[0].x = -9; },
-        +[](Skin& s) { s.face.pop_back(); }, +[](Skin& s) { s.mark_turns[0] = false; },
+       {+[](Skin& s) { s.marks[14][0].points[0].x = -9; }, +[](Skin& s) { s.face.pop_back(); },
+        +[](Skin& s) { s.mark_turns[0] = false; },
         +[](Skin& s) { s.analog_order[0] = "harrow"; }}) {
     change(skins[0]);
-    EXPECT_EQ(memory.Make(skins, 0, t, true, 125, 125, 250),
-              MakeAnalogClockRgn(skins, 0, t, true, 125, 125, 250));
+    EXPECT_EQ(memory.Build(skins, 0, t, true, 125, 125, 250),
+              AnalogClockRegion(skins, 0, t, true, 125, 125, 250));
   }
 }
 
@@ -71,13 +71,13 @@ TEST(AnalogFaceMemory, DrawsTheStillPartsOnlyWhenTheyChange) {
   const Skins skins = TwoSkins();
   AnalogFaceMemory memory;
   for (int second = 0; second < 3600; ++second) {
-    memory.Make(skins, 0, TimeOfDay{9, second / 60, second % 60}, true, 125, 125, 250);
+    memory.Build(skins, 0, TimeOfDay{9, second / 60, second % 60}, true, 125, 125, 250);
   }
   EXPECT_EQ(memory.still_builds(), 1);
-  memory.Make(skins, 1, TimeOfDay{10, 0, 0}, true, 125, 125, 250);
-  memory.Make(skins, 1, TimeOfDay{10, 0, 1}, true, 125, 125, 250);
+  memory.Build(skins, 1, TimeOfDay{10, 0, 0}, true, 125, 125, 250);
+  memory.Build(skins, 1, TimeOfDay{10, 0, 1}, true, 125, 125, 250);
   EXPECT_EQ(memory.still_builds(), 2);
-  memory.Make(skins, 1, TimeOfDay{10, 0, 2}, true, 126, 125, 250);
+  memory.Build(skins, 1, TimeOfDay{10, 0, 2}, true, 126, 125, 250);
   EXPECT_EQ(memory.still_builds(), 3);
 }
 

@@ -26,11 +26,11 @@ constexpr int kSide = 600;
 constexpr int kCentre = 300;
 
 Region Draw(const Skin& skin, TimeOfDay t = {}, bool show_seconds = true) {
-  return MakeAnalogClockRgn(Skins{skin}, 0, t, show_seconds, kCentre, kCentre, kSide);
+  return AnalogClockRegion(Skins{skin}, 0, t, show_seconds, kCentre, kCentre, kSide);
 }
 
 Region At(const Shape& shape, int angle) {
-  return MakeRgnFromShape(shape, kSide, angle, kCentre, kCentre);
+  return ShapeRegion(shape, kSide, angle, kCentre, kCentre);
 }
 
 Region Union(const std::vector<Region>& parts) {
@@ -78,7 +78,7 @@ TEST(HandAngles, FollowTheClock) {
   }
 }
 
-TEST(MakeAnalogClockRgn, MinuteMarksStandAtFortyEightPositions) {
+TEST(AnalogClockRegion, MinuteMarksStandAtFortyEightPositions) {
   Skin skin;
   skin.marks[14] = MinuteMark();
   skin.mark_turns[14] = false;  // minute marks turn whatever their flag says
@@ -93,7 +93,7 @@ TEST(MakeAnalogClockRgn, MinuteMarksStandAtFortyEightPositions) {
   EXPECT_EQ(r, Union(expected));
 }
 
-TEST(MakeAnalogClockRgn, GenericHourMarkTurnsToEveryHourUnlessFixed) {
+TEST(AnalogClockRegion, GenericHourMarkTurnsToEveryHourUnlessFixed) {
   Skin skin;
   skin.marks[0] = HourMark();
   const Region turned = Draw(skin);
@@ -109,7 +109,7 @@ TEST(MakeAnalogClockRgn, GenericHourMarkTurnsToEveryHourUnlessFixed) {
   EXPECT_EQ(CountComponents(fixed), 1);
 }
 
-TEST(MakeAnalogClockRgn, SpecificMarksReplaceTheGenericOneAtTheirPositionOnly) {
+TEST(AnalogClockRegion, SpecificMarksReplaceTheGenericOneAtTheirPositionOnly) {
   // Specific mark N stands at position N - 1: mark 1 at 12 o'clock, mark 4 at 3 o'clock.
   Skin skin;
   skin.marks[0] = HourMark();
@@ -136,7 +136,7 @@ TEST(MakeAnalogClockRgn, SpecificMarksReplaceTheGenericOneAtTheirPositionOnly) {
   EXPECT_EQ(CountComponents(fixed), 11);
 }
 
-TEST(MakeAnalogClockRgn, SpecificMarksAloneLeaveOtherPositionsEmpty) {
+TEST(AnalogClockRegion, SpecificMarksAloneLeaveOtherPositionsEmpty) {
   Skin skin;
   skin.marks[12] = Dot();  // position 11: 11 o'clock
   const Region r = Draw(skin);
@@ -144,7 +144,7 @@ TEST(MakeAnalogClockRgn, SpecificMarksAloneLeaveOtherPositionsEmpty) {
   EXPECT_TRUE(Covers(r, 55, 270));
 }
 
-TEST(MakeAnalogClockRgn, MarkThirteenIsNeverDrawn) {
+TEST(AnalogClockRegion, MarkThirteenIsNeverDrawn) {
   Skin only13;
   only13.marks[13] = HourMark();
   EXPECT_TRUE(Draw(only13).IsEmpty());
@@ -155,7 +155,7 @@ TEST(MakeAnalogClockRgn, MarkThirteenIsNeverDrawn) {
   EXPECT_EQ(Draw(with13), Draw(generic));
 }
 
-TEST(MakeAnalogClockRgn, HandsStandAtTheirAnglesForTheTime) {
+TEST(AnalogClockRegion, HandsStandAtTheirAnglesForTheTime) {
   const struct {
     TimeOfDay t;
     int hour, minute, second;
@@ -184,7 +184,7 @@ TEST(MakeAnalogClockRgn, HandsStandAtTheirAnglesForTheTime) {
   EXPECT_FALSE(Covers(Draw(h, {3, 0, 0}), 0, 240));
 }
 
-TEST(MakeAnalogClockRgn, SecondHandOnlyWithSeconds) {
+TEST(AnalogClockRegion, SecondHandOnlyWithSeconds) {
   Skin skin;
   skin.face = {Circle(0, 0, 40)};
   skin.second_hand = Hand();
@@ -208,14 +208,15 @@ Skin FullSkin() {
   return skin;
 }
 
-TEST(MakeAnalogClockRgn, OrderSlotsChooseWhatIsDrawn) {
+TEST(AnalogClockRegion, OrderSlotsChooseWhatIsDrawn) {
   const TimeOfDay t{8, 20, 40};
   const Skin skin = FullSkin();
   const Region face = At(skin.face, 0);
   Skin marks_only = skin;
   marks_only.analog_order = {"marks", "", "", "", ""};
   const Region marks = Draw(marks_only, t);
-  const Region hands = Union({At(skin.hour_hand, -250), At(skin.minute_hand, -120), At(skin.second_hand, -240)});
+  const Region hands =
+      Union({At(skin.hour_hand, -250), At(skin.minute_hand, -120), At(skin.second_hand, -240)});
   EXPECT_EQ(Draw(skin, t), Union({face, marks, hands}));
 
   const struct {
@@ -238,22 +239,22 @@ TEST(MakeAnalogClockRgn, OrderSlotsChooseWhatIsDrawn) {
   }
 }
 
-TEST(MakeAnalogClockRgn, NoSkinOrNothingToDrawGivesAnEmptyRegion) {
+TEST(AnalogClockRegion, NoSkinOrNothingToDrawGivesAnEmptyRegion) {
   const TimeOfDay t{1, 2, 3};
-  EXPECT_TRUE(MakeAnalogClockRgn({}, 0, t, true, 125, 125, 250).IsEmpty());
+  EXPECT_TRUE(AnalogClockRegion({}, 0, t, true, 125, 125, 250).IsEmpty());
   const Skins one{FullSkin()};
-  EXPECT_TRUE(MakeAnalogClockRgn(one, 1, t, true, 125, 125, 250).IsEmpty());
-  EXPECT_TRUE(MakeAnalogClockRgn(one, -1, t, true, 125, 125, 250).IsEmpty());
-  EXPECT_TRUE(MakeAnalogClockRgn({Skin{}}, 0, t, true, 125, 125, 250).IsEmpty());
+  EXPECT_TRUE(AnalogClockRegion(one, 1, t, true, 125, 125, 250).IsEmpty());
+  EXPECT_TRUE(AnalogClockRegion(one, -1, t, true, 125, 125, 250).IsEmpty());
+  EXPECT_TRUE(AnalogClockRegion({Skin{}}, 0, t, true, 125, 125, 250).IsEmpty());
   // The index picks the skin.
   Skin dot;
   dot.face = {Circle(0, 0, 50)};
   const Skins two{FullSkin(), dot};
-  EXPECT_EQ(MakeAnalogClockRgn(two, 1, t, true, 125, 125, 250),
-            MakeRgnFromShape(dot.face, 250, 0, 125, 125));
+  EXPECT_EQ(AnalogClockRegion(two, 1, t, true, 125, 125, 250),
+            ShapeRegion(dot.face, 250, 0, 125, 125));
 }
 
-TEST(MakeAnalogClockRgn, ExtremeSkinNumbersDoNotBreakTheRebuild) {
+TEST(AnalogClockRegion, ExtremeSkinNumbersDoNotBreakTheRebuild) {
   const int32_t max = std::numeric_limits<int32_t>::max();
   const int32_t min = std::numeric_limits<int32_t>::min();
   Skin skin;
@@ -261,7 +262,7 @@ TEST(MakeAnalogClockRgn, ExtremeSkinNumbersDoNotBreakTheRebuild) {
   skin.marks[0] = {Poly({{min, min}, {max, min}, {0, max}})};
   skin.marks[14] = {Poly({{0, min}, {1, min}, {1, max}})};
   skin.hour_hand = {Circle(max, max, 1)};
-  const Region r = MakeAnalogClockRgn(Skins{skin}, 0, {10, 10, 10}, true, 540, 540, 1080);
+  const Region r = AnalogClockRegion(Skins{skin}, 0, {10, 10, 10}, true, 540, 540, 1080);
   EXPECT_TRUE(r.IsValid());
 }
 

@@ -80,7 +80,7 @@ TEST(PolygonClip, AHugeCircleExclusiveOrAFarPolygonShowsAsAFullFace) {
   ShapeElement far = testing::Poly({}, '%');
   for (std::size_t i = 0; i < std::size(corners); i += 2)
     far.points.push_back({corners[i], corners[i + 1]});
-  const Region face = MakeRgnFromShape({testing::Circle(0, 0, 2147483647), far}, 250, 0, 125, 125);
+  const Region face = ShapeRegion({testing::Circle(0, 0, 2147483647), far}, 250, 0, 125, 125);
   const Region window = Region::FromRect({0, 0, 250, 250});
   EXPECT_EQ(Region::Combine(face, window, CombineMode::And), window);
 }

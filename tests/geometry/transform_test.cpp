@@ -12,6 +12,11 @@
 namespace sorvane {
 namespace {
 
+// P (skin units) on a face of `side` pixels centred at (x0, y0), turned by `angle` degrees.
+RealPoint Place(RealPoint p, int side, int angle, int x0, int y0) {
+  return SkinTransform(side, angle, x0, y0).Apply(p);
+}
+
 TEST(RoundToPixel, HalvesGoToTheEvenPixelAndExtremesStayDefined) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
@@ -60,10 +65,10 @@ TEST(RoundToPixel, AgreesWithNearbyintInsideTheLimit) {
   }
 }
 
-TEST(RotateP, TurnsCounterclockwiseOnTheScreenForPositiveAngles) {
+TEST(SkinTransform, TurnsCounterclockwiseOnTheScreenForPositiveAngles) {
   const struct {
     RealPoint in;
-    double degrees;
+    int degrees;
     RealPoint out;
   } cases[] = {
       {{0, -100}, -90, {100, 0}},  // 12 o'clock turned clockwise to 3 o'clock
@@ -77,13 +82,13 @@ TEST(RotateP, TurnsCounterclockwiseOnTheScreenForPositiveAngles) {
        {100 * std::sin(6 * std::numbers::pi / 180), -100 * std::cos(6 * std::numbers::pi / 180)}},
   };
   for (const auto& c : cases) {
-    const RealPoint r = RotateP(c.in, c.degrees);
+    const RealPoint r = Place(c.in, 600, c.degrees, 0, 0);  // one pixel a unit, no shift
     EXPECT_NEAR(r.x, c.out.x, 1e-9) << c.degrees;
     EXPECT_NEAR(r.y, c.out.y, 1e-9) << c.degrees;
   }
 }
 
-TEST(TransformPointR, MapsSkinUnitsOntoTheFace) {
+TEST(SkinTransform, MapsSkinUnitsOntoTheFace) {
   // A "Huge" analog window: side 250, centre (125, 125).
   const struct {
     RealPoint in;
@@ -96,10 +101,10 @@ TEST(TransformPointR, MapsSkinUnitsOntoTheFace) {
       {{0, -300}, 1080, -180, 540, 540, {540, 1080}}, {{-300, 0}, 100, 0, 50, 50, {0, 50}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(RoundPoint(TransformPointR(c.in, c.side, c.angle, c.x0, c.y0)), c.pixel)
+    EXPECT_EQ(RoundPoint(Place(c.in, c.side, c.angle, c.x0, c.y0)), c.pixel)
         << c.in.x << "," << c.in.y << " at " << c.angle;
   }
-  const RealPoint exact = TransformPointR({0, -100}, 250, -90, 125, 125);
+  const RealPoint exact = Place({0, -100}, 250, -90, 125, 125);
   EXPECT_NEAR(exact.x, 125 + 250.0 / 6, 1e-9);
 }
 
@@ -107,44 +112,36 @@ TEST(TransformPointR, MapsSkinUnitsOntoTheFace) {
 // values worked out afresh, inside the table and beyond it.
 TEST(SkinTransform, GivesExactlyTheFreshlyWorkedOutTurn) {
   for (int angle = -800; angle <= 800; ++angle) {
+    const double a = angle * std::numbers::pi / 180.0;
     for (const RealPoint p : {RealPoint{0, -100}, RealPoint{-283, 17}, RealPoint{299.5, 299}}) {
-      const RealPoint r = RotateP(p, angle);
+      const RealPoint r{p.x * std::cos(a) + p.y * std::sin(a),
+                        -p.x * std::sin(a) + p.y * std::cos(a)};
       const RealPoint expected{r.x / 600.0 * 1080 + 540, r.y / 600.0 * 1080 + 333};
       ASSERT_EQ(SkinTransform(1080, angle, 540, 333).Apply(p), expected) << angle;
     }
   }
 }
 
-TEST(TransformPointR, WholeTurnsLandOnTheSamePixels) {
+TEST(SkinTransform, WholeTurnsLandOnTheSamePixels) {
   // Afternoon hour angles run down to -719 and must point where the morning ones do.
   for (int a = 0; a > -360; a -= 7) {
     for (const RealPoint p : {RealPoint{0, -250}, RealPoint{-12, -250}, RealPoint{280, 17}}) {
-      const Point once = RoundPoint(TransformPointR(p, 250, a, 125, 125));
-      EXPECT_EQ(RoundPoint(TransformPointR(p, 250, a - 360, 125, 125)), once) << a;
-      EXPECT_EQ(RoundPoint(TransformPointR(p, 1080, a - 360, 540, 540)),
-                RoundPoint(TransformPointR(p, 1080, a, 540, 540)))
+      const Point once = RoundPoint(Place(p, 250, a, 125, 125));
+      EXPECT_EQ(RoundPoint(Place(p, 250, a - 360, 125, 125)), once) << a;
+      EXPECT_EQ(RoundPoint(Place(p, 1080, a - 360, 540, 540)),
+                RoundPoint(Place(p, 1080, a, 540, 540)))
           << a;
     }
   }
 }
 
-TEST(SkinTransform, GivesExactlyWhatTransformPointRGives) {
-  for (int a : {0, -1, -6, -90, -329, -719, 45, 360}) {
-    const SkinTransform t(213, a, 106, 106);
-    for (const RealPoint p : {RealPoint{0, -300}, RealPoint{17, -251}, RealPoint{-299, 3}}) {
-      EXPECT_EQ(t.Apply(p), TransformPointR(p, 213, a, 106, 106)) << a;
-    }
-  }
-}
-
-TEST(TransformPointR, ExtremeSkinNumbersGiveDefinedPixels) {
+TEST(SkinTransform, ExtremeSkinNumbersGiveDefinedPixels) {
   const double big = std::numeric_limits<int32_t>::max();
   const double small = std::numeric_limits<int32_t>::min();
-  const Point p = RoundPoint(TransformPointR({big, small}, 1 << 30, -45, 1 << 30, -(1 << 30)));
+  const Point p = RoundPoint(Place({big, small}, 1 << 30, -45, 1 << 30, -(1 << 30)));
   EXPECT_LE(std::abs(p.x), kCoordLimit);
   EXPECT_LE(std::abs(p.y), kCoordLimit);
-  EXPECT_EQ(RoundPoint(TransformPointR({big, big}, 250, 0, 125, 125)),
-            (Point{kCoordLimit, kCoordLimit}));
+  EXPECT_EQ(RoundPoint(Place({big, big}, 250, 0, 125, 125)), (Point{kCoordLimit, kCoordLimit}));
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ Region TimedFace(const Skins& skins, int32_t side, const std::string& what, int 
   Region face;
   PrintFigure("rebuild, " + what + ", " + std::to_string(side) + " px",
               BestMilliseconds([&] {
-                face = MakeAnalogClockRgn(skins, 0, {10, 8, 37}, true, side / 2, side / 2, side);
+                face = AnalogClockRegion(skins, 0, {10, 8, 37}, true, side / 2, side / 2, side);
               }, runs),
               "ms");
   return face;

@@ -135,15 +135,17 @@ TEST(ShippedSkins, HandsShowFromSuperTinyToFullScreen) {
   // at any angle, and at every size most of each hand must lie off the face, over the
   // see-through middle, or it could not be told apart from the face in the clock's one colour.
   for (const Skin& s : ShippedSkins()) {
-    for (const auto& [hand, shape] :
-         {std::pair{"hour", &s.hour_hand}, {"minute", &s.minute_hand}, {"second", &s.second_hand}}) {
+    for (const auto& [hand, shape] : {std::pair{"hour", &s.hour_hand},
+                                      {"minute", &s.minute_hand},
+                                      {"second", &s.second_hand}}) {
       for (const int side : {50, 137, 768}) {
-        const Region face = MakeRgnFromShape(s.face, side, 0, side / 2, side / 2);
+        const Region face = ShapeRegion(s.face, side, 0, side / 2, side / 2);
         for (const int angle : {0, -37, -90, -223, -354}) {
-          const Region drawn = MakeRgnFromShape(*shape, side, angle, side / 2, side / 2);
+          const Region drawn = ShapeRegion(*shape, side, angle, side / 2, side / 2);
           const int64_t area = Area(drawn);
           const int64_t least = 4 * side * side / (50 * 50);  // four pixels on the 50-pixel clock
-          EXPECT_GE(area, least) << s.file_name << " " << hand << " at " << side << " px, " << angle;
+          EXPECT_GE(area, least) << s.file_name << " " << hand << " at " << side << " px, "
+                                 << angle;
           const int64_t own = Area(Region::Combine(drawn, face, CombineMode::Diff));
           EXPECT_GT(own * 4, area * 3)
               << s.file_name << " " << hand << " hidden in the face at " << angle;
@@ -157,7 +159,7 @@ TEST(ShippedSkins, WholeClockFitsItsWindow) {
   for (int32_t i = 0; i < static_cast<int32_t>(ShippedSkins().size()); ++i) {
     for (const int side : {50, 250, 1080}) {
       const Region clock =
-          MakeAnalogClockRgn(ShippedSkins(), i, {10, 8, 37}, true, side / 2, side / 2, side);
+          AnalogClockRegion(ShippedSkins(), i, {10, 8, 37}, true, side / 2, side / 2, side);
       const Rect box = clock.Bounds();
       EXPECT_FALSE(clock.IsEmpty());
       EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= side && box.bottom <= side)

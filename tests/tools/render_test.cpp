@@ -27,7 +27,7 @@ constexpr Hand kHands[] = {{"hour", &Skin::hour_hand, HourHandAngle},
                            {"second", &Skin::second_hand, SecondHandAngle}};
 
 Region HandAt(const Skin& skin, const Hand& hand, TimeOfDay t, int size) {
-  return MakeRgnFromShape(skin.*hand.shape, size, hand.angle(t), size / 2, size / 2);
+  return ShapeRegion(skin.*hand.shape, size, hand.angle(t), size / 2, size / 2);
 }
 
 // Two times at which every hand stands far from where it stood at the other.

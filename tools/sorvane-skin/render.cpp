@@ -6,7 +6,7 @@ namespace sorvane::skintool {
 
 Region ClockRegion(const Skins& skins, int32_t index, TimeOfDay time, bool seconds, int size) {
   const int centre = size / 2;
-  return MakeAnalogClockRgn(skins, index, time, seconds, centre, centre, size);
+  return AnalogClockRegion(skins, index, time, seconds, centre, centre, size);
 }
 
 Image RenderClock(const Region& region, int size) {
