@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "app/remembered_text_lines.h"
 #include "files/profile.h"
 #include "files/skin.h"
@@ -75,7 +75,7 @@ struct Bench {
 
 // One run is one tick: the clock shows the next second, so the time line is drawn anew each
 // run while the date line stays what it was.
-double MedianMicroseconds(TForm1& form, Bench& bench, int runs) {
+double MedianMicroseconds(ClockForm& form, Bench& bench, int runs) {
   std::vector<double> times;
   times.reserve(static_cast<std::size_t>(runs));
   constexpr int kStart = 10 * 3600 + 8 * 60 + 37;
@@ -85,7 +85,7 @@ double MedianMicroseconds(TForm1& form, Bench& bench, int runs) {
     const int second = (kStart + 86400 + i) % 86400;
     bench.clock.SetTime(second / 3600, second / 60 % 60, second % 60);
     const auto start = std::chrono::steady_clock::now();
-    form.MakeRgn();
+    form.RebuildOutline();
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
     if (i >= 0) times.push_back(took.count());
     bench.window.regions.clear();  // the fake keeps every region; a window holds one
@@ -112,8 +112,8 @@ double Time(Bench& bench, const Profile& profile, int runs, Size* window_size) {
   bench.files.Put(headless::HeadlessServices::InProgramFolder(kProfilesFileName),
                   FormatProfiles({profile}));
   bench.clock.SetTime(10, 8, 37);
-  TForm1 form(bench.services);
-  if (!form.FormCreate()) std::exit(2);
+  ClockForm form(bench.services);
+  if (!form.Start()) std::exit(2);
   if (window_size != nullptr) *window_size = {bench.window.width, bench.window.height};
   return MedianMicroseconds(form, bench, runs);
 }

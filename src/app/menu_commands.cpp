@@ -3,7 +3,7 @@
 // skin is the one change that waits for the next save.
 #include <stdexcept>
 
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "app/menu_tree.h"
 #include "app/web_links.h"
 #include "geometry/clock_sizes.h"
@@ -19,127 +19,115 @@ std::string StyleFromFaces(bool analog, bool digital) {
 
 }  // namespace
 
-void TForm1::MenuCommand(int32_t id) {
+void ClockForm::RunMenuItem(int32_t id) {
   const MenuItem* item = menu_.Find(id);
-  if (item == nullptr || !item->Enabled || item->kind != MenuItemKind::Command) return;
-  RunHandler(*item);
+  if (item == nullptr || !item->enabled || item->kind != MenuItemKind::Command) return;
+  RunCommand(*item);
 }
 
-void TForm1::RunHandler(const MenuItem& item) {
-  const int32_t sender = item.id;
-  switch (item.handler) {
-    case MenuHandler::None:
+void ClockForm::RunCommand(const MenuItem& item) {
+  switch (item.command) {
+    case MenuCommand::None:
       return;
-    case MenuHandler::Huge1Click:
-      return Huge1Click(sender);
-    case MenuHandler::Showseconds2Click:
-      return Showseconds2Click(sender);
-    case MenuHandler::ShowSeconds1Click:
-      return ShowSeconds1Click(sender);
-    case MenuHandler::ShowDate1Click:
-      return ShowDate1Click(sender);
-    case MenuHandler::EnableAnalogClock1Click:
-      return EnableAnalogClock1Click(sender);
-    case MenuHandler::N24HFormat1Click:
-      return N24HFormat1Click(sender);
-    case MenuHandler::N12HFormat1Click:
-      return N12HFormat1Click(sender);
-    case MenuHandler::N41Click:
-      return N41Click(sender);
-    case MenuHandler::Clockcolor1Click:
-      return Clockcolor1Click();
-    case MenuHandler::Timecolor1Click:
-      return Timecolor1Click();
-    case MenuHandler::ChooseFont1Click:
-      return ChooseFont1Click();
-    case MenuHandler::Skins1Click:
-      return Skins1Click(sender);
-    case MenuHandler::Help1Click:
-      return Help1Click();
-    case MenuHandler::WebLink1Click:
-      return WebLink1Click();
-    case MenuHandler::WebLink2Click:
-      return WebLink2Click();
-    case MenuHandler::WebLink3Click:
-      return WebLink3Click();
-    case MenuHandler::Close1Click:
-      return Close1Click();
+    case MenuCommand::ChooseSize:
+      return ChooseSize(item.tag);
+    case MenuCommand::ToggleAnalogSeconds:
+      return ToggleAnalogSeconds();
+    case MenuCommand::ToggleDigitalSeconds:
+      return ToggleDigitalSeconds();
+    case MenuCommand::ToggleDate:
+      return ToggleDate();
+    case MenuCommand::ToggleAnalogFace:
+      return ToggleFace(Face::Analog);
+    case MenuCommand::ToggleDigitalFace:
+      return ToggleFace(Face::Digital);
+    case MenuCommand::ChooseHours24:
+      return ChooseHourFormat(false);
+    case MenuCommand::ChooseHours12:
+      return ChooseHourFormat(true);
+    case MenuCommand::ChooseDateFormat:
+      return ChooseDateFormat(item.tag);
+    case MenuCommand::ChooseAnalogColor:
+      return ChooseAnalogColor();
+    case MenuCommand::ChooseDigitalColor:
+      return ChooseDigitalColor();
+    case MenuCommand::ChooseFont:
+      return ChooseFont();
+    case MenuCommand::ChooseSkin:
+      return ChooseSkin(item.tag);
+    case MenuCommand::OpenHelp:
+      return OpenHelp();
+    case MenuCommand::OpenWebLink:
+      return OpenWebLink(menu_id::WebLinkNumber(item.id));
+    case MenuCommand::SaveAndClose:
+      return SaveAndClose();
   }
 }
 
-void TForm1::SaveAll() {
+void ClockForm::SaveAll() {
   SaveProfiles(services_.program_folder, profiles, services_.files);
 }
 
-// The Tag of a Size item is its row in kClockSizes, so the row's name is the new size.
-void TForm1::Huge1Click(int32_t sender) {
-  menu_.SetChecked(sender, true);
-  const int32_t row = menu_.At(sender).Tag;
+// The row's name is the new size.
+void ClockForm::ChooseSize(int32_t row) {
   if (row < 1 || row > static_cast<int32_t>(kClockSizes.size())) {
-    throw std::out_of_range("no clock size for menu item " + std::to_string(sender));
+    throw std::out_of_range("no clock size " + std::to_string(row));
   }
+  menu_.SetChecked(menu_id::SizeItem(row), true);
   CurrentProfile().size = std::string(kClockSizes[static_cast<size_t>(row - 1)].name);
-  RealiseProfile(current_profile);
-  MakeRgn();
+  ApplyProfile(current_profile);
+  RebuildOutline();
   SaveAll();
 }
 
 // Seconds change only what the outline shows, never the window's size.
-void TForm1::Showseconds2Click(int32_t sender) {
-  CurrentProfile().analog_seconds = menu_.ToggleChecked(sender);
-  MakeRgn();
+void ClockForm::ToggleAnalogSeconds() {
+  CurrentProfile().analog_seconds = menu_.ToggleChecked(menu_id::AnalogSeconds);
+  RebuildOutline();
   SaveAll();
 }
 
-void TForm1::ShowSeconds1Click(int32_t sender) {
-  CurrentProfile().digital_seconds = menu_.ToggleChecked(sender);
-  MakeRgn();
+void ClockForm::ToggleDigitalSeconds() {
+  CurrentProfile().digital_seconds = menu_.ToggleChecked(menu_id::DigitalSeconds);
+  RebuildOutline();
   SaveAll();
 }
 
 // The date line makes the window taller, so the profile is applied again.
-void TForm1::ShowDate1Click(int32_t sender) {
-  CurrentProfile().show_date = menu_.ToggleChecked(sender);
-  RealiseProfile(current_profile);
-  MakeRgn();
+void ClockForm::ToggleDate() {
+  CurrentProfile().show_date = menu_.ToggleChecked(menu_id::ShowDate);
+  ApplyProfile(current_profile);
+  RebuildOutline();
   SaveAll();
 }
 
-// Serves both enable items: the clicked one flips, then both together name the style.
-void TForm1::EnableAnalogClock1Click(int32_t sender) {
-  menu_.ToggleChecked(sender);
-  CurrentProfile().style = StyleFromFaces(menu_.At(menu_id::EnableAnalogClock1).Checked,
-                                          menu_.At(menu_id::EnableDigitalClock1).Checked);
-  RealiseProfile(current_profile);
-  MakeRgn();
+// The face's enable item flips, then both enable items together name the style.
+void ClockForm::ToggleFace(Face face) {
+  menu_.ToggleChecked(face == Face::Analog ? menu_id::EnableAnalog : menu_id::EnableDigital);
+  CurrentProfile().style = StyleFromFaces(menu_.At(menu_id::EnableAnalog).checked,
+                                          menu_.At(menu_id::EnableDigital).checked);
+  ApplyProfile(current_profile);
+  RebuildOutline();
   SaveAll();
 }
 
-void TForm1::N24HFormat1Click(int32_t sender) {
-  menu_.SetChecked(sender, true);
-  CurrentProfile().twelve_hour = false;
-  RealiseProfile(current_profile);
-  MakeRgn();
+void ClockForm::ChooseHourFormat(bool twelve_hour) {
+  menu_.SetChecked(twelve_hour ? menu_id::Hours12 : menu_id::Hours24, true);
+  CurrentProfile().twelve_hour = twelve_hour;
+  ApplyProfile(current_profile);
+  RebuildOutline();
   SaveAll();
 }
 
-void TForm1::N12HFormat1Click(int32_t sender) {
-  menu_.SetChecked(sender, true);
-  CurrentProfile().twelve_hour = true;
-  RealiseProfile(current_profile);
-  MakeRgn();
-  SaveAll();
-}
-
-void TForm1::N41Click(int32_t sender) {
-  menu_.SetChecked(sender, true);
-  CurrentProfile().date_format = menu_.At(sender).Tag;
-  MakeRgn();
+void ClockForm::ChooseDateFormat(int32_t number) {
+  menu_.SetChecked(menu_id::DateFormatItem(number), true);
+  CurrentProfile().date_format = number;
+  RebuildOutline();
   SaveAll();
 }
 
 // The analog colour is the window's own colour: a repaint shows it, the outline stays.
-void TForm1::Clockcolor1Click() {
+void ClockForm::ChooseAnalogColor() {
   const std::optional<int32_t> chosen =
       services_.dialogs.ChooseColor(CurrentProfile().analog_color);
   if (!chosen) return;
@@ -148,45 +136,35 @@ void TForm1::Clockcolor1Click() {
   SaveAll();
 }
 
-void TForm1::Timecolor1Click() {
+void ClockForm::ChooseDigitalColor() {
   const std::optional<int32_t> chosen =
       services_.dialogs.ChooseColor(CurrentProfile().digital_color);
   if (!chosen) return;
   CurrentProfile().digital_color = *chosen;
-  RealiseProfile(current_profile);
+  ApplyProfile(current_profile);
   SaveAll();
 }
 
-void TForm1::Skins1Click(int32_t sender) {
-  menu_.SetChecked(sender, true);
-  const int32_t index = menu_.At(sender).Tag;
+void ClockForm::ChooseSkin(int32_t index) {
+  menu_.SetChecked(menu_id::SkinItem(index), true);
   current_skin = index;
   CurrentProfile().skin_file = skins.at(static_cast<size_t>(index)).file_name;
-  MakeRgn();
+  RebuildOutline();
 }
 
 // The folder text already ends in a backslash; the help path adds its own as well, and
 // the help viewer reads the doubled separator as one.
-void TForm1::Help1Click() {
+void ClockForm::OpenHelp() {
   services_.shell.OpenHelp(FolderText(services_.program_folder) + "\\" +
                            "snk.chm::/1_1.html>mainwin");
 }
 
-void TForm1::OpenWebLink(size_t index) {
-  services_.shell.OpenUrl(WebLinkAddress(services_.program_folder, kWebLinks.at(index)));
+void ClockForm::OpenWebLink(int32_t number) {
+  const WebLink& link = kWebLinks.at(static_cast<size_t>(number - 1));
+  services_.shell.OpenUrl(WebLinkAddress(services_.program_folder, link));
 }
 
-void TForm1::WebLink1Click() {
-  OpenWebLink(0);
-}
-void TForm1::WebLink2Click() {
-  OpenWebLink(1);
-}
-void TForm1::WebLink3Click() {
-  OpenWebLink(2);
-}
-
-void TForm1::Close1Click() {
+void ClockForm::SaveAndClose() {
   SaveAll();
   services_.window.Close();
 }

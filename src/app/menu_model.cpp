@@ -66,22 +66,22 @@ std::vector<MenuItem>& MenuModel::SiblingsOf(int32_t id) {
 
 void MenuModel::SetChecked(int32_t id, bool checked) {
   MenuItem& item = At(id);
-  if (checked && item.RadioItem) {
+  if (checked && item.radio) {
     for (MenuItem& sibling : SiblingsOf(id)) {
-      if (sibling.RadioItem && sibling.GroupIndex == item.GroupIndex) sibling.Checked = false;
+      if (sibling.radio && sibling.group == item.group) sibling.checked = false;
     }
   }
-  item.Checked = checked;
+  item.checked = checked;
 }
 
 bool MenuModel::ToggleChecked(int32_t id) {
-  const bool checked = !At(id).Checked;
+  const bool checked = !At(id).checked;
   SetChecked(id, checked);
   return checked;
 }
 
 void MenuModel::SetEnabled(int32_t id, bool enabled) {
-  At(id).Enabled = enabled;
+  At(id).enabled = enabled;
 }
 
 }  // namespace sorvane

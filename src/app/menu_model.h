@@ -1,5 +1,5 @@
 #pragma once
-// The popup menu as data: a tree of items with captions, Tags, radio groups, check and
+// The popup menu as data: a tree of items with captions, tags, radio groups, check and
 // enabled states. The clock keeps the check marks in step with its profile; the Windows
 // shell draws the menu from this tree and hands the chosen item's id back to the clock.
 #include <cstdint>
@@ -10,40 +10,41 @@ namespace sorvane {
 
 enum class MenuItemKind { Title, Separator, Submenu, Command };
 
-// Which of the clock's handlers a command item calls.
-enum class MenuHandler {
+// What a command item does: each value names the clock form's command it runs (the two
+// enable items and the two hour formats pass their choice; sizes, date formats and skins
+// their tag; web links their number).
+enum class MenuCommand {
   None,
-  Huge1Click,
-  Showseconds2Click,
-  ShowSeconds1Click,
-  ShowDate1Click,
-  EnableAnalogClock1Click,
-  N24HFormat1Click,
-  N12HFormat1Click,
-  N41Click,
-  Clockcolor1Click,
-  Timecolor1Click,
-  ChooseFont1Click,
-  Skins1Click,
-  Help1Click,
-  WebLink1Click,
-  WebLink2Click,
-  WebLink3Click,
-  Close1Click,
+  ChooseSize,
+  ToggleAnalogSeconds,
+  ToggleDigitalSeconds,
+  ToggleDate,
+  ToggleAnalogFace,
+  ToggleDigitalFace,
+  ChooseHours24,
+  ChooseHours12,
+  ChooseDateFormat,
+  ChooseAnalogColor,
+  ChooseDigitalColor,
+  ChooseFont,
+  ChooseSkin,
+  OpenHelp,
+  OpenWebLink,
+  SaveAndClose,
 };
 
 struct MenuItem {
   int32_t id = 0;       // the command id of the item; unique, never 0
   std::string name;     // the component name, e.g. "ShowSeconds2"
   std::string caption;  // may hold "&" accelerator marks
-  int32_t Tag = 0;
-  int32_t GroupIndex = 0;
+  int32_t tag = 0;      // a size's row, a date format's number, a skin's index
+  int32_t group = 0;    // radio items exclude each other within a submenu and group
   MenuItemKind kind = MenuItemKind::Command;
-  bool RadioItem = false;  // excludes the other radio items of its submenu and group
-  bool CheckItem = false;  // an on/off item that shows a check mark when on
-  bool Checked = false;
-  bool Enabled = true;
-  MenuHandler handler = MenuHandler::None;
+  bool radio = false;      // excludes the other radio items of its submenu and group
+  bool checkable = false;  // an on/off item that shows a check mark when on
+  bool checked = false;
+  bool enabled = true;
+  MenuCommand command = MenuCommand::None;
   std::vector<MenuItem> children;  // the items of a submenu, in display order
 };
 

@@ -10,56 +10,59 @@
 
 namespace sorvane::menu_id {
 
-inline constexpr int32_t Close1 = 100;
-inline constexpr int32_t TitleItem = 101;
-inline constexpr int32_t AnalogClock2 = 102;
-inline constexpr int32_t EnableAnalogClock1 = 103;
-inline constexpr int32_t ShowSeconds2 = 104;
-inline constexpr int32_t DigitalClock2 = 105;
-inline constexpr int32_t EnableDigitalClock1 = 106;
-inline constexpr int32_t ShowSeconds1 = 107;
-inline constexpr int32_t ShowDate1 = 108;
-inline constexpr int32_t DateFormat1 = 109;
-inline constexpr int32_t N24HFormat1 = 110;
-inline constexpr int32_t N12HFormat1 = 111;
-inline constexpr int32_t ChooseFont1 = 112;
-inline constexpr int32_t Color1 = 113;
-inline constexpr int32_t SetClockColor1 = 114;
-inline constexpr int32_t SetDateColor1 = 115;
-inline constexpr int32_t Size1 = 116;
-inline constexpr int32_t Help1 = 117;
-inline constexpr int32_t WebLinks1 = 118;
+inline constexpr int32_t Close = 100;
+inline constexpr int32_t Title = 101;
+inline constexpr int32_t AnalogSubmenu = 102;
+inline constexpr int32_t EnableAnalog = 103;
+inline constexpr int32_t AnalogSeconds = 104;
+inline constexpr int32_t DigitalSubmenu = 105;
+inline constexpr int32_t EnableDigital = 106;
+inline constexpr int32_t DigitalSeconds = 107;
+inline constexpr int32_t ShowDate = 108;
+inline constexpr int32_t DateFormatSubmenu = 109;
+inline constexpr int32_t Hours24 = 110;
+inline constexpr int32_t Hours12 = 111;
+inline constexpr int32_t Font = 112;
+inline constexpr int32_t ColorSubmenu = 113;
+inline constexpr int32_t AnalogColor = 114;
+inline constexpr int32_t DigitalColor = 115;
+inline constexpr int32_t SizeSubmenu = 116;
+inline constexpr int32_t Help = 117;
+inline constexpr int32_t WebLinksSubmenu = 118;
 
-// The Size item of kClockSizes row n (1 to 7) is FirstSize + n.
-inline constexpr int32_t FirstSize = 200;
-// The item of date format n (1 to 10) is FirstDateFormat + n.
-inline constexpr int32_t FirstDateFormat = 300;
-// Web link n (1 to 3) is FirstWebLink + n.
-inline constexpr int32_t FirstWebLink = 400;
-// Separators are numbered in display order from FirstSeparator + 1.
-inline constexpr int32_t FirstSeparator = 500;
-// The item of the skin with index i in skins is FirstSkin + i.
-inline constexpr int32_t FirstSkin = 1000;
-inline constexpr int32_t LastSkin = 0xFFFF;
+// The Size item of kClockSizes row n (1 to 7) is SizeBase + n.
+inline constexpr int32_t SizeBase = 200;
+// The item of date format n (1 to 10) is DateFormatBase + n.
+inline constexpr int32_t DateFormatBase = 300;
+// Web link n (1 to 3) is WebLinkBase + n.
+inline constexpr int32_t WebLinkBase = 400;
+// Separators are numbered in display order from SeparatorBase + 1.
+inline constexpr int32_t SeparatorBase = 500;
+// The item of the skin with index i in skins is FirstSkinItem + i.
+inline constexpr int32_t FirstSkinItem = 1000;
+inline constexpr int32_t LastSkinItem = 0xFFFF;
 
-constexpr int32_t Size(int32_t row) {
-  return FirstSize + row;
+constexpr int32_t SizeItem(int32_t row) {
+  return SizeBase + row;
 }
-constexpr int32_t DateFormat(int32_t number) {
-  return FirstDateFormat + number;
+constexpr int32_t DateFormatItem(int32_t number) {
+  return DateFormatBase + number;
 }
-constexpr int32_t WebLink(int32_t number) {
-  return FirstWebLink + number;
+constexpr int32_t WebLinkItem(int32_t number) {
+  return WebLinkBase + number;
 }
-constexpr int32_t Skin(int32_t index) {
-  return FirstSkin + index;
+constexpr int32_t WebLinkNumber(int32_t item) {
+  return item - WebLinkBase;
+}
+constexpr int32_t SkinItem(int32_t index) {
+  return FirstSkinItem + index;
 }
 
 }  // namespace sorvane::menu_id
 
 namespace sorvane {
 
-// The Tag of the analog submenu's fixed items: above any skin index in practice.
+// The tag of the analog submenu's fixed items: above any skin index in practice.
 inline constexpr int32_t kFixedAnalogItemTag = 10000;
 
 // The whole menu as built, with "1" to "10" as the date-format captions and no skin items.

@@ -1,15 +1,12 @@
 // The clock's outline and its paint: the analog face of the current skin and the glyph
 // shapes of the time and date lines, united into the window region; then the two colours.
+#include "app/clock_form.h"
 #include "app/digital_text.h"
-#include "app/form.h"
 #include "app/outline_layout.h"
 
 namespace sorvane {
 
 namespace {
-constexpr int32_t kDateLine = 2;
-constexpr int32_t kTimeLine = 1;
-
 int32_t WidthOf(const Rect& r) {
   return r.right - r.left;
 }
@@ -18,13 +15,13 @@ int32_t HeightOf(const Rect& r) {
 }
 }  // namespace
 
-void TForm1::MakeRgn() {
+void ClockForm::RebuildOutline() {
   BuildOutline(Now());
 }
 
 // The whole outline is built from one reading of the clock so that the face, the time and
 // the date always agree.
-void TForm1::BuildOutline(const DateTime& now) {
+void ClockForm::BuildOutline(const DateTime& now) {
   const RegionWorkspace::Scope scope(region_workspace_);
   const int32_t width = WidthOf(services_.window.Bounds());
   half_width = width / 2;
@@ -36,7 +33,7 @@ void TForm1::BuildOutline(const DateTime& now) {
   // copy the whole outline for each.
   Region time_line, analog_face, date_line;
   if (layout->time_top) {
-    time_line = MakeFontDigitalClockRgn(0, *layout->time_top, width, kTimeLine, now);
+    time_line = TextLineOutline(TextLine::Time, *layout->time_top, width, now);
   }
   if (layout->analog_face) {
     // A skin that draws nothing (or no skin at all) leaves the analog part empty.
@@ -45,27 +42,23 @@ void TForm1::BuildOutline(const DateTime& now) {
                                      half_width, width);
   }
   if (profile.show_date) {
-    date_line = MakeFontDigitalClockRgn(0, layout->date_top, width, kDateLine, now);
+    date_line = TextLineOutline(TextLine::Date, layout->date_top, width, now);
   }
   const Region outline = Region::UnionOf({&time_line, &analog_face, &date_line});
   services_.window.SetRegion(outline);
 }
 
-Region TForm1::MakeFontDigitalClockRgn(int32_t X, int32_t Y, int32_t Width, int32_t Mode) {
-  return MakeFontDigitalClockRgn(X, Y, Width, Mode, Now());
+// The line in the box of the window's width whose top is `top`, centred in it.
+Region ClockForm::TextLineOutline(TextLine line, int32_t top, int32_t width, const DateTime& now) {
+  const std::string text = TextOf(line, now);
+  const platform::FontSpec font = TextLineFont(text, width, clock_font, char_set);
+  const int32_t left = CentredLeft(0, width, services_.text.MeasureWidth(font, text));
+  return services_.text.Outline(font, text, left, top);
 }
 
-Region TForm1::MakeFontDigitalClockRgn(int32_t X, int32_t Y, int32_t Width, int32_t Mode,
-                                       const DateTime& now) {
-  const std::string text = TextOfLine(Mode, now);
-  const platform::FontSpec font = TextLineFont(text, Width, clock_font, char_set);
-  const int32_t left = CentredLeft(X, Width, services_.text.MeasureWidth(font, text));
-  return services_.text.Outline(font, text, left, Y);
-}
-
-std::string TForm1::TextOfLine(int32_t Mode, const DateTime& now) const {
+std::string ClockForm::TextOf(TextLine line, const DateTime& now) const {
   const Profile& profile = CurrentProfile();
-  if (Mode == kDateLine) {
+  if (line == TextLine::Date) {
     return FormatDate(DateLineFormat(date_formats, profile.date_format), now, services_.locale,
                       date_separator);
   }
@@ -75,7 +68,7 @@ std::string TForm1::TextOfLine(int32_t Mode, const DateTime& now) const {
 
 // Only the inside of the outline is seen: the analog shapes show the window colour
 // (the profile's analog_color) and the text bands show the text colour.
-void TForm1::FormPaint(platform::Canvas& canvas) {
+void ClockForm::Paint(platform::Canvas& canvas) {
   const Rect bounds = services_.window.Bounds();
   const int32_t width = WidthOf(bounds);
   const int32_t height = HeightOf(bounds);

@@ -1,12 +1,12 @@
 // The once-a-second tick: keep the stored position in step with a dragged window, and
 // rebuild the outline when the shown time has changed. Each step drops its own errors so
 // that one bad tick never stops the clock; the next tick simply tries again.
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "geometry/anchor.h"
 
 namespace sorvane {
 
-void TForm1::Timer2Timer() {
+void ClockForm::Tick() {
   if (!timer_running_) return;
   try {
     KeepPositionInStep();
@@ -20,7 +20,7 @@ void TForm1::Timer2Timer() {
 
 // A drag moves the window without telling the clock; the offsets follow here. They reach
 // the profiles file only with the next save.
-void TForm1::KeepPositionInStep() {
+void ClockForm::KeepPositionInStep() {
   Profile& profile = CurrentProfile();
   const Rect bounds = services_.window.Bounds();
   const Point offsets = AnchorOffsets(bounds.left, bounds.top, profile,
@@ -31,7 +31,7 @@ void TForm1::KeepPositionInStep() {
   }
 }
 
-void TForm1::RebuildWhenTimeChanged() {
+void ClockForm::RebuildWhenTimeChanged() {
   const DateTime now = Now();
   const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
   if (!ShownTimeChanged(time)) return;
@@ -41,7 +41,7 @@ void TForm1::RebuildWhenTimeChanged() {
 
 // Seconds count only while either face shows them; otherwise the outline changes once a
 // minute.
-bool TForm1::ShownTimeChanged(const TimeOfDay& time) const {
+bool ClockForm::ShownTimeChanged(const TimeOfDay& time) const {
   const Profile& profile = CurrentProfile();
   const bool seconds_shown = profile.analog_seconds || profile.digital_seconds;
   if (time.hours != last_hour || time.minutes != last_minute) return true;

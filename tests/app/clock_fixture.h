@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "files/profile.h"
 #include "platform/headless/headless_services.h"
 
@@ -40,17 +40,17 @@ class ClockTest : public ::testing::Test {
   // Starts the clock on `profile` as it stands.
   void Start() {
     WriteProfile(profile);
-    ASSERT_TRUE(form.FormCreate());
+    ASSERT_TRUE(form.Start());
   }
   // Changes the profile in use and applies it, as a menu command would.
   template <typename Change>
   void Reapply(Change change) {
     change(form.CurrentProfile());
-    form.RealiseProfile(0);
+    form.ApplyProfile(0);
   }
 
   headless::HeadlessServices hs;
-  TForm1 form{hs.services};
+  ClockForm form{hs.services};
   Profile profile;
 };
 

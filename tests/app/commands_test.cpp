@@ -41,32 +41,32 @@ TEST_F(Commands, PaintFillsTheTextBandInTheTextColour) {
       p.show_date = c.date;
     });
     RecordingCanvas canvas;
-    form.FormPaint(canvas);
+    form.Paint(canvas);
     EXPECT_EQ(canvas.fills, c.fills) << c.style << " " << c.date;
   }
 }
 
 TEST_F(Commands, PaintBeforeAnyProfileFillsTheWindowBlue) {
   RecordingCanvas canvas;
-  form.FormPaint(canvas);
+  form.Paint(canvas);
   EXPECT_EQ(canvas.fills, (std::vector<Fill>{{{0, 0, 302, 302}, kWindowBlue}}));
 }
 
 TEST_F(Commands, RightButtonOpensTheMenuAtTheScreenPoint) {
   Start();
-  form.FormMouseDown(TForm1::MouseButton::Middle, 10, 20);
-  form.FormMouseDown(TForm1::MouseButton::Left, 10, 20);
+  form.MouseDown(ClockForm::MouseButton::Middle, 10, 20);
+  form.MouseDown(ClockForm::MouseButton::Left, 10, 20);
   EXPECT_TRUE(hs.menu.popups.empty());
-  form.FormMouseDown(TForm1::MouseButton::Right, 10, 20);
+  form.MouseDown(ClockForm::MouseButton::Right, 10, 20);
   EXPECT_EQ(hs.menu.popups, (std::vector<Point>{{110, 70}}));
 }
 
 TEST_F(Commands, CloseSavesTheDraggedPositionThenCloses) {
   Start();
   hs.window.DragTo(300, 200);
-  form.Timer2Timer();
+  form.Tick();
   EXPECT_EQ(hs.files.writes, 0);
-  form.Close1Click();
+  form.SaveAndClose();
   EXPECT_EQ(hs.files.writes, 1);
   EXPECT_TRUE(hs.window.closed);
   EXPECT_LT(hs.journal.FirstIndexOf("files.ReplaceWith vl.prf"),
@@ -82,9 +82,9 @@ TEST_F(Commands, CloseWithFailedSaveKeepsTheWindowOpen) {
   Start();
   const std::string before = *hs.files.Find(ProfilesPath());
   hs.window.DragTo(300, 200);
-  form.Timer2Timer();
+  form.Tick();
   hs.files.fail_writes = true;
-  EXPECT_THROW(form.Close1Click(), FileError);
+  EXPECT_THROW(form.SaveAndClose(), FileError);
   EXPECT_FALSE(hs.window.closed);
   EXPECT_EQ(*hs.files.Find(ProfilesPath()), before);
 }
@@ -92,7 +92,7 @@ TEST_F(Commands, CloseWithFailedSaveKeepsTheWindowOpen) {
 TEST_F(Commands, CancelledFontDialogChangesNothing) {
   Start();
   const platform::ClockFontState font = form.State().clock_font;
-  form.ChooseFont1Click();
+  form.ChooseFont();
   ASSERT_EQ(hs.dialogs.fonts_offered.size(), 1u);
   EXPECT_EQ(hs.dialogs.fonts_offered[0], font);
   EXPECT_EQ(form.State().clock_font, font);
@@ -111,7 +111,7 @@ TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
   chosen.underline = true;
   chosen.color = 0x00336699;
   hs.dialogs.font_answers.push_back(chosen);
-  form.ChooseFont1Click();
+  form.ChooseFont();
 
   EXPECT_EQ(form.CurrentProfile().font_name, "Georgia");
   EXPECT_TRUE(form.CurrentProfile().font_italic);
@@ -127,7 +127,7 @@ TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
   EXPECT_EQ(hs.window.RegionCount(), 1);  // the new face shows from the next rebuild
 
   hs.clock.SetTime(10, 21, 0);
-  form.Timer2Timer();
+  form.Tick();
   const platform::FontSpec& used = hs.text.outlines.back().font;
   EXPECT_EQ(used.face, "Georgia");
   EXPECT_TRUE(used.italic);

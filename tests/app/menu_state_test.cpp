@@ -11,7 +11,7 @@ using MenuState = ClockTest;
 std::vector<int32_t> CheckedIds(const std::vector<MenuItem>& items) {
   std::vector<int32_t> ids;
   for (const MenuItem& item : items) {
-    if (item.Checked) ids.push_back(item.id);
+    if (item.checked) ids.push_back(item.id);
   }
   return ids;
 }
@@ -32,16 +32,16 @@ TEST_F(MenuState, FacesAndTwelveHourPairFollowTheStyle) {
   };
   for (const Case& c : cases) {
     headless::HeadlessServices services;
-    TForm1 clock(services.services);
+    ClockForm clock(services.services);
     Profile p = profile;
     p.style = c.style;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
-    ASSERT_TRUE(clock.FormCreate());
+    ASSERT_TRUE(clock.Start());
     const MenuModel& menu = clock.Menu();
-    EXPECT_EQ(menu.At(menu_id::EnableAnalogClock1).Checked, c.analog) << c.style;
-    EXPECT_EQ(menu.At(menu_id::EnableDigitalClock1).Checked, c.digital) << c.style;
-    EXPECT_EQ(menu.At(menu_id::N24HFormat1).Enabled, c.pair_enabled) << c.style;
-    EXPECT_EQ(menu.At(menu_id::N12HFormat1).Enabled, c.pair_enabled) << c.style;
+    EXPECT_EQ(menu.At(menu_id::EnableAnalog).checked, c.analog) << c.style;
+    EXPECT_EQ(menu.At(menu_id::EnableDigital).checked, c.digital) << c.style;
+    EXPECT_EQ(menu.At(menu_id::Hours24).enabled, c.pair_enabled) << c.style;
+    EXPECT_EQ(menu.At(menu_id::Hours12).enabled, c.pair_enabled) << c.style;
   }
 }
 
@@ -49,12 +49,12 @@ TEST_F(MenuState, InvisibleStyleLeavesFacesAndHourPairAsTheyWere) {
   profile.style = "Digital";
   Start();
   form.CurrentProfile().style = "Invisible";
-  form.MakeProfilesStateMenu();
+  form.CheckMenuFromProfile();
   const MenuModel& menu = form.Menu();
-  EXPECT_FALSE(menu.At(menu_id::EnableAnalogClock1).Checked);
-  EXPECT_TRUE(menu.At(menu_id::EnableDigitalClock1).Checked);
-  EXPECT_TRUE(menu.At(menu_id::N24HFormat1).Enabled);
-  EXPECT_TRUE(menu.At(menu_id::N12HFormat1).Enabled);
+  EXPECT_FALSE(menu.At(menu_id::EnableAnalog).checked);
+  EXPECT_TRUE(menu.At(menu_id::EnableDigital).checked);
+  EXPECT_TRUE(menu.At(menu_id::Hours24).enabled);
+  EXPECT_TRUE(menu.At(menu_id::Hours12).enabled);
 }
 
 TEST_F(MenuState, SizeChecksTheItemOfTheSameNameOrLeavesSmall) {
@@ -68,13 +68,13 @@ TEST_F(MenuState, SizeChecksTheItemOfTheSameNameOrLeavesSmall) {
   };
   for (const Case& c : cases) {
     headless::HeadlessServices services;
-    TForm1 clock(services.services);
+    ClockForm clock(services.services);
     Profile p = profile;
     p.size = c.size;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
-    ASSERT_TRUE(clock.FormCreate());
-    EXPECT_EQ(CheckedIds(clock.Menu().At(menu_id::Size1).children),
-              std::vector<int32_t>{menu_id::Size(c.row)})
+    ASSERT_TRUE(clock.Start());
+    EXPECT_EQ(CheckedIds(clock.Menu().At(menu_id::SizeSubmenu).children),
+              std::vector<int32_t>{menu_id::SizeItem(c.row)})
         << c.size;
   }
 }
@@ -82,15 +82,15 @@ TEST_F(MenuState, SizeChecksTheItemOfTheSameNameOrLeavesSmall) {
 TEST_F(MenuState, DateFormatNumberChecksItsItemOrNone) {
   for (int32_t number : {-1, 0, 1, 2, 5, 9, 10, 11, 100}) {
     headless::HeadlessServices services;
-    TForm1 clock(services.services);
+    ClockForm clock(services.services);
     Profile p = profile;
     p.date_format = number;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
-    ASSERT_TRUE(clock.FormCreate());
-    const std::vector<int32_t> expected = number >= 1 && number <= 10
-                                              ? std::vector<int32_t>{menu_id::DateFormat(number)}
-                                              : std::vector<int32_t>{};
-    EXPECT_EQ(CheckedIds(clock.Menu().At(menu_id::DateFormat1).children), expected) << number;
+    ASSERT_TRUE(clock.Start());
+    const std::vector<int32_t> expected =
+        number >= 1 && number <= 10 ? std::vector<int32_t>{menu_id::DateFormatItem(number)}
+                                    : std::vector<int32_t>{};
+    EXPECT_EQ(CheckedIds(clock.Menu().At(menu_id::DateFormatSubmenu).children), expected) << number;
   }
 }
 
@@ -106,7 +106,7 @@ TEST_F(MenuState, SwitchesAndHourFormatFollowTheProfile) {
   };
   for (const Case& c : cases) {
     headless::HeadlessServices services;
-    TForm1 clock(services.services);
+    ClockForm clock(services.services);
     Profile p = profile;
     p.style = "Digital";
     p.twelve_hour = c.twelve_hour;
@@ -114,13 +114,13 @@ TEST_F(MenuState, SwitchesAndHourFormatFollowTheProfile) {
     p.digital_seconds = c.digital_seconds;
     p.show_date = c.show_date;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
-    ASSERT_TRUE(clock.FormCreate());
+    ASSERT_TRUE(clock.Start());
     const MenuModel& menu = clock.Menu();
-    EXPECT_EQ(menu.At(menu_id::N12HFormat1).Checked, c.twelve_hour);
-    EXPECT_EQ(menu.At(menu_id::N24HFormat1).Checked, !c.twelve_hour);
-    EXPECT_EQ(menu.At(menu_id::ShowSeconds2).Checked, c.analog_seconds);
-    EXPECT_EQ(menu.At(menu_id::ShowSeconds1).Checked, c.digital_seconds);
-    EXPECT_EQ(menu.At(menu_id::ShowDate1).Checked, c.show_date);
+    EXPECT_EQ(menu.At(menu_id::Hours12).checked, c.twelve_hour);
+    EXPECT_EQ(menu.At(menu_id::Hours24).checked, !c.twelve_hour);
+    EXPECT_EQ(menu.At(menu_id::AnalogSeconds).checked, c.analog_seconds);
+    EXPECT_EQ(menu.At(menu_id::DigitalSeconds).checked, c.digital_seconds);
+    EXPECT_EQ(menu.At(menu_id::ShowDate).checked, c.show_date);
   }
 }
 
@@ -137,16 +137,17 @@ TEST_F(MenuState, CurrentSkinIsCheckedAndNoFixedItemBecomesARadio) {
   for (const Case& c : cases) {
     profile.skin_file = c.skin_file;
     WriteProfile(profile);
-    TForm1 clock(hs.services);
-    ASSERT_TRUE(clock.FormCreate());
-    const MenuItem& analog = clock.Menu().At(menu_id::AnalogClock2);
+    ClockForm clock(hs.services);
+    ASSERT_TRUE(clock.Start());
+    const MenuItem& analog = clock.Menu().At(menu_id::AnalogSubmenu);
     std::vector<int32_t> skins_checked;
     for (const MenuItem& item : analog.children) {
-      if (item.RadioItem && item.Checked) skins_checked.push_back(item.id);
+      if (item.radio && item.checked) skins_checked.push_back(item.id);
     }
-    EXPECT_EQ(skins_checked, std::vector<int32_t>{menu_id::Skin(c.checked_skin)}) << c.skin_file;
+    EXPECT_EQ(skins_checked, std::vector<int32_t>{menu_id::SkinItem(c.checked_skin)})
+        << c.skin_file;
     EXPECT_EQ(clock.State().current_skin, c.checked_skin);
-    EXPECT_TRUE(clock.Menu().At(menu_id::EnableAnalogClock1).Checked);  // from the style
+    EXPECT_TRUE(clock.Menu().At(menu_id::EnableAnalog).checked);  // from the style
   }
 }
 

@@ -102,67 +102,65 @@ TEST_F(MenuTree, IdsAndNamesAreUniqueAndFitACommandId) {
     EXPECT_FALSE(item.name.empty()) << item.id;
     EXPECT_EQ(item.kind == MenuItemKind::Submenu, !item.children.empty()) << item.name;
     const bool acts = item.kind == MenuItemKind::Command;
-    EXPECT_EQ(acts, item.handler != MenuHandler::None) << item.name;
+    EXPECT_EQ(acts, item.command != MenuCommand::None) << item.name;
   });
   EXPECT_EQ(static_cast<int>(ids.size()), count);
   EXPECT_EQ(static_cast<int>(names.size()), count);
   EXPECT_EQ(count, 52);
   // The shell's first menu used 100 for "Close"; it keeps that id.
-  EXPECT_EQ(form.Menu().At(menu_id::Close1).name, "Close1");
+  EXPECT_EQ(form.Menu().At(menu_id::Close).name, "Close1");
 }
 
-TEST_F(MenuTree, TagsGroupsAndHandlersOfTheFixedItems) {
+TEST_F(MenuTree, TagsGroupsAndCommandsOfTheFixedItems) {
   struct Case {
     int32_t id;
     const char* name;
     int32_t tag;
     int32_t group;
-    MenuHandler handler;
+    MenuCommand command;
   };
   const Case cases[] = {
-      {menu_id::EnableAnalogClock1, "EnableAnalogClock1", 10000, 0,
-       MenuHandler::EnableAnalogClock1Click},
-      {menu_id::FirstSeparator + 2, "N2", 10000, 0, MenuHandler::None},
-      {menu_id::ShowSeconds2, "ShowSeconds2", 10000, 0, MenuHandler::Showseconds2Click},
-      {menu_id::FirstSeparator + 3, "N3", 10000, 0, MenuHandler::None},
-      {menu_id::EnableDigitalClock1, "EnableDigitalClock1", 0, 0,
-       MenuHandler::EnableAnalogClock1Click},
-      {menu_id::ShowSeconds1, "ShowSeconds1", 0, 0, MenuHandler::ShowSeconds1Click},
-      {menu_id::ShowDate1, "ShowDate1", 0, 2, MenuHandler::ShowDate1Click},
-      {menu_id::DateFormat1, "DateFormat1", 0, 2, MenuHandler::None},
-      {menu_id::DateFormat(1), "DateFormatItem1", 1, 0, MenuHandler::N41Click},
-      {menu_id::DateFormat(10), "DateFormatItem10", 10, 0, MenuHandler::N41Click},
-      {menu_id::N24HFormat1, "N24HFormat1", 0, 2, MenuHandler::N24HFormat1Click},
-      {menu_id::N12HFormat1, "N12HFormat1", 0, 2, MenuHandler::N12HFormat1Click},
-      {menu_id::ChooseFont1, "ChooseFont1", 0, 2, MenuHandler::ChooseFont1Click},
-      {menu_id::SetClockColor1, "SetClockColor1", 0, 0, MenuHandler::Clockcolor1Click},
-      {menu_id::SetDateColor1, "SetDateColor1", 0, 0, MenuHandler::Timecolor1Click},
-      {menu_id::Size(7), "FullScreen1", 7, 1, MenuHandler::Huge1Click},
-      {menu_id::Size(1), "Huge1", 1, 1, MenuHandler::Huge1Click},
-      {menu_id::Size(6), "SuperTiny1", 6, 1, MenuHandler::Huge1Click},
-      {menu_id::Help1, "Help1", 0, 0, MenuHandler::Help1Click},
-      {menu_id::WebLink(1), "WebLink1", 0, 0, MenuHandler::WebLink1Click},
-      {menu_id::WebLink(3), "WebLink3", 0, 0, MenuHandler::WebLink3Click},
-      {menu_id::Close1, "Close1", 0, 0, MenuHandler::Close1Click},
+      {menu_id::EnableAnalog, "EnableAnalogClock1", 10000, 0, MenuCommand::ToggleAnalogFace},
+      {menu_id::SeparatorBase + 2, "N2", 10000, 0, MenuCommand::None},
+      {menu_id::AnalogSeconds, "ShowSeconds2", 10000, 0, MenuCommand::ToggleAnalogSeconds},
+      {menu_id::SeparatorBase + 3, "N3", 10000, 0, MenuCommand::None},
+      {menu_id::EnableDigital, "EnableDigitalClock1", 0, 0, MenuCommand::ToggleDigitalFace},
+      {menu_id::DigitalSeconds, "ShowSeconds1", 0, 0, MenuCommand::ToggleDigitalSeconds},
+      {menu_id::ShowDate, "ShowDate1", 0, 2, MenuCommand::ToggleDate},
+      {menu_id::DateFormatSubmenu, "DateFormat1", 0, 2, MenuCommand::None},
+      {menu_id::DateFormatItem(1), "DateFormatItem1", 1, 0, MenuCommand::ChooseDateFormat},
+      {menu_id::DateFormatItem(10), "DateFormatItem10", 10, 0, MenuCommand::ChooseDateFormat},
+      {menu_id::Hours24, "N24HFormat1", 0, 2, MenuCommand::ChooseHours24},
+      {menu_id::Hours12, "N12HFormat1", 0, 2, MenuCommand::ChooseHours12},
+      {menu_id::Font, "ChooseFont1", 0, 2, MenuCommand::ChooseFont},
+      {menu_id::AnalogColor, "SetClockColor1", 0, 0, MenuCommand::ChooseAnalogColor},
+      {menu_id::DigitalColor, "SetDateColor1", 0, 0, MenuCommand::ChooseDigitalColor},
+      {menu_id::SizeItem(7), "FullScreen1", 7, 1, MenuCommand::ChooseSize},
+      {menu_id::SizeItem(1), "Huge1", 1, 1, MenuCommand::ChooseSize},
+      {menu_id::SizeItem(6), "SuperTiny1", 6, 1, MenuCommand::ChooseSize},
+      {menu_id::Help, "Help1", 0, 0, MenuCommand::OpenHelp},
+      {menu_id::WebLinkItem(1), "WebLink1", 0, 0, MenuCommand::OpenWebLink},
+      {menu_id::WebLinkItem(3), "WebLink3", 0, 0, MenuCommand::OpenWebLink},
+      {menu_id::Close, "Close1", 0, 0, MenuCommand::SaveAndClose},
   };
   const MenuModel menu = BuildClockMenu();
   for (const Case& c : cases) {
     const MenuItem& item = menu.At(c.id);
     EXPECT_EQ(item.name, c.name);
-    EXPECT_EQ(item.Tag, c.tag) << c.name;
-    EXPECT_EQ(item.GroupIndex, c.group) << c.name;
-    EXPECT_EQ(item.handler, c.handler) << c.name;
+    EXPECT_EQ(item.tag, c.tag) << c.name;
+    EXPECT_EQ(item.group, c.group) << c.name;
+    EXPECT_EQ(item.command, c.command) << c.name;
   }
 }
 
 TEST_F(MenuTree, SizeCaptionsNameTheirRowsOnceTheMarksAreGone) {
   const MenuModel menu = BuildClockMenu();
-  for (const MenuItem& item : menu.At(menu_id::Size1).children) {
+  for (const MenuItem& item : menu.At(menu_id::SizeSubmenu).children) {
     const std::string caption = StripAmpersands(item.caption);
     EXPECT_NE(caption, item.caption) << "no accelerator on " << caption;
-    ASSERT_GE(item.Tag, 1);
-    ASSERT_LE(item.Tag, 7);
-    EXPECT_EQ(caption, kClockSizes[static_cast<size_t>(item.Tag - 1)].name);
+    ASSERT_GE(item.tag, 1);
+    ASSERT_LE(item.tag, 7);
+    EXPECT_EQ(caption, kClockSizes[static_cast<size_t>(item.tag - 1)].name);
   }
 }
 
@@ -171,27 +169,27 @@ TEST_F(MenuTree, RadioGroupsStayWithinTheirSubmenuAndGroup) {
   MenuModel menu = BuildClockMenu();
   AddSkinItem(menu, "One", 0);
   AddSkinItem(menu, "Two", 1);
-  menu.SetChecked(menu_id::ShowDate1, true);      // a check item in group 2
-  menu.SetChecked(menu_id::DateFormat(3), true);  // group 0 of another submenu
-  menu.SetChecked(menu_id::Skin(1), true);        // group 0 of the analog submenu
-  menu.SetChecked(menu_id::N12HFormat1, true);
-  EXPECT_FALSE(menu.At(menu_id::N24HFormat1).Checked);
-  EXPECT_TRUE(menu.At(menu_id::ShowDate1).Checked);
-  EXPECT_TRUE(menu.At(menu_id::DateFormat(3)).Checked);
-  EXPECT_TRUE(menu.At(menu_id::Skin(1)).Checked);
+  menu.SetChecked(menu_id::ShowDate, true);           // a check item in group 2
+  menu.SetChecked(menu_id::DateFormatItem(3), true);  // group 0 of another submenu
+  menu.SetChecked(menu_id::SkinItem(1), true);        // group 0 of the analog submenu
+  menu.SetChecked(menu_id::Hours12, true);
+  EXPECT_FALSE(menu.At(menu_id::Hours24).checked);
+  EXPECT_TRUE(menu.At(menu_id::ShowDate).checked);
+  EXPECT_TRUE(menu.At(menu_id::DateFormatItem(3)).checked);
+  EXPECT_TRUE(menu.At(menu_id::SkinItem(1)).checked);
 
-  menu.SetChecked(menu_id::Skin(0), true);
-  EXPECT_FALSE(menu.At(menu_id::Skin(1)).Checked);
-  EXPECT_TRUE(menu.At(menu_id::DateFormat(3)).Checked);
-  menu.SetChecked(menu_id::DateFormat(9), true);
-  EXPECT_FALSE(menu.At(menu_id::DateFormat(3)).Checked);
-  EXPECT_TRUE(menu.At(menu_id::Skin(0)).Checked);
-  menu.SetChecked(menu_id::Size(2), true);
-  EXPECT_FALSE(menu.At(menu_id::Size(4)).Checked);
-  EXPECT_TRUE(menu.At(menu_id::N12HFormat1).Checked);
+  menu.SetChecked(menu_id::SkinItem(0), true);
+  EXPECT_FALSE(menu.At(menu_id::SkinItem(1)).checked);
+  EXPECT_TRUE(menu.At(menu_id::DateFormatItem(3)).checked);
+  menu.SetChecked(menu_id::DateFormatItem(9), true);
+  EXPECT_FALSE(menu.At(menu_id::DateFormatItem(3)).checked);
+  EXPECT_TRUE(menu.At(menu_id::SkinItem(0)).checked);
+  menu.SetChecked(menu_id::SizeItem(2), true);
+  EXPECT_FALSE(menu.At(menu_id::SizeItem(4)).checked);
+  EXPECT_TRUE(menu.At(menu_id::Hours12).checked);
 
-  EXPECT_TRUE(menu.ToggleChecked(menu_id::ShowSeconds2));
-  EXPECT_FALSE(menu.ToggleChecked(menu_id::ShowSeconds2));
+  EXPECT_TRUE(menu.ToggleChecked(menu_id::AnalogSeconds));
+  EXPECT_FALSE(menu.ToggleChecked(menu_id::AnalogSeconds));
   EXPECT_EQ(menu.Find(99999), nullptr);
   EXPECT_THROW(menu.At(99999), std::out_of_range);
 }
@@ -199,15 +197,15 @@ TEST_F(MenuTree, RadioGroupsStayWithinTheirSubmenuAndGroup) {
 TEST_F(MenuTree, SecondStartReplacesTheSkinItems) {
   PutSkin("a.skn", "Station");
   Start();
-  ASSERT_TRUE(form.FormCreate());
-  EXPECT_EQ(form.Menu().At(menu_id::AnalogClock2).children.size(), 5u);
+  ASSERT_TRUE(form.Start());
+  EXPECT_EQ(form.Menu().At(menu_id::AnalogSubmenu).children.size(), 5u);
 }
 
 TEST_F(MenuTree, SkinIndexWithoutACommandIdGetsNoItem) {
   MenuModel menu = BuildClockMenu();
-  AddSkinItem(menu, "Last", menu_id::LastSkin - menu_id::FirstSkin);
-  AddSkinItem(menu, "Beyond", menu_id::LastSkin - menu_id::FirstSkin + 1);
-  const std::vector<MenuItem>& items = menu.At(menu_id::AnalogClock2).children;
+  AddSkinItem(menu, "Last", menu_id::LastSkinItem - menu_id::FirstSkinItem);
+  AddSkinItem(menu, "Beyond", menu_id::LastSkinItem - menu_id::FirstSkinItem + 1);
+  const std::vector<MenuItem>& items = menu.At(menu_id::AnalogSubmenu).children;
   ASSERT_EQ(items.size(), 5u);
   EXPECT_EQ(items.back().caption, "Last");
   EXPECT_EQ(items.back().id, 0xFFFF);

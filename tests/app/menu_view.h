@@ -12,11 +12,11 @@ namespace sorvane::testing {
 inline void RenderItems(const std::vector<MenuItem>& items, int depth, std::string& out) {
   for (const MenuItem& item : items) {
     out.append(static_cast<size_t>(depth) * 2, ' ');
-    if (item.RadioItem) out += item.Checked ? "(*) " : "( ) ";
-    if (item.CheckItem) out += item.Checked ? "[x] " : "[ ] ";
+    if (item.radio) out += item.checked ? "(*) " : "( ) ";
+    if (item.checkable) out += item.checked ? "[x] " : "[ ] ";
     out += item.kind == MenuItemKind::Separator ? "-----" : StripAmpersands(item.caption);
     if (item.kind == MenuItemKind::Submenu) out += " >";
-    if (!item.Enabled) out += " (disabled)";
+    if (!item.enabled) out += " (disabled)";
     out += '\n';
     RenderItems(item.children, depth + 1, out);
   }

@@ -43,7 +43,7 @@ TEST_F(Outline, LinesSitWhereTheStyleLaysThemOut) {
   for (const Case& c : cases) {
     form.CurrentProfile().style = c.style;
     hs.text.outlines.clear();
-    form.MakeRgn();
+    form.RebuildOutline();
     ASSERT_EQ(hs.text.outlines.size(), c.lines.size()) << c.style;
     for (size_t i = 0; i < c.lines.size(); ++i) {
       const auto& line = hs.text.outlines[i];
@@ -61,7 +61,7 @@ TEST_F(Outline, OtherStylesKeepTheOutlineTheyHave) {
   Start();
   for (const char* style : {"Invisible", "analog", "", "Digital "}) {
     form.CurrentProfile().style = style;
-    form.MakeRgn();
+    form.RebuildOutline();
   }
   EXPECT_EQ(hs.window.RegionCount(), 1);
   EXPECT_TRUE(hs.text.outlines.empty());
@@ -110,7 +110,7 @@ TEST_F(Outline, DateFormatNumberPicksTheFormatAndStraysUseTheFirst) {
   auto date_with = [&](int32_t number) {
     form.CurrentProfile().date_format = number;
     hs.text.outlines.clear();
-    form.MakeRgn();
+    form.RebuildOutline();
     return hs.text.outlines.at(1).text;
   };
   const std::string first = date_with(1);

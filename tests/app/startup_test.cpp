@@ -32,7 +32,7 @@ TEST_F(StartUp, ReadsEverythingInOrderAndWritesNothing) {
   EXPECT_EQ(j.Count("files.ReplaceWith"), 0);
   EXPECT_EQ(hs.window.RegionCount(), 1);
 
-  const TForm1State& s = form.State();
+  const ClockState& s = form.State();
   EXPECT_EQ(s.last_hour, 10);
   EXPECT_EQ(s.last_minute, 20);
   EXPECT_EQ(s.last_second, 30);
@@ -43,16 +43,16 @@ TEST_F(StartUp, ReadsEverythingInOrderAndWritesNothing) {
   EXPECT_EQ(s.profiles[0], profile);
   EXPECT_EQ(s.default_profile.name, "StartUp");
   EXPECT_FALSE(s.date_format_captions[1].empty());
-  const MenuItem& skin_item = form.Menu().At(menu_id::Skin(0));
+  const MenuItem& skin_item = form.Menu().At(menu_id::SkinItem(0));
   EXPECT_EQ(skin_item.caption, " Disc");  // the name keeps the blank after \names
-  EXPECT_EQ(skin_item.Tag, 0);
+  EXPECT_EQ(skin_item.tag, 0);
   EXPECT_TRUE(form.TimerRunning());
 }
 
 TEST_F(StartUp, SecondCopyLeavesBeforeTouchingAnything) {
   WriteProfile(profile);
   hs.window.another_copy = true;
-  EXPECT_FALSE(form.FormCreate());
+  EXPECT_FALSE(form.Start());
   EXPECT_EQ(hs.journal.entries(), std::vector<std::string>{"window.AnotherCopyRunning"});
   EXPECT_EQ(hs.files.reads, 0);
   EXPECT_EQ(hs.files.writes, 0);
@@ -61,7 +61,7 @@ TEST_F(StartUp, SecondCopyLeavesBeforeTouchingAnything) {
 }
 
 TEST_F(StartUp, WithoutProfilesFileUsesDefaultAndWritesNothing) {
-  ASSERT_TRUE(form.FormCreate());
+  ASSERT_TRUE(form.Start());
   Profile expected;
   ResetToDefaults(expected);
   ASSERT_EQ(form.State().profiles.size(), 1u);
@@ -76,13 +76,13 @@ TEST_F(StartUp, WithoutProfilesFileUsesDefaultAndWritesNothing) {
 TEST_F(StartUp, UnreadableProfilesFileStopsStartUpButLeavesDefaultProfile) {
   WriteProfile(profile);
   hs.files.unreadable.insert(headless::MemoryFiles::Key(ProfilesPath()));
-  EXPECT_THROW(form.FormCreate(), FileError);
+  EXPECT_THROW(form.Start(), FileError);
   EXPECT_EQ(form.State().profiles.size(), 1u);
   EXPECT_EQ(form.CurrentProfile(), form.State().default_profile);
   EXPECT_EQ(hs.journal.Count("files.List"), 0);  // later steps skipped
   EXPECT_FALSE(hs.window.HasRegion());
   hs.clock.SetTime(10, 21, 0);
-  EXPECT_NO_THROW(form.Timer2Timer());
+  EXPECT_NO_THROW(form.Tick());
   EXPECT_TRUE(hs.window.HasRegion());
 }
 
@@ -95,11 +95,11 @@ TEST_F(StartUp, SerbianCyrillicUserGetsRussianCharSet) {
 TEST_F(StartUp, DestroyStopsTheTimerAndWritesNothing) {
   PutSkin("disc.skn", "Disc");
   Start();
-  form.FormDestroy();
+  form.Stop();
   EXPECT_FALSE(form.TimerRunning());
   EXPECT_TRUE(form.State().skins.empty());
   hs.clock.SetTime(11, 0, 0);
-  form.Timer2Timer();
+  form.Tick();
   EXPECT_EQ(hs.window.RegionCount(), 1);
   EXPECT_EQ(hs.files.writes, 0);
 }

@@ -32,13 +32,13 @@ TEST_F(Tick, RebuildsOnceASecondWhileSecondsShowOtherwiseOnceAMinute) {
     profile.analog_seconds = c.analog_seconds;
     profile.digital_seconds = c.digital_seconds;
     services.files.Put(ProfilesPath(), FormatProfiles({profile}));
-    TForm1 clock(services.services);
-    ASSERT_TRUE(clock.FormCreate());
+    ClockForm clock(services.services);
+    ASSERT_TRUE(clock.Start());
     const bool seconds = c.analog_seconds || c.digital_seconds;
     int expected = 1;
     for (const Step& step : steps) {
       services.clock.SetTime(step.h, step.m, step.s);
-      clock.Timer2Timer();
+      clock.Tick();
       expected += (seconds ? step.with_seconds : step.without_seconds) ? 1 : 0;
       EXPECT_EQ(services.window.RegionCount(), expected)
           << c.style << " " << c.analog_seconds << c.digital_seconds << " at " << step.h << ":"
@@ -56,12 +56,12 @@ TEST_F(Tick, StoresDraggedPositionWithoutSaving) {
   profile.x_offset = -300;
   profile.y_offset = -400;
   Start();
-  form.Timer2Timer();
+  form.Tick();
   EXPECT_EQ(form.CurrentProfile().x_offset, -300);  // an unmoved window changes nothing
   EXPECT_EQ(form.CurrentProfile().y_offset, -400);
 
   hs.window.DragTo(500, 100);
-  form.Timer2Timer();
+  form.Tick();
   EXPECT_EQ(form.CurrentProfile().x_offset, 500 - 1023);
   EXPECT_EQ(form.CurrentProfile().y_offset, 100 - 767);
   EXPECT_EQ(form.CurrentProfile().x_edge, "right");
@@ -76,13 +76,13 @@ TEST_F(Tick, AFailedRebuildIsSwallowedAndTriedAgain) {
   hs.text.fail_outline = true;
   hs.window.DragTo(200, 60);
   hs.clock.SetTime(10, 21, 0);
-  EXPECT_NO_THROW(form.Timer2Timer());
+  EXPECT_NO_THROW(form.Tick());
   EXPECT_EQ(form.CurrentProfile().x_offset, 200);  // the position step ran all the same
   EXPECT_EQ(hs.window.RegionCount(), 1);
   EXPECT_EQ(form.State().last_minute, 20);
 
   hs.text.fail_outline = false;
-  form.Timer2Timer();
+  form.Tick();
   EXPECT_EQ(hs.window.RegionCount(), 2);
   EXPECT_EQ(form.State().last_minute, 21);
 }
@@ -92,13 +92,13 @@ TEST_F(Tick, AFailedPositionStepDoesNotStopTheRebuild) {
   hs.screen.fail = true;
   hs.window.DragTo(200, 60);
   hs.clock.SetTime(10, 21, 0);
-  EXPECT_NO_THROW(form.Timer2Timer());
+  EXPECT_NO_THROW(form.Tick());
   EXPECT_EQ(form.CurrentProfile().x_offset, 100);
   EXPECT_EQ(hs.window.RegionCount(), 2);
 }
 
 TEST_F(Tick, BeforeAnyProfileExistsTheTickDoesNothing) {
-  EXPECT_NO_THROW(form.Timer2Timer());
+  EXPECT_NO_THROW(form.Tick());
   EXPECT_FALSE(hs.window.HasRegion());
 }
 

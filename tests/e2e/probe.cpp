@@ -2,7 +2,7 @@
 // what it finds as "key=value" lines for the end-to-end driver.
 //
 //   probe list                 every top-level window: title, class, owner, styles, rect
-//   probe clock                the clock window (class TForm1) and its application window
+//   probe clock                the clock window (class ClockForm) and its application window
 //   probe wait SECONDS         waits until a visible clock window exists, then as "clock"
 //   probe command ID           posts WM_COMMAND ID to the clock window
 //   probe message MSG          posts message MSG (decimal) with no parameters

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "app/menu_tree.h"
 #include "geometry/clock_sizes.h"
 #include "files/profile.h"
@@ -118,17 +118,17 @@ inline Profile HugeAnalogProfile() {
 
 // A click on the "Size" menu item of `size`, as the shell hands it to the clock. Errors go
 // to the caller, as they leave a command.
-inline void SizeCommand(TForm1& form, const std::string& size) {
+inline void SizeCommand(ClockForm& form, const std::string& size) {
   const std::optional<int> row = FindClockSize(size);
   ASSERT_TRUE(row.has_value()) << size;
-  form.MenuCommand(menu_id::Size(*row));
+  form.RunMenuItem(menu_id::SizeItem(*row));
 }
 
 // Sets any style word, as the two "Enable ... Clock" items do for the four they know.
-inline void StyleCommand(TForm1& form, platform::Services& services, const std::string& style) {
+inline void StyleCommand(ClockForm& form, platform::Services& services, const std::string& style) {
   form.CurrentProfile().style = style;
-  form.RealiseProfile(0);
-  form.MakeRgn();
+  form.ApplyProfile(0);
+  form.RebuildOutline();
   SaveProfiles(services.program_folder, form.State().profiles, services.files);
 }
 

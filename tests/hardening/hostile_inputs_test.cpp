@@ -30,12 +30,12 @@ class HostileInputs : public ::testing::Test {
     Profile p = HugeAnalogProfile();
     p.size = size;
     PutProfiles(FormatProfiles({p}));
-    AsTheFrameworkDoes(qs.errors, [&] { started = form.FormCreate(); });
+    AsTheFrameworkDoes(qs.errors, [&] { started = form.Start(); });
   }
   const Region& Shown() const { return qs.window.CurrentRegion(); }
 
   QuietServices qs;
-  TForm1 form{qs.services};
+  ClockForm form{qs.services};
   bool started = false;
 };
 
@@ -55,7 +55,7 @@ TEST_F(HostileInputs, SkinThatCannotBeReadStopsTheCatalogueButNotTheClock) {
   // The window shows all the same, and the next change of the shown time draws the skin
   // that was read.
   qs.clock.SetTime(10, 21, 0);
-  form.Timer2Timer();
+  form.Tick();
   ASSERT_TRUE(qs.window.HasRegion());
   EXPECT_FALSE(Shown().IsEmpty());
   EXPECT_TRUE(Shown().IsValid());
@@ -99,9 +99,9 @@ TEST_F(HostileInputs, TenMegabytesOfGarbageAsProfiles) {
     QuietServices fresh;
     fresh.files.Put(InClockFolder(kProfilesFileName), Garbage(10u << 20, header));
     fresh.files.Put(InClockFolder("disc.skn"), DiscSkin("Disc"));
-    TForm1 clock(fresh.services);
+    ClockForm clock(fresh.services);
     bool ok = false;
-    const double ms = BestMilliseconds([&] { ok = clock.FormCreate(); }, 1);
+    const double ms = BestMilliseconds([&] { ok = clock.Start(); }, 1);
     PrintFigure(std::string("start-up on 10 MB of garbage, header ") + (header ? "yes" : "no"),
                 ms, "ms");
 
@@ -115,7 +115,7 @@ TEST_F(HostileInputs, TenMegabytesOfGarbageAsProfiles) {
     for (const char* style : {"Invisible", "Digital", "AnaDigi", "Analog"}) {
       StyleCommand(clock, fresh.services, style);
       fresh.clock.SetTime(23, 59, 59);
-      clock.Timer2Timer();
+      clock.Tick();
       EXPECT_TRUE(fresh.window.CurrentRegion().IsValid()) << style;
     }
     // What the clock saves from it reads back as the same profiles.
@@ -243,7 +243,7 @@ void StartOnSkinFile(HostileInputs& test, const Skin& skin, const std::string& w
   EXPECT_EQ(test.form.State().skins.at(0).face, read[0].face);
   test.qs.clock.SetTime(10, 21, 0);
   PrintFigure("rebuild of the outline by the running clock on " + what,
-              BestMilliseconds([&] { test.form.MakeRgn(); }, 1), "ms");
+              BestMilliseconds([&] { test.form.RebuildOutline(); }, 1), "ms");
 }
 
 TEST_F(HostileInputs, StartsOnASkinFileOfOneHundredThousandVertices) {

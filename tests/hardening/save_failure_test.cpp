@@ -99,8 +99,8 @@ TEST_P(SaveFailureOnDisk, ShowsTheErrorKeepsTheChangeAndTheOldFile) {
   std::ofstream(profiles, std::ios::binary) << before;
 
   QuietServices qs(&DiskFiles(), folder.path());
-  TForm1 form(qs.services);
-  ASSERT_TRUE(form.FormCreate());
+  ClockForm form(qs.services);
+  ASSERT_TRUE(form.Start());
   const long regions_before = qs.window.regions_set;
 
   const std::string why_not = GetParam().breaker(folder.path());
@@ -129,15 +129,15 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
   QuietServices qs;
   const std::string before = FormatProfiles({HugeAnalogProfile()});
   qs.files.Put(InClockFolder(kProfilesFileName), before);
-  TForm1 form(qs.services);
-  ASSERT_TRUE(form.FormCreate());
+  ClockForm form(qs.services);
+  ASSERT_TRUE(form.Start());
 
   // A read-only file, a folder that refuses new files and a full disk all reach the clock
   // as a write that throws; each command in turn must survive it.
   qs.files.fail_writes = true;
   AsTheFrameworkDoes(qs.errors, [&] { SizeCommand(form, "Small"); });
-  AsTheFrameworkDoes(qs.errors, [&] { form.MenuCommand(menu_id::EnableDigitalClock1); });
-  AsTheFrameworkDoes(qs.errors, [&] { form.Close1Click(); });
+  AsTheFrameworkDoes(qs.errors, [&] { form.RunMenuItem(menu_id::EnableDigital); });
+  AsTheFrameworkDoes(qs.errors, [&] { form.SaveAndClose(); });
 
   ASSERT_EQ(qs.errors.shown.size(), 3u);
   for (const std::string& text : qs.errors.shown) {
@@ -150,7 +150,7 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
 
   // Once the disk takes writes again, the next save carries every change made meanwhile.
   qs.files.fail_writes = false;
-  form.Close1Click();
+  form.SaveAndClose();
   EXPECT_TRUE(qs.window.closed);
   const Profiles saved = LoadProfiles(qs.services.program_folder, Profile{}, qs.files);
   ASSERT_EQ(saved.size(), 1u);

@@ -35,8 +35,8 @@ TEST(Soak, ADayOfTicksKeepsRegionsAndHeapFlat) {
   qs.files.Put(InClockFolder(kProfilesFileName), FormatProfiles({profile}));
   qs.clock.SetTime(0, 0, 0);
 
-  TForm1 form(qs.services);
-  ASSERT_TRUE(form.FormCreate());
+  ClockForm form(qs.services);
+  ASSERT_TRUE(form.Start());
   ASSERT_EQ(form.State().skins.size(), 1u);
 
   long expected_regions = qs.window.regions_set;
@@ -47,13 +47,13 @@ TEST(Soak, ADayOfTicksKeepsRegionsAndHeapFlat) {
       // From "Analog", the digital item, then the analog item, and so on, walk the styles
       // in the order of kStyles.
       const std::size_t next = (tick / kTicksPerStyle) % kStyles.size();
-      form.MenuCommand(next % 2 == 1 ? menu_id::EnableDigitalClock1 : menu_id::EnableAnalogClock1);
+      form.RunMenuItem(next % 2 == 1 ? menu_id::EnableDigital : menu_id::EnableAnalog);
       ASSERT_EQ(form.CurrentProfile().style, kStyles[next]) << "tick " << tick;
       if (ShowsAFace(kStyles[next])) ++expected_regions;
     }
     const int second_of_day = tick % kTicksPerDay;
     qs.clock.SetTime(second_of_day / 3600, second_of_day / 60 % 60, second_of_day % 60);
-    form.Timer2Timer();
+    form.Tick();
     if (ShowsAFace(form.CurrentProfile().style)) ++expected_regions;
     if (tick % 3600 == 0) hourly.push_back(LiveHeap());
   }

@@ -1,14 +1,14 @@
 #pragma once
-// Hands the clock window's messages to the clock's handlers (TForm1), under the
+// Hands the clock window's messages to the clock's handlers (ClockForm), under the
 // framework's error handler.
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "platform/win32/clock_window_events.h"
 
 namespace sorvane::win32 {
 
 class FormEvents final : public ClockWindowEvents {
  public:
-  FormEvents(TForm1& form, platform::ErrorReporter& errors) : form_(form), errors_(errors) {}
+  FormEvents(ClockForm& form, platform::ErrorReporter& errors) : form_(form), errors_(errors) {}
 
   void Tick() override;
   void Paint(platform::Canvas& canvas) override;
@@ -18,7 +18,7 @@ class FormEvents final : public ClockWindowEvents {
   void Destroyed() override;
 
  private:
-  TForm1& form_;
+  ClockForm& form_;
   platform::ErrorReporter& errors_;
 };
 

@@ -9,14 +9,14 @@ namespace {
 UINT TypeOf(const MenuItem& item) {
   UINT type = MFT_OWNERDRAW;
   if (item.kind == MenuItemKind::Separator) type |= MFT_SEPARATOR;
-  if (item.RadioItem) type |= MFT_RADIOCHECK;
+  if (item.radio) type |= MFT_RADIOCHECK;
   return type;
 }
 
 UINT StateOf(const MenuItem& item) {
   UINT state = 0;
-  if (item.Checked) state |= MFS_CHECKED;
-  if (!item.Enabled) state |= MFS_DISABLED;
+  if (item.checked) state |= MFS_CHECKED;
+  if (!item.enabled) state |= MFS_DISABLED;
   return state;
 }
 

@@ -109,7 +109,7 @@ void MenuPainter::Draw(const DRAWITEMSTRUCT& draw) const {
   if (disabled) ink = GetSysColor(COLOR_GRAYTEXT);
   RECT check{strip.right, whole.top, strip.right + kCheckColumnWidth, whole.bottom};
   if ((draw.itemState & ODS_CHECKED) != 0) {
-    if (item->RadioItem) {
+    if (item->radio) {
       DrawRadioBullet(dc, check, ink);
     } else {
       DrawCheckMark(dc, check, ink);

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "app/remembered_text_lines.h"
 #include "files/file_service.h"
 #include "platform/win32/application_window.h"
@@ -75,7 +75,7 @@ int RunClock(HINSTANCE instance) {
   platform::Services services{window,         system.screen,    system.clock,   system.text,
                               system.dialogs, system.shell,     system.errors,  system.menu,
                               DiskFiles(),    ReadUserLocale(), ProgramFolder()};
-  TForm1 form(services);
+  ClockForm form(services);
   FormEvents events(form, system.errors);
   system.menu.SetModelSource([&form] { return &form.Menu(); });
   system.menu.SetCommandHandler([&](UINT id) { events.Command(id); });
@@ -83,7 +83,7 @@ int RunClock(HINSTANCE instance) {
   bool starts = true;
   ReportErrors(system.errors, [&] {
     window.SetEvents(&events);
-    starts = form.FormCreate();
+    starts = form.Start();
   });
   if (!starts) {
     // Another copy runs: end silently, without a word to the clock's handlers.

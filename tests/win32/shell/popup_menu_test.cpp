@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "app/menu_tree.h"
 #include "files/profile.h"
 #include "platform/headless/headless_services.h"
@@ -47,9 +47,9 @@ int CompareTrees(HMENU menu, const std::vector<MenuItem>& items) {
     EXPECT_EQ(read.info.wID, static_cast<UINT>(model.id));
     EXPECT_NE(read.info.fType & MFT_OWNERDRAW, 0u);
     EXPECT_EQ((read.info.fType & MFT_SEPARATOR) != 0, separator);
-    EXPECT_EQ((read.info.fType & MFT_RADIOCHECK) != 0, model.RadioItem);
-    EXPECT_EQ((read.info.fState & MFS_CHECKED) != 0, model.Checked);
-    EXPECT_EQ((read.info.fState & MFS_DISABLED) != 0, !model.Enabled);
+    EXPECT_EQ((read.info.fType & MFT_RADIOCHECK) != 0, model.radio);
+    EXPECT_EQ((read.info.fState & MFS_CHECKED) != 0, model.checked);
+    EXPECT_EQ((read.info.fState & MFS_DISABLED) != 0, !model.enabled);
     EXPECT_EQ(read.info.dwItemData, reinterpret_cast<ULONG_PTR>(&model));
     if (!separator) {
       EXPECT_EQ(read.text, model.caption);
@@ -89,10 +89,12 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
     bool hour_pair_enabled;
   };
   const Case cases[] = {
-      {"Analog, Small", "Analog", "Small", 1, false, menu_id::Size(4), true, false, false},
-      {"Digital, Tiny, format 7", "Digital", "Tiny", 7, true, menu_id::Size(5), false, true, true},
-      {"AnaDigi, Huge, format 3", "AnaDigi", "Huge", 3, false, menu_id::Size(1), true, true, true},
-      {"unknown size, no format", "Analog", "Gigantic", 0, false, menu_id::Size(4), true, false,
+      {"Analog, Small", "Analog", "Small", 1, false, menu_id::SizeItem(4), true, false, false},
+      {"Digital, Tiny, format 7", "Digital", "Tiny", 7, true, menu_id::SizeItem(5), false, true,
+       true},
+      {"AnaDigi, Huge, format 3", "AnaDigi", "Huge", 3, false, menu_id::SizeItem(1), true, true,
+       true},
+      {"unknown size, no format", "Analog", "Gigantic", 0, false, menu_id::SizeItem(4), true, false,
        false},
   };
   for (const Case& c : cases) {
@@ -109,8 +111,8 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
     profile.skin_file = "b.skn";
     hs.files.Put(headless::HeadlessServices::InProgramFolder(kProfilesFileName),
                  FormatProfiles({profile}));
-    TForm1 form(hs.services);
-    ASSERT_TRUE(form.FormCreate());
+    ClockForm form(hs.services);
+    ASSERT_TRUE(form.Start());
 
     const MenuHandle menu = BuildPopupMenu(form.Menu().Items());
     ASSERT_TRUE(menu);
@@ -118,23 +120,24 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
 
     // The same facts asked of the Windows menu by command id, apart from the walk above.
     HMENU m = menu.get();
-    EXPECT_EQ((StateOf(m, menu_id::EnableAnalogClock1) & MF_CHECKED) != 0, c.analog_checked);
-    EXPECT_EQ((StateOf(m, menu_id::EnableDigitalClock1) & MF_CHECKED) != 0, c.digital_checked);
-    EXPECT_EQ((StateOf(m, menu_id::N12HFormat1) & MF_DISABLED) == 0, c.hour_pair_enabled);
-    EXPECT_EQ((StateOf(m, menu_id::N12HFormat1) & MF_CHECKED) != 0, c.twelve_hours);
-    EXPECT_EQ((StateOf(m, menu_id::N24HFormat1) & MF_CHECKED) != 0, !c.twelve_hours);
+    EXPECT_EQ((StateOf(m, menu_id::EnableAnalog) & MF_CHECKED) != 0, c.analog_checked);
+    EXPECT_EQ((StateOf(m, menu_id::EnableDigital) & MF_CHECKED) != 0, c.digital_checked);
+    EXPECT_EQ((StateOf(m, menu_id::Hours12) & MF_DISABLED) == 0, c.hour_pair_enabled);
+    EXPECT_EQ((StateOf(m, menu_id::Hours12) & MF_CHECKED) != 0, c.twelve_hours);
+    EXPECT_EQ((StateOf(m, menu_id::Hours24) & MF_CHECKED) != 0, !c.twelve_hours);
     EXPECT_NE(StateOf(m, c.checked_size_id) & MF_CHECKED, 0u);
     for (int32_t n = 1; n <= 10; ++n) {
-      EXPECT_EQ((StateOf(m, menu_id::DateFormat(n)) & MF_CHECKED) != 0, n == c.date_format) << n;
-      EXPECT_EQ(TextOf(m, menu_id::DateFormat(n)),
+      EXPECT_EQ((StateOf(m, menu_id::DateFormatItem(n)) & MF_CHECKED) != 0, n == c.date_format)
+          << n;
+      EXPECT_EQ(TextOf(m, menu_id::DateFormatItem(n)),
                 form.State().date_format_captions[static_cast<size_t>(n)]);
     }
-    EXPECT_NE(StateOf(m, menu_id::TitleItem) & MF_DISABLED, 0u);
+    EXPECT_NE(StateOf(m, menu_id::Title) & MF_DISABLED, 0u);
     ASSERT_EQ(form.State().skins.size(), 2u);
-    EXPECT_EQ(TextOf(m, menu_id::Skin(0)), form.State().skins[0].name);
-    EXPECT_NE(TextOf(m, menu_id::Skin(0)).find("First & Co"), std::string::npos);
-    EXPECT_NE(StateOf(m, menu_id::Skin(1)) & MF_CHECKED, 0u);  // the profile's skin
-    EXPECT_EQ(StateOf(m, menu_id::Skin(0)) & MF_CHECKED, 0u);
+    EXPECT_EQ(TextOf(m, menu_id::SkinItem(0)), form.State().skins[0].name);
+    EXPECT_NE(TextOf(m, menu_id::SkinItem(0)).find("First & Co"), std::string::npos);
+    EXPECT_NE(StateOf(m, menu_id::SkinItem(1)) & MF_CHECKED, 0u);  // the profile's skin
+    EXPECT_EQ(StateOf(m, menu_id::SkinItem(0)) & MF_CHECKED, 0u);
   }
 }
 
@@ -151,7 +154,7 @@ TEST(PopupMenu, TopLevelOrderAsTheUserSeesIt) {
     GetMenuStringA(menu.get(), i, text, sizeof(text), MF_BYPOSITION);
     EXPECT_STREQ(text, expected[i]) << i;
   }
-  EXPECT_EQ(GetMenuItemID(menu.get(), 10), static_cast<UINT>(menu_id::Close1));
+  EXPECT_EQ(GetMenuItemID(menu.get(), 10), static_cast<UINT>(menu_id::Close));
 }
 
 // Counts the pixels of the check column that differ from the menu's background.
@@ -184,10 +187,10 @@ int MarkPixels(const MenuItem& item, UINT state) {
 TEST(PopupMenu, CheckMarksAndBulletsAreDrawnOnlyForCheckedItems) {
   MenuItem check;
   check.caption = "Show &Seconds";
-  check.CheckItem = true;
+  check.checkable = true;
   MenuItem radio = check;
-  radio.CheckItem = false;
-  radio.RadioItem = true;
+  radio.checkable = false;
+  radio.radio = true;
   EXPECT_EQ(MarkPixels(check, 0), 0);
   EXPECT_EQ(MarkPixels(radio, 0), 0);
   const int tick = MarkPixels(check, ODS_CHECKED);

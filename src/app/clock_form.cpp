@@ -1,13 +1,13 @@
-#include "app/form.h"
+#include "app/clock_form.h"
 
 #include "app/charset.h"
 #include "app/menu_tree.h"
 
 namespace sorvane {
 
-TForm1::TForm1(platform::Services& services) : services_(services), menu_(BuildClockMenu()) {}
+ClockForm::ClockForm(platform::Services& services) : services_(services), menu_(BuildClockMenu()) {}
 
-bool TForm1::FormCreate() {
+bool ClockForm::Start() {
   // A second copy must leave before it reads or writes anything.
   if (services_.window.AnotherCopyRunning()) return false;
 
@@ -21,15 +21,15 @@ bool TForm1::FormCreate() {
   ResetToDefaults(default_profile);
   LoadProfilesOrDefault();
   LoadSkins(services_.program_folder, services_.files, skins,
-           [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
-  MakeProfilesStateMenu();
-  RealiseProfile(current_profile);  // selects the skin
-  SetCurSkinMenu();
-  MakeRgn();
+            [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
+  CheckMenuFromProfile();
+  ApplyProfile(current_profile);  // selects the skin
+  CheckCurrentSkin();
+  RebuildOutline();
   return true;
 }
 
-void TForm1::ReadDateConventions() {
+void ClockForm::ReadDateConventions() {
   DateConventions setup = DateConventionsFor(services_.locale);
   time_separator = std::move(setup.time_separator);
   date_separator = std::move(setup.date_separator);
@@ -40,7 +40,7 @@ void TForm1::ReadDateConventions() {
 
 // A profiles file that exists but cannot be read is reported by the caller; the window then
 // goes on with the default profile instead of with no profile at all.
-void TForm1::LoadProfilesOrDefault() {
+void ClockForm::LoadProfilesOrDefault() {
   try {
     profiles = LoadProfiles(services_.program_folder, default_profile, services_.files);
   } catch (...) {
@@ -49,35 +49,35 @@ void TForm1::LoadProfilesOrDefault() {
   }
 }
 
-void TForm1::FormDestroy() {
+void ClockForm::Stop() {
   timer_running_ = false;
   skins.clear();
 }
 
-void TForm1::FormMouseDown(MouseButton button, int32_t x, int32_t y) {
+void ClockForm::MouseDown(MouseButton button, int32_t x, int32_t y) {
   // The left button never arrives here: the shell turns it into a caption drag.
   if (button != MouseButton::Right) return;
   const Rect bounds = services_.window.Bounds();
   services_.menu.PopupAt(bounds.left + x, bounds.top + y);
 }
 
-const Profile& TForm1::CurrentProfile() const {
+const Profile& ClockForm::CurrentProfile() const {
   return profiles.at(current_profile);
 }
-Profile& TForm1::CurrentProfile() {
+Profile& ClockForm::CurrentProfile() {
   return profiles.at(current_profile);
 }
 
-void TForm1::SetWindowColor(int32_t color) {
+void ClockForm::SetWindowColor(int32_t color) {
   window_color_ = color;
   services_.window.SetColor(color);
 }
 
-DateTime TForm1::Now() const {
+DateTime ClockForm::Now() const {
   return services_.clock.Now();
 }
 
-void TForm1::RecordRebuildTime(const TimeOfDay& time) {
+void ClockForm::RecordRebuildTime(const TimeOfDay& time) {
   last_hour = time.hours;
   last_minute = time.minutes;
   last_second = time.seconds;

@@ -4,9 +4,9 @@
 namespace sorvane::testing {
 namespace {
 
-using Realise = ClockTest;
+using ApplyProfile = ClockTest;
 
-TEST_F(Realise, WindowSizeFromSizeStyleAndDate) {
+TEST_F(ApplyProfile, WindowSizeFromSizeStyleAndDate) {
   struct Case {
     const char* size;
     const char* style;
@@ -40,7 +40,7 @@ TEST_F(Realise, WindowSizeFromSizeStyleAndDate) {
   }
 }
 
-TEST_F(Realise, PlacesWindowFromAnchorAndSides) {
+TEST_F(ApplyProfile, PlacesWindowFromAnchorAndSides) {
   struct Case {
     const char* anchor;
     const char* x_edge;
@@ -70,14 +70,14 @@ TEST_F(Realise, PlacesWindowFromAnchorAndSides) {
 
 // A window that would show on no monitor lands on the primary screen at the nearest edge;
 // the tick then stores its new offsets as after a drag. Any visible part keeps it in place.
-TEST_F(Realise, WindowOffEveryMonitorComesBackOntoThePrimaryScreen) {
+TEST_F(ApplyProfile, WindowOffEveryMonitorComesBackOntoThePrimaryScreen) {
   profile.size = "Small";
   profile.x_offset = 5000;
   profile.y_offset = -900;
   Start();
   EXPECT_EQ(hs.window.Bounds(), (Rect{1024 - 137, 0, 1024, 137}));
   EXPECT_EQ(form.CurrentProfile().x_offset, 5000);
-  form.Timer2Timer();
+  form.Tick();
   EXPECT_EQ(form.CurrentProfile().x_offset, 1024 - 137);
   EXPECT_EQ(form.CurrentProfile().y_offset, 0);
   EXPECT_EQ(hs.files.writes, 0);
@@ -96,13 +96,13 @@ TEST_F(Realise, WindowOffEveryMonitorComesBackOntoThePrimaryScreen) {
   EXPECT_EQ(hs.window.left, -136);
 }
 
-TEST_F(Realise, InvisibleWindowKeepsItsPlace) {
+TEST_F(ApplyProfile, InvisibleWindowKeepsItsPlace) {
   Start();
   Reapply([](Profile& p) { p.style = "Invisible"; });
   EXPECT_EQ(hs.window.Bounds(), (Rect{100, 50, 100, 50}));
 }
 
-TEST_F(Realise, FontFaceAndSlantOnlyColourAndSkin) {
+TEST_F(ApplyProfile, FontFaceAndSlantOnlyColourAndSkin) {
   PutSkin("a.skn", "A");
   PutSkin("b.skn", "B");
   profile.font_name = "Courier New";

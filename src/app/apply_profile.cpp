@@ -1,10 +1,10 @@
 // Applying a profile to the window: the clock font's face and slant, the window's size for
 // the clock size and style, its place from the anchor, its colour and the skin in use.
-// The outline is not rebuilt here; callers that change its look call MakeRgn afterwards.
+// The outline is not rebuilt here; callers that change its look call RebuildOutline afterwards.
 #include <algorithm>
 #include <limits>
 
-#include "app/form.h"
+#include "app/clock_form.h"
 #include "geometry/anchor.h"
 #include "geometry/clock_sizes.h"
 
@@ -21,7 +21,7 @@ int32_t ClampedSum(int32_t a, int32_t b) {
 
 }  // namespace
 
-void TForm1::RealiseProfile(int32_t index) {
+void ClockForm::ApplyProfile(int32_t index) {
   const Profile& profile = profiles.at(index);
   ApplyFont(profile);
   ApplySize(profile);
@@ -31,7 +31,7 @@ void TForm1::RealiseProfile(int32_t index) {
 }
 
 // The clock text is never bold, underlined or struck out, whatever the font was before.
-void TForm1::ApplyFont(const Profile& profile) {
+void ClockForm::ApplyFont(const Profile& profile) {
   clock_font.face = profile.font_name;
   clock_font.italic = profile.font_italic;
   clock_font.bold = false;
@@ -40,7 +40,7 @@ void TForm1::ApplyFont(const Profile& profile) {
 }
 
 // A size that names no row leaves the window as large as it is.
-void TForm1::ApplySize(const Profile& profile) {
+void ClockForm::ApplySize(const Profile& profile) {
   const std::optional<int> row = FindClockSize(profile.size);
   if (!row) return;
   const Size size =
@@ -54,7 +54,7 @@ void TForm1::ApplySize(const Profile& profile) {
 // Also for a size that matched nothing and for a 0 x 0 "Invisible" window. A place that
 // would show the window on no monitor is moved onto the primary screen; the tick then
 // stores the new offsets as after a drag.
-void TForm1::ApplyPosition(const Profile& profile) {
+void ClockForm::ApplyPosition(const Profile& profile) {
   const Size screen = services_.screen.PrimarySize();
   const Point place = PlaceFromProfile(profile, screen);
   const Rect bounds = services_.window.Bounds();

@@ -1,0 +1,149 @@
+#pragma once
+// The clock form: the clock's state, its start and its tick, its outline and its commands.
+// A shell forwards the window's events here; everything the clock needs from the system
+// comes through the services it is given.
+//
+// How a running clock works: Start reads the settings and the skins, applies the first
+// profile to the window and builds the first outline. Then the timer calls Tick once a
+// second: it stores a dragged window's new position in the profile and, when the shown time
+// has changed, rebuilds the outline. The outline is the union of the analog face of the
+// current skin and the glyph shapes of the time and date lines; the window shows only what
+// lies inside it, painted by Paint in the two colours of the profile. The menu's commands
+// (menu_commands.cpp) change the profile in use and apply it again.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/menu_model.h"
+#include "files/profile.h"
+#include "files/skin.h"
+#include "geometry/analog_face_memory.h"
+#include "platform/platform.h"
+#include "region/region.h"
+#include "region/region_workspace.h"
+#include "timefmt/date_format.h"
+
+namespace sorvane {
+
+// The window's colour until a profile is applied.
+inline constexpr int32_t kWindowBlue = 0x00FF0000;
+
+// The clock's state, in the order the clock keeps it.
+struct ClockState {
+  int32_t half_width = 0;   // window width div 2 at the last rebuild
+  int32_t last_second = 0;  // time of the last rebuild made at start-up or by the tick
+  int32_t last_minute = 0;
+  int32_t last_hour = 0;
+  int32_t current_profile = 0;  // the window always works on the first profile
+  Profiles profiles;
+  Profile default_profile;
+  Skins skins;
+  int32_t current_skin = 0;  // index in skins; also the tag of the skin's menu item
+  std::string time_separator;
+  std::string date_separator;
+  int date_order = 0;
+  platform::ClockFontState clock_font;  // starts as the window's own font
+  uint8_t char_set = 1;                 // DEFAULT_CHARSET until CharSetForLanguage runs
+  DateFormatList date_formats;
+  std::array<std::string, 11> date_format_captions;  // menu captions of formats 1 to 10
+};
+
+// Which face a command turns on or off.
+enum class Face { Analog, Digital };
+
+class ClockForm : private ClockState {
+ public:
+  explicit ClockForm(platform::Services& services);
+
+  // False when another copy of the clock is running: the caller ends the process without a
+  // word. Errors (FileError, std::exception) propagate; the shell reports them and shows
+  // the window all the same.
+  bool Start();
+  // The window is going: the tick stops.
+  void Stop();
+  // The timer's call, once a second.
+  void Tick();
+  void Paint(platform::Canvas& canvas);
+
+  enum class MouseButton { Left, Right, Middle };
+  void MouseDown(MouseButton button, int32_t x, int32_t y);
+
+  // The popup menu as it stands. The shell draws it from this tree and hands the id of the
+  // chosen item to RunMenuItem.
+  const MenuModel& Menu() const { return menu_; }
+  // Runs the command of the item with this id; an unknown id, a disabled item or an item
+  // without a command does nothing. A save that fails throws FileError after the change
+  // in memory and the new outline are in place; the shell reports it.
+  void RunMenuItem(int32_t id);
+
+  // The check marks and enabled states from the profile, once at start-up.
+  void CheckMenuFromProfile();
+  // Checks the item of current_skin in the analog submenu.
+  void CheckCurrentSkin();
+
+  // The commands of the menu. Each changes the profile in use, applies it again and rebuilds
+  // the outline as far as the change needs, then saves the profiles file; a failed save
+  // throws FileError with the change in place.
+  void ChooseSize(int32_t row);  // a row of kClockSizes, 1 to 7
+  void ToggleAnalogSeconds();
+  void ToggleDigitalSeconds();
+  void ToggleDate();
+  void ToggleFace(Face face);
+  void ChooseHourFormat(bool twelve_hour);
+  void ChooseDateFormat(int32_t number);  // 1 to 10
+  void ChooseAnalogColor();
+  void ChooseDigitalColor();
+  void ChooseFont();
+  void ChooseSkin(int32_t index);  // does not save: the next saving command takes it along
+  void OpenHelp();
+  void OpenWebLink(int32_t number);  // 1 to 3, the pages of kWebLinks
+  // Saves the profiles, then closes the window. A failed save throws and leaves it open.
+  void SaveAndClose();
+
+  void RebuildOutline();
+  void ApplyProfile(int32_t index);
+
+  // The profile in use. Throws std::out_of_range before any profile exists.
+  const Profile& CurrentProfile() const;
+  Profile& CurrentProfile();
+
+  const ClockState& State() const { return *this; }
+  bool TimerRunning() const { return timer_running_; }
+  int32_t WindowColor() const { return window_color_; }
+  // The window colour is the base of every paint; the colour command sets it too.
+  void SetWindowColor(int32_t color);
+
+ private:
+  enum class TextLine { Time, Date };
+
+  DateTime Now() const;
+  void RecordRebuildTime(const TimeOfDay& time);
+  void ReadDateConventions();
+  void LoadProfilesOrDefault();
+
+  void KeepPositionInStep();
+  void RebuildWhenTimeChanged();
+  bool ShownTimeChanged(const TimeOfDay& time) const;
+
+  void BuildOutline(const DateTime& now);
+  Region TextLineOutline(TextLine line, int32_t top, int32_t width, const DateTime& now);
+  std::string TextOf(TextLine line, const DateTime& now) const;
+
+  void RunCommand(const MenuItem& item);
+  void CheckFacesFromStyle(const std::string& style);
+  void SaveAll();
+
+  void ApplyFont(const Profile& profile);
+  void ApplySize(const Profile& profile);
+  void ApplyPosition(const Profile& profile);
+
+  platform::Services& services_;
+  bool timer_running_ = true;  // the tick runs from the window's creation to Stop
+  int32_t window_color_ = kWindowBlue;
+  MenuModel menu_;
+  AnalogFaceMemory analog_face_;      // face and marks drawn once, the hands every tick
+  RegionWorkspace region_workspace_;  // storage each rebuild leaves to the next
+};
+
+}  // namespace sorvane
