@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <stdexcept>
 
 #include "platform/win32/app_title.h"
 #include "resource_ids.h"
@@ -22,48 +21,30 @@ constexpr int kInitialLeft = 144;
 constexpr int kInitialTop = 237;
 constexpr int kInitialSide = 302;
 
-void RegisterClassOnce(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
-  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  wc.lpszClassName = kClassName;
-  // No class brush: the background is erased in the window's own colour.
-  if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw std::runtime_error("Cannot register the clock window class.");
-  }
-}
-
 }  // namespace
 
 Win32ClockWindow::Win32ClockWindow(HINSTANCE instance, HWND application_window)
     : application_window_(application_window) {
-  RegisterClassOnce(instance, WindowProc);
+  const WindowClass window_class{kClassName, LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP)),
+                                 LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))};  // IDC_ARROW
   // WS_POPUP without WS_CAPTION or WS_BORDER: no frame, so the client area is the window.
-  handle_ = CreateWindowExA(WS_EX_TOPMOST, kClassName, kAppTitle, WS_POPUP, kInitialLeft,
-                            kInitialTop, kInitialSide, kInitialSide, application_window,
-                            nullptr, instance, this);
-  if (handle_ == nullptr) throw std::runtime_error("Cannot create the clock window.");
-  SetTimer(handle_, kTimerId, kTickMilliseconds, nullptr);
+  Create(instance, window_class,
+         WindowSpec{WS_EX_TOPMOST, kAppTitle, WS_POPUP, kInitialLeft, kInitialTop, kInitialSide,
+                    kInitialSide, application_window},
+         "clock window");
+  SetTimer(handle(), kTimerId, kTickMilliseconds, nullptr);
 }
 
-Win32ClockWindow::~Win32ClockWindow() {
-  events_ = nullptr;
-  if (handle_ != nullptr) DestroyWindow(handle_);
-}
-
-void Win32ClockWindow::Show() { ShowWindow(handle_, SW_SHOW); }
+void Win32ClockWindow::Show() { ShowWindow(handle(), SW_SHOW); }
 
 Rect Win32ClockWindow::Bounds() const {
   RECT r{};
-  GetWindowRect(handle_, &r);
+  GetWindowRect(handle(), &r);
   return Rect{r.left, r.top, r.right, r.bottom};
 }
 
 void Win32ClockWindow::MoveTo(const Rect& b) {
-  SetWindowPos(handle_, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
+  SetWindowPos(handle(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -93,53 +74,40 @@ void Win32ClockWindow::SetColor(int32_t color) {
   const auto new_color = static_cast<COLORREF>(color);
   if (new_color == color_) return;
   color_ = new_color;
-  InvalidateRect(handle_, nullptr, TRUE);
+  InvalidateRect(handle(), nullptr, TRUE);
 }
 
 void Win32ClockWindow::SetRegion(const Region& region) {
   RECT client{};
-  GetClientRect(handle_, &client);
+  GetClientRect(handle(), &client);
   // Only what the window can show, in what one request can carry (window_fit.h).
   RegionHandle outline = ToGdiRegion(RegionForWindow(region, client.right, client.bottom));
   if (!outline) return;
   // On success the system owns the region (and frees the one it replaces).
-  if (!SetWindowRgn(handle_, outline.get(), TRUE)) return;
+  if (!SetWindowRgn(handle(), outline.get(), TRUE)) return;
   outline.release();
   // Pixels the old outline left out were never painted; paint them now rather than at the
   // next turn of the message loop, so a changing digit never shows unpainted pieces.
-  UpdateWindow(handle_);
+  UpdateWindow(handle());
 }
 
 void Win32ClockWindow::Repaint() {
-  InvalidateRect(handle_, nullptr, TRUE);
-  UpdateWindow(handle_);
+  InvalidateRect(handle(), nullptr, TRUE);
+  UpdateWindow(handle());
 }
 
 // Posted, so the command that asked for it finishes before the window goes.
-void Win32ClockWindow::Close() { PostMessageA(handle_, WM_CLOSE, 0, 0); }
+void Win32ClockWindow::Close() { PostMessageA(handle(), WM_CLOSE, 0, 0); }
 
 bool Win32ClockWindow::AnotherCopyRunning() {
-  return UnownedWindowTitled(handle_, application_window_, kAppTitle);
+  return UnownedWindowTitled(handle(), application_window_, kAppTitle);
 }
 
-LRESULT CALLBACK Win32ClockWindow::WindowProc(HWND window, UINT message, WPARAM wparam,
-                                              LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
-    auto* self = static_cast<Win32ClockWindow*>(create->lpCreateParams);
-    self->handle_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32ClockWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(window, message, wparam, lparam);
-  return self->Handle(message, wparam, lparam);
-}
-
-LRESULT Win32ClockWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_LBUTTONDOWN:
       // Every left press becomes a press on a caption bar: the system drags the window.
-      return SendMessageA(handle_, WM_NCLBUTTONDOWN, HTCAPTION, lparam);
+      return SendMessageA(handle(), WM_NCLBUTTONDOWN, HTCAPTION, lparam);
     case WM_RBUTTONDOWN:
       if (events_ != nullptr) events_->RightButtonDown(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
       return 0;
@@ -161,31 +129,27 @@ LRESULT Win32ClockWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY:
       OnDestroy();
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
-      handle_ = nullptr;
-      return 0;
     default:
-      return DefWindowProcA(handle_, message, wparam, lparam);
+      return DefWindowProcA(handle(), message, wparam, lparam);
   }
 }
 
 void Win32ClockWindow::EraseBackground(HDC dc) {
   RECT client{};
-  GetClientRect(handle_, &client);
+  GetClientRect(handle(), &client);
   GdiCanvas(dc).FillRect(Rect{client.left, client.top, client.right, client.bottom},
                          static_cast<int32_t>(color_));
 }
 
 void Win32ClockWindow::OnPaint() {
-  PaintScope paint(handle_);
+  PaintScope paint(handle());
   if (events_ == nullptr) return;
   GdiCanvas canvas(paint.dc());
   events_->Paint(canvas);
 }
 
 void Win32ClockWindow::OnDestroy() {
-  KillTimer(handle_, kTimerId);
+  KillTimer(handle(), kTimerId);
   if (events_ != nullptr) events_->Destroyed();
 }
 

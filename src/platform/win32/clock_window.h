@@ -4,22 +4,20 @@
 #include "platform/win32/windows_api.h"
 
 #include "platform/platform.h"
+#include "platform/win32/base_window.h"
 #include "platform/win32/clock_window_events.h"
 
 namespace sorvane::win32 {
 
-class Win32ClockWindow final : public platform::ClockWindow {
+class Win32ClockWindow final : public platform::ClockWindow,
+                               public BaseWindow<Win32ClockWindow> {
  public:
-  static constexpr UINT_PTR kTimerId = 2;      // Timer2
+  static constexpr UINT_PTR kTimerId = 2;  // the tick's timer
   static constexpr UINT kTickMilliseconds = 1000;
   static constexpr COLORREF kInitialColor = RGB(0, 0, 255);  // blue until analog_color
 
   Win32ClockWindow(HINSTANCE instance, HWND application_window);
-  Win32ClockWindow(const Win32ClockWindow&) = delete;
-  Win32ClockWindow& operator=(const Win32ClockWindow&) = delete;
-  ~Win32ClockWindow() override;
 
-  HWND handle() const { return handle_; }
   // Where messages go; nothing is forwarded while unset.
   void SetEvents(ClockWindowEvents* events) { events_ = events; }
   void Show();
@@ -36,14 +34,13 @@ class Win32ClockWindow final : public platform::ClockWindow {
   bool AnotherCopyRunning() override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  friend BaseWindow;
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void OnPaint();
   void EraseBackground(HDC dc);
   void OnDestroy();
   void MoveTo(const Rect& bounds);
 
-  HWND handle_ = nullptr;
   HWND application_window_ = nullptr;
   ClockWindowEvents* events_ = nullptr;
   COLORREF color_ = kInitialColor;

@@ -4,6 +4,7 @@
 // and hears when the taskbar is created anew, e.g. after Explorer restarts.
 #include <functional>
 
+#include "platform/win32/base_window.h"
 #include "platform/win32/menu_painter.h"
 #include "platform/win32/windows_api.h"
 
@@ -12,14 +13,9 @@ namespace sorvane::win32 {
 // The message the notification-area icon sends its window; lParam holds the mouse message.
 inline constexpr UINT kTrayIconMessage = WM_APP + 1;
 
-class MenuOwnerWindow {
+class MenuOwnerWindow : public BaseWindow<MenuOwnerWindow> {
  public:
   explicit MenuOwnerWindow(HINSTANCE instance);
-  MenuOwnerWindow(const MenuOwnerWindow&) = delete;
-  MenuOwnerWindow& operator=(const MenuOwnerWindow&) = delete;
-  ~MenuOwnerWindow();
-
-  HWND handle() const { return handle_; }
   const MenuPainter& painter() const { return painter_; }
 
   // Called with the mouse message (WM_RBUTTONUP, ...) of the notification-area icon.
@@ -32,10 +28,9 @@ class MenuOwnerWindow {
   }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  friend BaseWindow;
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
-  HWND handle_ = nullptr;
   UINT taskbar_created_ = 0;
   MenuPainter painter_;
   std::function<void(UINT)> on_tray_mouse_;

@@ -7,10 +7,10 @@
 #include "app/remembered_text_lines.h"
 #include "files/file_service.h"
 #include "platform/win32/application_window.h"
+#include "platform/win32/clock_form_events.h"
 #include "platform/win32/clock_window.h"
 #include "platform/win32/common_dialogs.h"
 #include "platform/win32/error_guard.h"
-#include "platform/win32/form_events.h"
 #include "platform/win32/gdi_text_outlines.h"
 #include "platform/win32/locale_reader.h"
 #include "platform/win32/popup_menu_view.h"
@@ -76,7 +76,7 @@ int RunClock(HINSTANCE instance) {
                               system.dialogs, system.shell,     system.errors,  system.menu,
                               DiskFiles(),    ReadUserLocale(), ProgramFolder()};
   ClockForm form(services);
-  FormEvents events(form, system.errors);
+  ClockFormEvents events(form, system.errors);
   system.menu.SetModelSource([&form] { return &form.Menu(); });
   system.menu.SetCommandHandler([&](UINT id) { events.Command(id); });
 

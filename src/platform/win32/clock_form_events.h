@@ -1,14 +1,15 @@
 #pragma once
-// Hands the clock window's messages to the clock's handlers (ClockForm), under the
+// Hands the clock window's events to the clock form (ClockForm), under the
 // framework's error handler.
 #include "app/clock_form.h"
 #include "platform/win32/clock_window_events.h"
 
 namespace sorvane::win32 {
 
-class FormEvents final : public ClockWindowEvents {
+class ClockFormEvents final : public ClockWindowEvents {
  public:
-  FormEvents(ClockForm& form, platform::ErrorReporter& errors) : form_(form), errors_(errors) {}
+  ClockFormEvents(ClockForm& form, platform::ErrorReporter& errors)
+      : form_(form), errors_(errors) {}
 
   void Tick() override;
   void Paint(platform::Canvas& canvas) override;
