@@ -31,7 +31,7 @@ inline Skin BenchSkin() {
   skin.hour_hand = {BenchPoly({{-10, 30}, {-7, -150}, {0, -175}, {7, -150}, {10, 30}})};
   skin.minute_hand = {BenchPoly({{-7, 30}, {-4, -230}, {0, -250}, {4, -230}, {7, 30}})};
   skin.second_hand = {BenchPoly({{-2, 50}, {-2, -270}, {2, -270}, {2, 50}}),
-                 BenchPoly({{-6, 60}, {6, 60}, {6, 40}, {-6, 40}}, '+')};
+                      BenchPoly({{-6, 60}, {6, 60}, {6, 40}, {-6, 40}}, '+')};
   return skin;
 }
 

@@ -1,3 +1,5 @@
+// Starting and stopping the clock form, and the small things the rest of it shares: the
+// profile in use, the window colour, the clock reading.
 #include "app/clock_form.h"
 
 #include "app/charset.h"

@@ -1,3 +1,4 @@
+// Finding items in the menu tree and keeping their check marks and enabled states.
 #include "app/menu_model.h"
 
 #include <stdexcept>

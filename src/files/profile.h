@@ -12,14 +12,14 @@ namespace sorvane {
 // One set of the clock's settings. Each field is one key of the profiles file (named after
 // the key's meaning; the file keeps its own key words, given beside each field).
 struct Profile {
-  std::string name;            // "\profile" line
-  int32_t x_offset = 0;        // "x": the window's left from the anchor edge x_edge names
-  int32_t y_offset = 0;        // "y": the window's top from the anchor edge y_edge names
-  std::string x_edge;          // "x" (third word): "left" or "right"
-  std::string y_edge;          // "y" (third word): "top" or "bottom"
-  std::string size;            // "size": a clock size name, e.g. "Small"
-  std::string style;           // "style": "Analog", "Digital", "AnaDigi" (menu: "Invisible")
-  std::string anchor;          // "ancor": "desktop" or "hook"
+  std::string name;              // "\profile" line
+  int32_t x_offset = 0;          // "x": the window's left from the anchor edge x_edge names
+  int32_t y_offset = 0;          // "y": the window's top from the anchor edge y_edge names
+  std::string x_edge;            // "x" (third word): "left" or "right"
+  std::string y_edge;            // "y" (third word): "top" or "bottom"
+  std::string size;              // "size": a clock size name, e.g. "Small"
+  std::string style;             // "style": "Analog", "Digital", "AnaDigi" (menu: "Invisible")
+  std::string anchor;            // "ancor": "desktop" or "hook"
   bool analog_seconds = false;   // "showseconds": the analog face's second hand
   bool digital_seconds = false;  // "showsecondsd": seconds on the time line
   bool show_date = false;        // "datashow": the date line
@@ -42,8 +42,7 @@ inline constexpr const char* kProfilesFileName = "vl.prf";
 void ResetToDefaults(Profile& profile);
 // The profiles of `folder`/vl.prf; one copy of `def` when the file gives none.
 // Throws FileError when the file exists but cannot be read.
-Profiles LoadProfiles(const std::filesystem::path& folder, const Profile& def,
-                       FileService& files);
+Profiles LoadProfiles(const std::filesystem::path& folder, const Profile& def, FileService& files);
 // The bytes SaveProfiles writes, CR LF line ends.
 std::string FormatProfiles(const Profiles& profiles);
 // Replaces `folder`/vl.prf; throws FileError and leaves the old file when it cannot.

@@ -24,7 +24,7 @@ void ResetToDefaults(Profile& profile) {
   profile.show_alarms = true;
   profile.visible = true;
   profile.digital_color = 16777215;  // white
-  profile.analog_color = 255;      // red
+  profile.analog_color = 255;        // red
   profile.font_italic = false;
   profile.font_name = "Microsoft Sans Serif";
   profile.date_format = 1;

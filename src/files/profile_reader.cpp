@@ -96,8 +96,7 @@ Profiles ParseProfiles(const std::vector<std::string>& lines, const Profile& def
 
 }  // namespace
 
-Profiles LoadProfiles(const std::filesystem::path& folder, const Profile& def,
-                       FileService& files) {
+Profiles LoadProfiles(const std::filesystem::path& folder, const Profile& def, FileService& files) {
   Profiles profiles;
   const std::filesystem::path file = folder / kProfilesFileName;
   if (files.Exists(file)) {

@@ -47,7 +47,8 @@ Point AnchorOffsets(int32_t left, int32_t top, const Profile& profile, Size scre
 
 Point PlaceFromProfile(const Profile& profile, Size screen) {
   const Point edge = SelectedEdges(profile, screen);
-  return {ClampToInt32(int64_t{edge.x} + profile.x_offset), ClampToInt32(int64_t{edge.y} + profile.y_offset)};
+  return {ClampToInt32(int64_t{edge.x} + profile.x_offset),
+          ClampToInt32(int64_t{edge.y} + profile.y_offset)};
 }
 
 Rect KeepOnSomeMonitor(const Rect& window, std::span<const Rect> monitors) {

@@ -124,7 +124,7 @@ class MenuView {
   virtual void PopupAt(int32_t screen_x, int32_t screen_y) = 0;
 };
 
-// Everything the clock window is given when it is made.
+// Everything the clock form is given when it is made.
 struct Services {
   ClockWindow& window;
   Screen& screen;

@@ -8,8 +8,7 @@
 namespace sorvane::coords {
 
 inline int32_t Clamp(int64_t v) {
-  return static_cast<int32_t>(
-      std::clamp<int64_t>(v, -int64_t{kCoordLimit}, int64_t{kCoordLimit}));
+  return static_cast<int32_t>(std::clamp<int64_t>(v, -int64_t{kCoordLimit}, int64_t{kCoordLimit}));
 }
 
 }  // namespace sorvane::coords

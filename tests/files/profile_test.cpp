@@ -117,8 +117,8 @@ TEST(Profiles, ValuesThatDoNotSurviveTheRoundTrip) {
   Profile p = Default();
   p.x_edge = "";                // written "x 0 " and read back as "right"
   p.skin_file = "my skin.skn";  // read back as its first word
-  p.style = "Invisible";       // written by the menu, refused when read
-  p.size = "";                 // "size " has one word and is skipped
+  p.style = "Invisible";        // written by the menu, refused when read
+  p.size = "";                  // "size " has one word and is skipped
   const std::string text = FormatProfiles({p});
   EXPECT_NE(text.find("\r\nx 0 \r\n"), std::string::npos);
   const Profile back = LoadText(text).front();
@@ -142,7 +142,8 @@ TEST(Profiles, KeyLinesChangeOnlyFieldsWhoseValuesPass) {
       {{"x abc left"}, [](Profile& p) { p.x_edge = "left"; }},
       {{"x 12 Left"}, [](Profile& p) { p.x_offset = 12; }},
       {{"y -3 bottom"}, [](Profile& p) { p.y_offset = -3, p.y_edge = "bottom"; }},
-      {{"x - left"}, [](Profile& p) { p.x_edge = "left"; }},  // "-" passes IsNumberWord, is no number
+      {{"x - left"},
+       [](Profile& p) { p.x_edge = "left"; }},  // "-" passes IsNumberWord, is no number
       {{"x 1-2"}, [](Profile&) {}},
       {{"x 99999999999"}, [](Profile&) {}},
       {{"timecolor -"}, [](Profile&) {}},

@@ -45,7 +45,7 @@ inline Catalogue LoadFiles(const std::vector<std::pair<std::string, std::string>
   for (const auto& [name, bytes] : files) disk.Add(kSkinFolder / name, bytes);
   Catalogue c;
   LoadSkins(kSkinFolder, disk, c.skins,
-           [&c](const std::string& name, int32_t index) { c.created.emplace_back(name, index); });
+            [&c](const std::string& name, int32_t index) { c.created.emplace_back(name, index); });
   return c;
 }
 

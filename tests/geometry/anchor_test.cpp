@@ -9,7 +9,7 @@ namespace sorvane {
 namespace {
 
 Profile At(int32_t x, int32_t y, const char* x_edge, const char* y_edge,
-            const char* anchor = "desktop") {
+           const char* anchor = "desktop") {
   Profile p;
   p.x_offset = x;
   p.y_offset = y;
@@ -21,8 +21,10 @@ Profile At(int32_t x, int32_t y, const char* x_edge, const char* y_edge,
 
 TEST(AnchorBoxOf, HookIsAllZeroAndAnythingElseIsThePrimaryScreen) {
   EXPECT_EQ(AnchorBoxOf(At(0, 0, "left", "top", "hook"), {1024, 768}), (AnchorBox{0, 0, 0, 0}));
-  EXPECT_EQ(AnchorBoxOf(At(0, 0, "left", "top", "desktop"), {1024, 768}), (AnchorBox{0, 0, 1023, 767}));
-  EXPECT_EQ(AnchorBoxOf(At(0, 0, "left", "top", "Hook"), {1920, 1080}), (AnchorBox{0, 0, 1919, 1079}));
+  EXPECT_EQ(AnchorBoxOf(At(0, 0, "left", "top", "desktop"), {1024, 768}),
+            (AnchorBox{0, 0, 1023, 767}));
+  EXPECT_EQ(AnchorBoxOf(At(0, 0, "left", "top", "Hook"), {1920, 1080}),
+            (AnchorBox{0, 0, 1919, 1079}));
 }
 
 TEST(Placement, OffsetsRoundTripThroughEveryAnchorAndSide) {
@@ -59,7 +61,8 @@ TEST(Placement, OffsetsBeyondTheIntRangeAreClamped) {
   const int32_t max = std::numeric_limits<int32_t>::max();
   const int32_t min = std::numeric_limits<int32_t>::min();
   EXPECT_EQ(PlaceFromProfile(At(max, min, "right", "top"), {1024, 768}), (Point{max, min}));
-  EXPECT_EQ(AnchorOffsets(min, max, At(0, 0, "right", "bottom"), {1024, 768}), (Point{min, max - 767}));
+  EXPECT_EQ(AnchorOffsets(min, max, At(0, 0, "right", "bottom"), {1024, 768}),
+            (Point{min, max - 767}));
   EXPECT_EQ(AnchorOffsets(min, 0, At(0, 0, "right", "top"), {1024, 768}), (Point{min, 0}));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Every platform service as a fake, wired together with one journal, ready to hand to the
-// clock window: the whole program runs in a test with no operating system under it.
+// clock form: the whole program runs in a test with no operating system under it.
 #include "platform/headless/fake_clock.h"
 #include "platform/headless/fake_screen.h"
 #include "platform/headless/fake_text_outlines.h"
