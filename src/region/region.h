@@ -44,7 +44,17 @@ class Region {
     spans_ = other.spans_;
   }
   Region(Region&&) noexcept = default;
-  Region& operator=(const Region&) = default;
+  Region& operator=(const Region& other) {
+    if (this != &other) {
+      if (bands_.capacity() < other.bands_.size() || spans_.capacity() < other.spans_.size()) {
+        if (HoldsStorage()) GiveStorageAway();
+        TakeStorageFor(other);
+      }
+      bands_ = other.bands_;
+      spans_ = other.spans_;
+    }
+    return *this;
+  }
   // While a RegionWorkspace is in use, the storage this region held goes to it.
   Region& operator=(Region&& other) noexcept {
     if (this != &other) {

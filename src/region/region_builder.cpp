@@ -21,12 +21,13 @@ void RegionBuilder::Reserve(std::size_t bands, std::size_t spans) {
   auto& own_spans = region_.spans_;
   const bool fits = own_bands.capacity() >= bands && own_spans.capacity() >= spans;
   if (!fits && storage_ != nullptr && own_bands.empty() && own_spans.empty()) {
-    std::vector<Region::Band> fitting_bands;
-    std::vector<Region::Span> fitting_spans;
-    if (storage_->TakeSpareFor(bands, spans, fitting_bands, fitting_spans)) {
+    // A spare of the workspace chosen for this size takes the place of the storage in hand.
+    std::vector<Region::Band> chosen_bands;
+    std::vector<Region::Span> chosen_spans;
+    if (storage_->TakeSpareFor(bands, spans, chosen_bands, chosen_spans)) {
       storage_->KeepSpare(own_bands, own_spans);
-      own_bands = std::move(fitting_bands);
-      own_spans = std::move(fitting_spans);
+      own_bands = std::move(chosen_bands);
+      own_spans = std::move(chosen_spans);
     }
   }
   own_bands.reserve(bands);

@@ -59,24 +59,33 @@ bool WorkspaceStorage::TakeSpareFor(std::size_t band_count, std::size_t span_cou
                                     std::vector<Region::Span>& spans) noexcept {
   // Only the spares kept last are looked at, newest first: a rebuild gives back what it took
   // in much the same order each time, so what fits is among them. The first that fits
-  // without being much larger is taken; else the smallest that fits.
+  // without being much larger is taken; failing that, the first that is too small, which the
+  // caller grows (its old block goes back to the heap), so that a spare much larger than the
+  // need stays for a region that needs it; failing that, the smallest of the larger ones.
+  // Every region made takes one spare for the one it will give back, so the workspace keeps
+  // what a rebuild uses and does not pile up more.
   const std::size_t needed = band_count * sizeof(Region::Band) + span_count * sizeof(Region::Span);
-  const std::size_t good_enough = 2 * needed + 1024;
+  const std::size_t most = 2 * needed + 1024;
   const std::size_t stop = spares.size() > kFitSearch ? spares.size() - kFitSearch : 0;
-  std::size_t best = spares.size();
-  std::size_t best_bytes = 0;
+  const std::size_t none = spares.size();
+  std::size_t too_small = none, smallest_larger = none, smallest_bytes = 0;
   for (std::size_t i = spares.size(); i-- > stop;) {
     const SpareStorage& s = spares[i];
-    if (s.bands.capacity() < band_count || s.spans.capacity() < span_count) continue;
     const std::size_t bytes = BytesOf(s.bands, s.spans);
-    if (bytes <= good_enough) {
-      best = i;
-      break;
+    const bool fits = s.bands.capacity() >= band_count && s.spans.capacity() >= span_count;
+    if (fits && bytes <= most) {
+      TakeAt(i, bands, spans);
+      return true;
     }
-    if (best == spares.size() || bytes < best_bytes) best = i, best_bytes = bytes;
+    if (!fits && too_small == none) too_small = i;
+    if (fits && (smallest_larger == none || bytes < smallest_bytes)) {
+      smallest_larger = i;
+      smallest_bytes = bytes;
+    }
   }
-  if (best == spares.size()) return false;
-  TakeAt(best, bands, spans);
+  const std::size_t chosen = too_small != none ? too_small : smallest_larger;
+  if (chosen == none) return false;
+  TakeAt(chosen, bands, spans);
   return true;
 }
 

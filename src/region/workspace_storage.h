@@ -74,8 +74,9 @@ struct WorkspaceStorage {
   // Moves the storage of the spare kept last into `bands` and `spans` (both empty); false
   // when there is none.
   bool TakeSpare(std::vector<Region::Band>& bands, std::vector<Region::Span>& spans) noexcept;
-  // The same with the smallest spare that holds `band_count` bands and `span_count` spans;
-  // false when none does.
+  // The same with a recent spare chosen for `band_count` bands and `span_count` spans: one
+  // that holds them without being much larger, else one too small for them (the caller grows
+  // it), else the smallest larger one; false when there are no spares.
   bool TakeSpareFor(std::size_t band_count, std::size_t span_count,
                     std::vector<Region::Band>& bands, std::vector<Region::Span>& spans) noexcept;
 
