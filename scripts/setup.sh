@@ -1,30 +1,47 @@
 #!/usr/bin/env bash
 # Installs what building and testing Sorvane needs on a Debian machine. Safe to run again:
 # it only calls apt-get when a tool is missing.
+#   scripts/setup.sh          everything: both clocks, their tests, fuzzing and benchmarks
+#   scripts/setup.sh --linux  only what building and showing the native Linux clock needs
 set -euo pipefail
 
 need=()
 have() { command -v "$1" >/dev/null 2>&1; }
 pkg_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
+# The native Linux clock: Qt 6 Widgets with its X11 (xcb) platform plugin and a font for its
+# text; the portable code's test framework and PNG writer (its build includes them); a
+# virtual display and a screenshot for machines without one.
 have cmake || need+=(cmake)
 have g++ || need+=(g++)
-have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
-have wine || need+=(wine wine64)
+pkg_installed qt6-base-dev || need+=(qt6-base-dev)
+pkg_installed qt6-qpa-plugins || need+=(qt6-qpa-plugins)
+pkg_installed fonts-dejavu-core || need+=(fonts-dejavu-core)
+pkg_installed libxext-dev || need+=(libxext-dev)  # the shell's tests read X SHAPE back
+pkg_installed googletest || need+=(googletest)
+pkg_installed libgtest-dev || need+=(libgtest-dev)
+pkg_installed libstb-dev || need+=(libstb-dev)
 have Xvfb || need+=(xvfb)
 have xdotool || need+=(xdotool)
 have import || need+=(imagemagick)
-have chmcmd || need+=(fp-utils)
-have clang++ || need+=(clang)
-have xwininfo || need+=(x11-utils)
-have wixl || need+=(wixl)          # builds the MSI
-have msiinfo || need+=(msitools)   # reads it back (product code, tables)
-python3 -c 'import yaml' 2>/dev/null || need+=(python3-yaml)  # the winget manifests' test
-pkg_installed libclang-rt-14-dev || need+=(libclang-rt-14-dev)
-pkg_installed googletest || need+=(googletest)
-pkg_installed libgtest-dev || need+=(libgtest-dev)
-pkg_installed libbenchmark-dev || need+=(libbenchmark-dev)
-pkg_installed libstb-dev || need+=(libstb-dev)
+
+if [ "${1:-}" != "--linux" ]; then
+  have x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
+  have wine || need+=(wine wine64)
+  have chmcmd || need+=(fp-utils)
+  have clang++ || need+=(clang)
+  have xwininfo || need+=(x11-utils)
+  have wixl || need+=(wixl)          # builds the MSI
+  have msiinfo || need+=(msitools)   # reads it back (product code, tables)
+  python3 -c 'import yaml' 2>/dev/null || need+=(python3-yaml)  # the winget manifests' test
+  pkg_installed libclang-rt-14-dev || need+=(libclang-rt-14-dev)
+  pkg_installed libbenchmark-dev || need+=(libbenchmark-dev)
+  # The native clock's end-to-end checks: an XEmbed tray host, and X SHAPE read from outside
+  # by Debian's own Python (a python3 earlier on PATH may not see Debian's modules).
+  have trayer || need+=(trayer)
+  /usr/bin/python3 -c 'import Xlib.ext.shape' 2>/dev/null || need+=(python3-xlib)
+  have dpkg-deb || need+=(dpkg)
+fi
 
 if [ ${#need[@]} -gt 0 ]; then
   if [ "$(id -u)" -ne 0 ]; then
