@@ -22,8 +22,9 @@ bool ClockForm::Start() {
   RemoveSkinItems(menu_);
   ResetToDefaults(default_profile);
   LoadProfilesOrDefault();
-  LoadSkins(services_.program_folder, services_.files, skins,
-            [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
+  LoadSkinFolders(
+      services_.folders.skins, services_.files, skins,
+      [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
   CheckMenuFromProfile();
   ApplyProfile(current_profile);  // selects the skin
   CheckCurrentSkin();
@@ -44,7 +45,7 @@ void ClockForm::ReadDateConventions() {
 // goes on with the default profile instead of with no profile at all.
 void ClockForm::LoadProfilesOrDefault() {
   try {
-    profiles = LoadProfiles(services_.program_folder, default_profile, services_.files);
+    profiles = LoadProfiles(services_.folders.settings, default_profile, services_.files);
   } catch (...) {
     profiles = {default_profile};
     throw;

@@ -13,7 +13,7 @@ void ClockForm::ChooseFont() {
   profile.font_italic = chosen->italic;
   clock_font = *chosen;
   ApplyProfile(current_profile);
-  SaveProfiles(services_.program_folder, profiles, services_.files);
+  SaveProfiles(services_.folders.settings, profiles, services_.files);
 }
 
 }  // namespace sorvane

@@ -65,7 +65,7 @@ void ClockForm::RunCommand(const MenuItem& item) {
 }
 
 void ClockForm::SaveAll() {
-  SaveProfiles(services_.program_folder, profiles, services_.files);
+  SaveProfiles(services_.folders.settings, profiles, services_.files);
 }
 
 // The row's name is the new size.
@@ -155,13 +155,13 @@ void ClockForm::ChooseSkin(int32_t index) {
 // The folder text already ends in a backslash; the help path adds its own as well, and
 // the help viewer reads the doubled separator as one.
 void ClockForm::OpenHelp() {
-  services_.shell.OpenHelp(FolderText(services_.program_folder) + "\\" +
+  services_.shell.OpenHelp(FolderText(services_.folders.help) + "\\" +
                            "snk.chm::/1_1.html>mainwin");
 }
 
 void ClockForm::OpenWebLink(int32_t number) {
   const WebLink& link = kWebLinks.at(static_cast<size_t>(number - 1));
-  services_.shell.OpenUrl(WebLinkAddress(services_.program_folder, link));
+  services_.shell.OpenUrl(WebLinkAddress(services_.folders.help, link));
 }
 
 void ClockForm::SaveAndClose() {

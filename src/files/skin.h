@@ -59,6 +59,12 @@ void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& s
 void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
               const SkinCreated& on_created, const SkinObserver& observer);
 
+// The skins of several folders in one new catalogue, folder after folder. A file name met
+// again in a later folder stands for the earlier file (a user's own copy of a shipped skin
+// replaces it), so each name has one skin and one menu item.
+void LoadSkinFolders(const std::vector<std::filesystem::path>& folders, FileService& files,
+                     Skins& skins, const SkinCreated& on_created);
+
 // Index of the last skin whose file_name equals `file_name` exactly; 0 when none does.
 int32_t SkinIndexByFileName(const Skins& skins, const std::string& file_name);
 

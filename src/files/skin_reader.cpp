@@ -446,4 +446,25 @@ void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& s
   }
 }
 
+void LoadSkinFolders(const std::vector<std::filesystem::path>& folders, FileService& files,
+                     Skins& skins, const SkinCreated& on_created) {
+  struct SkinFile {
+    std::filesystem::path folder;
+    std::string name;
+  };
+  std::vector<SkinFile> chosen;
+  for (const std::filesystem::path& folder : folders) {
+    for (std::string& name : files.List(folder, kExtension)) {
+      std::erase_if(chosen, [&](const SkinFile& earlier) { return earlier.name == name; });
+      chosen.push_back(SkinFile{folder, std::move(name)});
+    }
+  }
+  skins.clear();
+  const SkinObserver no_observer;  // the reader keeps a reference: it must outlive it
+  SkinReader reader(skins, on_created, no_observer);
+  for (const SkinFile& file : chosen) {
+    reader.ReadFile(file.name, files.ReadAll(file.folder / file.name));
+  }
+}
+
 }  // namespace sorvane

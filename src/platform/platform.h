@@ -124,6 +124,15 @@ class MenuView {
   virtual void PopupAt(int32_t screen_x, int32_t screen_y) = 0;
 };
 
+// Where the clock's files are. On Windows every one of them is the program's folder; on
+// Linux the settings, the installed and the user's skins and the help live apart.
+struct Folders {
+  std::filesystem::path settings;            // vl.prf
+  std::vector<std::filesystem::path> skins;  // *.skn, read in this order
+  std::filesystem::path help;                // the help and its links folder
+  static Folders AllIn(const std::filesystem::path& folder) { return {folder, {folder}, folder}; }
+};
+
 // Everything the clock form is given when it is made.
 struct Services {
   ClockWindow& window;
@@ -136,7 +145,7 @@ struct Services {
   MenuView& menu;
   FileService& files;
   LocaleData locale;
-  std::filesystem::path program_folder;
+  Folders folders;
 };
 
 }  // namespace sorvane::platform

@@ -47,7 +47,8 @@ struct QuietServices {
   explicit QuietServices(FileService* disk = nullptr,
                          std::filesystem::path folder = headless::HeadlessServices::ProgramFolder())
       : services{window, screen, clock, text, dialogs, shell, errors, menu,
-                 disk != nullptr ? *disk : files, UsEnglishLocale(), std::move(folder)} {}
+                 disk != nullptr ? *disk : files, UsEnglishLocale(),
+                 platform::Folders::AllIn(folder)} {}
   QuietServices(const QuietServices&) = delete;
   QuietServices& operator=(const QuietServices&) = delete;
 
@@ -129,7 +130,7 @@ inline void StyleCommand(ClockForm& form, platform::Services& services, const st
   form.CurrentProfile().style = style;
   form.ApplyProfile(0);
   form.RebuildOutline();
-  SaveProfiles(services.program_folder, form.State().profiles, services.files);
+  SaveProfiles(services.folders.settings, form.State().profiles, services.files);
 }
 
 }  // namespace sorvane::hardening

@@ -120,7 +120,7 @@ TEST_F(HostileInputs, TenMegabytesOfGarbageAsProfiles) {
     }
     // What the clock saves from it reads back as the same profiles.
     const Profiles saved =
-        LoadProfiles(fresh.services.program_folder, clock.State().default_profile, fresh.files);
+        LoadProfiles(fresh.services.folders.settings, clock.State().default_profile, fresh.files);
     std::printf("[ figure   ] profiles found in the garbage: %zu\n", saved.size());
     ASSERT_EQ(saved.size(), clock.State().profiles.size());
     for (std::size_t i = 0; i < saved.size(); ++i) {
@@ -232,7 +232,7 @@ void StartOnSkinFile(HostileInputs& test, const Skin& skin, const std::string& w
   test.PutSkinFile(SkinFile(skin));
   Skins read;
   PrintFigure("read alone of " + what,
-              BestMilliseconds([&] { LoadSkins(test.qs.services.program_folder, test.qs.files,
+              BestMilliseconds([&] { LoadSkins(test.qs.services.folders.skins.front(), test.qs.files,
                                               read, {}); }, 3),
               "ms");
   const double ms = BestMilliseconds([&] { test.StartAt("FullScreen", 1920, 1080); }, 1);

@@ -152,7 +152,7 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
   qs.files.fail_writes = false;
   form.SaveAndClose();
   EXPECT_TRUE(qs.window.closed);
-  const Profiles saved = LoadProfiles(qs.services.program_folder, Profile{}, qs.files);
+  const Profiles saved = LoadProfiles(qs.services.folders.settings, Profile{}, qs.files);
   ASSERT_EQ(saved.size(), 1u);
   EXPECT_EQ(saved[0].size, "Small");
   EXPECT_EQ(saved[0].style, "AnaDigi");

@@ -4,6 +4,6 @@ namespace sorvane::headless {
 
 HeadlessServices::HeadlessServices()
     : services{window, screen, clock, text,  dialogs,           shell,
-               errors, menu,   files, UsEnglishLocale(), ProgramFolder()} {}
+               errors, menu,   files, UsEnglishLocale(), platform::Folders::AllIn(ProgramFolder())} {}
 
 }  // namespace sorvane::headless

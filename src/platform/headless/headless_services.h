@@ -35,7 +35,7 @@ class HeadlessServices {
   RecordingErrors errors;
   RecordingMenuView menu;
   MemoryFiles files{&journal};
-  platform::Services services;  // US English locale, ProgramFolder()
+  platform::Services services;  // US English locale, every file in ProgramFolder()
 };
 
 }  // namespace sorvane::headless

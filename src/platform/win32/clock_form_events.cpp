@@ -1,6 +1,6 @@
 #include "platform/win32/clock_form_events.h"
 
-#include "platform/win32/error_guard.h"
+#include "platform/report_errors.h"
 
 namespace sorvane::win32 {
 

@@ -10,7 +10,7 @@
 #include "platform/win32/clock_form_events.h"
 #include "platform/win32/clock_window.h"
 #include "platform/win32/common_dialogs.h"
-#include "platform/win32/error_guard.h"
+#include "platform/report_errors.h"
 #include "platform/win32/gdi_text_outlines.h"
 #include "platform/win32/locale_reader.h"
 #include "platform/win32/popup_menu_view.h"
@@ -74,7 +74,7 @@ int RunClock(HINSTANCE instance) {
   Win32Services system(instance, window.handle());
   platform::Services services{window,         system.screen,    system.clock,   system.text,
                               system.dialogs, system.shell,     system.errors,  system.menu,
-                              DiskFiles(),    ReadUserLocale(), ProgramFolder()};
+                              DiskFiles(),    ReadUserLocale(), platform::Folders::AllIn(ProgramFolder())};
   ClockForm form(services);
   ClockFormEvents events(form, system.errors);
   system.menu.SetModelSource([&form] { return &form.Menu(); });

@@ -1,14 +1,15 @@
 #pragma once
 // The framework's error handler: an error raised by a handler is shown in the error box and
-// goes no further, so no C++ exception ever crosses the window procedure.
+// goes no further, so no C++ exception ever crosses the window procedure or Qt's event loop.
+// Both shells use it.
 #include <exception>
 
 #include "platform/platform.h"
 
-namespace sorvane::win32 {
+namespace sorvane::platform {
 
 template <typename Handler>
-void ReportErrors(platform::ErrorReporter& errors, Handler&& handler) {
+void ReportErrors(ErrorReporter& errors, Handler&& handler) {
   try {
     handler();
   } catch (const std::exception& error) {
@@ -18,4 +19,4 @@ void ReportErrors(platform::ErrorReporter& errors, Handler&& handler) {
   }
 }
 
-}  // namespace sorvane::win32
+}  // namespace sorvane::platform
