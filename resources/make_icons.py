@@ -5,6 +5,8 @@
 
 sorvane.ico: the program icon, 16, 32, 48 (32-bit colour with alpha) and 256 pixels (PNG).
 tray.ico:    the notification-area icon, 16 x 16 in the 16 standard colours.
+icons/:      the same pictures as PNG files for Linux: sorvane-<size>.png for the desktop's
+             icon theme (hicolor) and tray-16.png for the notification area.
 
 The picture is a small wall clock at ten past ten: a red rim (the clock's own default
 colour), a white face, dark hands. Small sizes get a thicker rim and no hour marks, since
@@ -181,6 +183,13 @@ def main():
         f.write(ico([(s, 0, 32, dib32(app[s])) for s in (16, 32, 48)] + [(256, 0, 32, png(app[256]))]))
     with open(os.path.join(here, "tray.ico"), "wb") as f:
         f.write(ico([(16, 16, 4, dib4(tray))]))
+    icons = os.path.join(here, "icons")
+    os.makedirs(icons, exist_ok=True)
+    for size, rows in app.items():
+        with open(os.path.join(icons, f"sorvane-{size}.png"), "wb") as f:
+            f.write(png(rows))
+    with open(os.path.join(icons, "tray-16.png"), "wb") as f:
+        f.write(png(tray))
     if previews:
         for size, rows in app.items():
             with open(os.path.join(previews, f"app{size}.png"), "wb") as f:

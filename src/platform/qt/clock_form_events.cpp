@@ -1,0 +1,35 @@
+#include "platform/qt/clock_form_events.h"
+
+#include <QCoreApplication>
+
+#include "platform/report_errors.h"
+
+namespace sorvane::qt {
+
+void ClockFormEvents::Tick() {
+  ReportErrors(errors_, [&] { form_.Tick(); });
+}
+
+void ClockFormEvents::Paint(platform::Canvas& canvas) {
+  ReportErrors(errors_, [&] { form_.Paint(canvas); });
+}
+
+void ClockFormEvents::RightButtonDown(int32_t x, int32_t y) {
+  ReportErrors(errors_, [&] { form_.MouseDown(ClockForm::MouseButton::Right, x, y); });
+}
+
+void ClockFormEvents::MiddleButtonDown(int32_t x, int32_t y) {
+  ReportErrors(errors_, [&] { form_.MouseDown(ClockForm::MouseButton::Middle, x, y); });
+}
+
+void ClockFormEvents::Command(int32_t id) {
+  ReportErrors(errors_, [&] { form_.RunMenuItem(id); });
+}
+
+void ClockFormEvents::Closed() {
+  ReportErrors(errors_, [&] { form_.Stop(); });
+  // The clock window is the main window: its end is the program's.
+  QCoreApplication::quit();
+}
+
+}  // namespace sorvane::qt

@@ -1,0 +1,50 @@
+#pragma once
+// The clock window: no frame, above other windows, no taskbar entry, cut to the clock's
+// outline by its mask (X SHAPE), so only the clock itself shows and takes the mouse.
+#include <QColor>
+#include <QPoint>
+#include <QTimer>
+#include <QWidget>
+#include <optional>
+
+#include "platform/platform.h"
+#include "platform/qt/clock_window_events.h"
+
+namespace sorvane::qt {
+
+class QtClockWindow final : public QWidget, public platform::ClockWindow {
+ public:
+  static constexpr int kTickMilliseconds = 1000;
+
+  QtClockWindow();
+
+  // Where events go; nothing is forwarded while unset.
+  void SetEvents(ClockWindowEvents* events) { events_ = events; }
+
+  Rect Bounds() const override;
+  void SetWidth(int32_t width) override;
+  void SetHeight(int32_t height) override;
+  void SetLeft(int32_t left) override;
+  void SetTop(int32_t top) override;
+  void SetColor(int32_t color) override;
+  void SetRegion(const Region& region) override;
+  void Repaint() override;
+  void Close() override;
+  bool AnotherCopyRunning() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QTimer timer_;
+  ClockWindowEvents* events_ = nullptr;
+  int32_t color_;
+  // While the window is moved by hand: the cursor's offset from the window's corner.
+  std::optional<QPoint> grab_offset_;
+};
+
+}  // namespace sorvane::qt

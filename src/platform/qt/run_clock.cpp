@@ -1,0 +1,74 @@
+#include "platform/qt/run_clock.h"
+
+#include "app/clock_form.h"
+#include "app/remembered_text_lines.h"
+#include "files/file_service.h"
+#include "platform/qt/clock_form_events.h"
+#include "platform/qt/clock_window.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/locale_reader.h"
+#include "platform/qt/menu_view.h"
+#include "platform/qt/shell_links.h"
+#include "platform/qt/single_instance.h"
+#include "platform/qt/sorted_files.h"
+#include "platform/qt/system_services.h"
+#include "platform/qt/text_outlines.h"
+#include "platform/qt/tray_icon.h"
+#include "platform/qt/xdg_folders.h"
+#include "platform/report_errors.h"
+
+namespace sorvane::qt {
+
+namespace {
+
+// The services the clock is given, all living as long as the program.
+struct QtServices {
+  QtServices(QtClockWindow& window, const platform::Folders& folders) : shell(folders.help) {
+    errors.SetOwner(&window);
+    dialogs.SetOwner(&window);
+  }
+  QtScreen screen;
+  QtLocalClock clock;
+  QtTextOutlines qt_text;
+  RememberedTextLines text{qt_text};  // the date line is drawn once a day, not every second
+  QtDialogs dialogs;
+  QtShell shell;
+  MessageBoxErrors errors;
+  QtMenuView menu;
+  SortedFiles files{DiskFiles()};
+};
+
+}  // namespace
+
+int RunClock(QApplication& application) {
+  // Before any window exists: copies started at the same moment cannot all run.
+  const SingleInstanceLock one_copy;
+  if (one_copy.AnotherCopyHoldsIt()) return 0;  // end silently, as on Windows
+  const platform::Folders folders = XdgFolders(QApplication::applicationDirPath());
+  MakeSettingsFolder(folders);
+  QtClockWindow window;
+  QtServices system(window, folders);
+  platform::Services services{window,         system.screen,    system.clock,  system.text,
+                              system.dialogs, system.shell,     system.errors, system.menu,
+                              system.files,   ReadUserLocale(), folders};
+  ClockForm form(services);
+  ClockFormEvents events(form, system.errors);
+  system.menu.SetModelSource([&form] { return &form.Menu(); });
+  system.menu.SetCommandHandler([&events](int32_t id) { events.Command(id); });
+
+  bool starts = true;
+  platform::ReportErrors(system.errors, [&] {
+    window.SetEvents(&events);
+    starts = form.Start();
+  });
+  if (!starts) {
+    window.SetEvents(nullptr);
+    return 0;
+  }
+  window.show();
+  QtTrayIcon tray(system.menu);
+  tray.Show();  // a desktop without a tray still has the clock's own menu
+  return application.exec();
+}
+
+}  // namespace sorvane::qt

@@ -1,0 +1,48 @@
+#include "platform/qt/system_services.h"
+
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "platform/qt/app_title.h"
+
+namespace sorvane::qt {
+
+namespace {
+
+Rect ToRect(const QRect& r) {
+  return Rect{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+}
+
+}  // namespace
+
+Size QtScreen::PrimarySize() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const QRect r = screen->geometry();
+  return Size{r.width(), r.height()};
+}
+
+std::vector<Rect> QtScreen::Monitors() const {
+  std::vector<Rect> monitors;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (primary != nullptr) monitors.push_back(ToRect(primary->geometry()));
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen != primary) monitors.push_back(ToRect(screen->geometry()));
+  }
+  return monitors;
+}
+
+DateTime QtLocalClock::Now() const {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate d = now.date();
+  const QTime t = now.time();
+  return DateTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
+}
+
+void MessageBoxErrors::ShowError(const std::string& text) {
+  QMessageBox::critical(owner_, QString::fromLatin1(kAppTitle), QString::fromStdString(text));
+}
+
+}  // namespace sorvane::qt

@@ -1,0 +1,264 @@
+#!/usr/bin/python3
+"""End-to-end checks of the native clock, sorvane, on a virtual display, made from outside
+as a user would see it: windows and shapes read from the X server, the mouse and keys driven
+with xdotool, the settings read from $XDG_CONFIG_HOME/sorvane/vl.prf.
+
+Each clock runs in a fresh folder of its own (config, data with the test skins, runtime
+folder for the lock) and the program alone, without the shipped skins, as the Windows checks
+run sorvane.exe alone with the test skins. The expected vl.prf bytes come from the Windows
+checks' own profile_bytes for the same steps.
+"""
+import argparse
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "e2e"))
+from e2e_driver import Checks, drag, profile_bytes, xdotool  # noqa: E402
+from x_windows import Screen, wait_for  # noqa: E402
+
+# Keys that walk the popup menu: Down from nothing selects the first enabled item (the
+# title is disabled), Right opens a submenu at its first item.
+TOP_ORDER = ["Analog Clock", "Digital Clock", "Color", "Size", "Help", "More", "Close"]
+SIZES = ["FullScreen", "Huge", "Large", "Medium", "Small", "Tiny", "SuperTiny"]
+ANALOG = ["Enable Analog Clock", "Show Seconds", "Test Ring", "Test Square"]
+
+
+def keys_to(top, sub_items=None, sub=None):
+    keys = ["Down"] * (TOP_ORDER.index(top) + 1)
+    if sub is not None:
+        keys += ["Right"] + ["Down"] * sub_items.index(sub)
+    return keys + ["Return"]
+
+
+class Clock:
+    def __init__(self, args, screen, profile=None):
+        self.args, self.screen = args, screen
+        self.folder = tempfile.mkdtemp(prefix="sorvane-linux-e2e-")
+        self.bin = os.path.join(self.folder, "bin")
+        os.makedirs(self.bin)
+        shutil.copy(args.program, self.bin)
+        skins = os.path.join(self.folder, "data", "sorvane", "skins")
+        os.makedirs(skins)
+        for name in os.listdir(args.skins):
+            shutil.copy(os.path.join(args.skins, name), skins)
+        self.config = os.path.join(self.folder, "config", "sorvane")
+        os.makedirs(self.config)
+        runtime = os.path.join(self.folder, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        if profile is not None:
+            with open(self.prf, "wb") as f:
+                f.write(profile)
+        self.env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.folder, "config"),
+                        XDG_DATA_HOME=os.path.join(self.folder, "data"),
+                        XDG_RUNTIME_DIR=runtime)
+        # The program asks for X11 itself when no platform is named.
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.process = None
+
+    @property
+    def prf(self):
+        return os.path.join(self.config, "vl.prf")
+
+    def prf_bytes(self):
+        if not os.path.exists(self.prf):
+            return None
+        with open(self.prf, "rb") as f:
+            return f.read()
+
+    def launch(self):
+        return subprocess.Popen([os.path.join(self.bin, "sorvane")], env=self.env,
+                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+
+    def start(self):
+        self.process = self.launch()
+        return wait_for(self.window, 20)
+
+    def window(self):
+        windows = self.screen.clock()
+        return windows[0] if len(windows) == 1 else None
+
+    def rect(self):
+        w = self.window()
+        return self.screen.rect(w) if w else None
+
+    def visible_point(self):
+        w = self.window()
+        left, top, _, _ = self.screen.rect(w)
+        x, y, width, height = self.screen.shape_rects(w)[0]
+        return left + x + width // 2, top + y + height // 2
+
+    def wait_for_exit(self, seconds):
+        try:
+            self.process.wait(timeout=seconds)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+    def kill(self):
+        self.process.send_signal(signal.SIGKILL)
+        self.process.wait()
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.kill()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+def choose(clock, keys, at=None):
+    """Right-clicks the clock (or the point `at`), waits for its menu and walks it by keys."""
+    x, y = at or clock.visible_point()
+    xdotool("mousemove", x, y)
+    time.sleep(0.2)
+    xdotool("click", 3)
+    if not wait_for(clock.screen.menus, 5):
+        return False
+    for key in keys:
+        time.sleep(0.15)
+        xdotool("key", key)
+    return wait_for(lambda: not clock.screen.menus(), 5)
+
+
+def check_window(args, screen, c):
+    print("the clock window")
+    clock = Clock(args, screen, profile_bytes())
+    try:
+        w = clock.start()
+        c.expect(w is not None, "the clock window appears")
+        if w is None:
+            return
+        c.expect(clock.rect() == [100, 100, 237, 237],
+                 f"a Small Analog hook profile at (100, 100) gives 137 x 137 there: {clock.rect()}")
+        rects = screen.shape_rects(w)
+        c.expect(0 < len(rects) and all(x >= 0 and y >= 0 and x + cx <= 137 and y + cy <= 137
+                                        for x, y, cx, cy in rects),
+                 f"the window is shaped to its outline ({len(rects)} rectangles inside it)")
+        states = screen.wm_state(w, "_NET_WM_STATE")
+        c.expect("_NET_WM_STATE_ABOVE" in states or "_NET_WM_STATE_STAYS_ON_TOP" in states,
+                 f"it asks to stay on top: {states}")
+        kinds = screen.wm_state(w, "_NET_WM_WINDOW_TYPE")
+        c.expect("_NET_WM_WINDOW_TYPE_UTILITY" in kinds or "_NET_WM_STATE_SKIP_TASKBAR" in states,
+                 f"it is a tool window, kept out of the taskbar: {kinds}")
+        c.expect(clock.prf_bytes() == profile_bytes(), "starting writes no profiles file")
+
+        os.remove(clock.prf)  # a second copy that read or wrote anything would show here
+        began = time.monotonic()
+        second = clock.launch()
+        code = second.wait(timeout=30)
+        c.expect(code == 0, f"a second copy ends by itself (in {time.monotonic() - began:.1f} s,"
+                            f" code {code})")
+        c.expect(len(screen.clock()) == 1 and clock.process.poll() is None,
+                 "one clock window, and the first copy still runs")
+        c.expect(clock.prf_bytes() is None, "the second copy writes no profiles file")
+    finally:
+        clock.stop()
+
+
+def check_drag_menu_close(args, screen, c):
+    print("drag, size and skin from the menu, Close; then a drag and a kill")
+    clock = Clock(args, screen, profile_bytes())
+    try:
+        clock.start()
+        drag(clock.visible_point(), (60, 40))
+        c.expect(wait_for(lambda: clock.rect() == [160, 140, 297, 277], 5),
+                 f"a left drag moves the window by (60, 40): {clock.rect()}")
+        time.sleep(1.5)  # the next tick stores the offsets
+        c.expect(clock.prf_bytes() == profile_bytes(), "dragging writes no profiles file")
+
+        c.expect(choose(clock, keys_to("Size", SIZES, "Tiny")), "Size > Tiny is chosen")
+        c.expect(wait_for(lambda: b"size Tiny\r\n" in (clock.prf_bytes() or b""), 5),
+                 "Tiny is saved at once")
+        tiny = clock.rect()
+        c.expect(tiny is not None and tiny[2] - tiny[0] < 137,
+                 f"the window shrinks: {tiny}")
+        shape_before = screen.shape_rects(clock.window())
+        saved = clock.prf_bytes()
+        c.expect(choose(clock, keys_to("Analog Clock", ANALOG, "Test Square")),
+                 "Analog Clock > Test Square is chosen")
+        c.expect(wait_for(lambda: screen.shape_rects(clock.window()) != shape_before, 3),
+                 "the other skin changes the outline")
+        c.expect(clock.prf_bytes() == saved, "a skin choice alone writes nothing")
+        c.expect(choose(clock, keys_to("Close")), "Close is chosen")
+        c.expect(clock.wait_for_exit(15), "Close from the menu ends the program")
+        expected = profile_bytes(x=160, y=140, size="Tiny", skin="test_square.skn")
+        c.expect(clock.prf_bytes() == expected,
+                 "vl.prf is byte for byte what sorvane.exe writes for the same steps")
+        if clock.prf_bytes() != expected:
+            print(f"    got      {clock.prf_bytes()!r}\n    expected {expected!r}")
+
+        # The next start: the lock of the copy that ended is free, the profile in place.
+        clock.start()
+        drag(clock.visible_point(), (-50, 30))
+        time.sleep(1.5)
+        clock.kill()
+        c.expect(clock.prf_bytes() == expected, "killing the process writes nothing")
+        c.expect(clock.start() is not None, "a copy started after the kill runs (the killed "
+                                             "copy's lock is taken over)")
+    finally:
+        clock.stop()
+
+
+def check_tray_first_start(args, screen, c):
+    """A first start without a profiles file (or a config folder) places the clock by the
+    default profile, at the screen's right edge: its icon in the tray reaches the menu."""
+    print("a first start, the tray icon in an XEmbed tray host (trayer)")
+    tray = subprocess.Popen(["trayer", "--edge", "bottom", "--align", "left", "--widthtype",
+                             "request", "--height", "24", "--SetDockType", "false"],
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    clock = Clock(args, screen)
+    shutil.rmtree(os.path.dirname(clock.config))
+    try:
+        time.sleep(1.0)  # the tray host takes the tray selection
+        c.expect(clock.start() is not None, "the clock starts with the default profile")
+        icon = wait_for(screen.tray_icon, 10)
+        c.expect(icon is not None, f"the clock's icon shows in the tray: {icon}")
+        if icon is None:
+            return
+        x, y = (icon[0] + icon[2]) // 2, (icon[1] + icon[3]) // 2
+        xdotool("mousemove", x, y)
+        time.sleep(0.2)
+        xdotool("click", 1)
+        time.sleep(1.0)
+        c.expect(not screen.menus(), "a left click on the icon opens nothing")
+        c.expect(choose(clock, keys_to("Close"), at=(x, y)),
+                 "a right click on the icon opens the menu, and Close can be chosen in it")
+        c.expect(clock.wait_for_exit(15), "Close from the icon's menu ends the program")
+        data = clock.prf_bytes()
+        c.expect(data is not None and data.startswith(b"Vitrelle profiles file.\r\n"),
+                 "and writes vl.prf into a config folder made for it")
+    finally:
+        clock.stop()
+        tray.kill()
+        tray.wait()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--skins", required=True)
+    parser.add_argument("--only", default="")
+    args = parser.parse_args()
+    screen = Screen()
+    c = Checks()
+    checks = [check_window, check_drag_menu_close, check_tray_first_start]
+    for check in checks:
+        if args.only and args.only not in check.__name__:
+            continue
+        began = time.monotonic()
+        check(args, screen, c)
+        print(f"  ({check.__name__}: {time.monotonic() - began:.1f} s)")
+    print(f"{c.passed} passed, {len(c.failures)} failed")
+    for what in c.failures:
+        print(f"failed: {what}")
+    return 1 if c.failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
