@@ -40,7 +40,7 @@ if [ "${1:-}" != "--linux" ]; then
   # by Debian's own Python (a python3 earlier on PATH may not see Debian's modules).
   have trayer || need+=(trayer)
   /usr/bin/python3 -c 'import Xlib.ext.shape' 2>/dev/null || need+=(python3-xlib)
-  have dpkg-deb || need+=(dpkg)
+  have dpkg-shlibdeps || need+=(dpkg-dev)  # the .deb's library dependencies
 fi
 
 if [ ${#need[@]} -gt 0 ]; then

@@ -1,62 +1,62 @@
 #!/usr/bin/env bash
-# Builds sorvane.exe and starts it under Wine.
+# Builds the clock and starts it:
+#   scripts/start.sh          the native Linux clock, sorvane (Qt 6), installing what is missing
+#   scripts/start.sh --wine   sorvane.exe under Wine instead (scripts/start-wine.sh)
 # On a real display (DISPLAY set) the clock runs until it is closed from its menu or with
-# Ctrl-C here. Without a display it runs on a virtual one: the script waits for the clock,
-# saves a screenshot, prints where, and stops the clock again.
-# BUILD_DIR=<folder> builds there instead of the "windows" preset's build/windows.
+# Ctrl-C here; it keeps its settings in ~/.config/sorvane. Without a display it runs on a
+# virtual one with settings of its own: the script waits for the clock, saves a screenshot,
+# prints where, and stops the clock again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-if [ -n "${BUILD_DIR:-}" ]; then
-  cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" >/dev/null
-  cmake --build "$BUILD_DIR" -j2 --target sorvane
-  build=$BUILD_DIR
-else
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows --target sorvane
-  build=build/windows
+if [ "${1:-}" = "--wine" ]; then
+  exec bash scripts/start-wine.sh
 fi
-bin=$(cd "$build/bin" && pwd)
+bash scripts/setup.sh --linux
+cmake --preset linux >/dev/null
+cmake --build --preset linux --target sorvane
+program="$PWD/build/linux/bin/sorvane"
 
-real_display=${DISPLAY:-}
-source scripts/wine-env.sh
-wine_env_start
-
-if [ -n "$real_display" ]; then
-  echo "starting $bin/sorvane.exe on $DISPLAY (close it from its right-click menu, or Ctrl-C)"
-  trap wine_env_stop EXIT
-  cd "$bin" && wine sorvane.exe
-  exit 0
+if [ -n "${DISPLAY:-}" ]; then
+  echo "starting $program on $DISPLAY (close it from its right-click menu, or Ctrl-C)"
+  exec "$program"
 fi
 
-# A first start places the clock by the default profile at the screen's right edge, where
-# a screenshot would hardly show it. Without a vl.prf of the user's, run a copy of the
-# program folder with a profile that puts the clock in view.
-run_dir=$bin
-if [ ! -f "$bin/vl.prf" ]; then
-  run_dir="$PWD/$build/start-view"
-  rm -rf "$run_dir" && mkdir -p "$run_dir" && cp -r "$bin"/. "$run_dir"/
-  printf '%s\r\n' "Vitrelle profiles file." "\\profile StartUp" "x 80 left" "y 80 top" \
-    "size Huge" "timecolor 16777215" "clockcolor 255" "dateformatnumber  1" "style AnaDigi" \
-    "showseconds 1" "showsecondsd 1" "datashow 1" "format12 0" "showalarms 1" "ancor hook" \
-    "visible 1" "skinfile classic.skn" "fontitalic 0" "fontname Arial" > "$run_dir/vl.prf"
-fi
-
+# A virtual display, and a profile that puts the clock in view (a first start would place
+# it at the screen's right edge, where a screenshot would hardly show it).
+view="$PWD/build/linux/start-view"
+rm -rf "$view" && mkdir -p "$view/config/sorvane" "$view/runtime" && chmod 700 "$view/runtime"
+printf '%s\r\n' "Vitrelle profiles file." "\\profile StartUp" "x 80 left" "y 80 top" \
+  "size Huge" "timecolor 16777215" "clockcolor 255" "dateformatnumber  1" "style AnaDigi" \
+  "showseconds 1" "showsecondsd 1" "datashow 1" "format12 0" "showalarms 1" "ancor hook" \
+  "visible 1" "skinfile classic.skn" "fontitalic 0" "fontname Arial" \
+  > "$view/config/sorvane/vl.prf"
+number_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
+xvfb_pid=$!
 clock_pid=""
 stop_all() {
   if [ -n "$clock_pid" ]; then kill "$clock_pid" 2>/dev/null || true; wait "$clock_pid" 2>/dev/null || true; fi
-  wine_env_stop
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  rm -f "$number_file"
 }
 trap stop_all EXIT
-(cd "$run_dir" && exec wine sorvane.exe </dev/null >/dev/null 2>&1) &
-clock_pid=$!
-# The clock is up once a window of class TForm1 is mapped; give it its first paint.
+n=""
 for _ in $(seq 100); do
-  xdotool search --onlyvisible --class TForm1 >/dev/null 2>&1 && break
+  n=$(head -n1 "$number_file" 2>/dev/null || true)
+  [ -n "$n" ] && break
+  sleep 0.1
+done
+[ -n "$n" ] || { echo "start: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$n"
+XDG_CONFIG_HOME="$view/config" XDG_RUNTIME_DIR="$view/runtime" "$program" </dev/null \
+  >/dev/null 2>&1 &
+clock_pid=$!
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name '^Sorvane$' >/dev/null 2>&1 && break
   sleep 0.2
 done
-sleep 2
-shot="$PWD/$build/screenshot.png"
+sleep 1.5  # its first paint
+shot="$PWD/build/linux/screenshot.png"
 import -window root "$shot"
 echo "the clock ran on the virtual display $DISPLAY; screenshot: $shot"
