@@ -5,7 +5,10 @@
 #                                (sorvane-skin render); the help's skin gallery shows these
 #   docs/screenshots/*.png       the running sorvane.exe under Wine on a virtual display:
 #                                each style with and without the date, and each skin
-# Builds what it needs first: sorvane-skin natively, sorvane.exe and probe.exe for Windows.
+#   docs/screenshots/linux-*.png the native Linux clock the same way, and its menu
+#                                (`scripts/pictures.sh --linux` draws only these)
+# Builds what it needs first: sorvane-skin natively, sorvane.exe and probe.exe for Windows,
+# sorvane (preset linux).
 # NATIVE_DIR=<folder> and WINDOWS_DIR=<folder> build there instead of the "native" and
 # "windows" presets' build/native and build/windows.
 set -euo pipefail
@@ -19,6 +22,20 @@ configure() {  # configure <preset> <folder override or empty>
     cmake --preset "$1" >/dev/null
   fi
 }
+
+linux_screenshots() {
+  echo "== screenshots of the native Linux clock in each style, and of its menu"
+  cmake --preset linux >/dev/null
+  cmake --build --preset linux --target sorvane
+  PYTHONPATH="$root/tests/e2e:$root/tests/qt/e2e" bash tests/qt/with_xvfb.sh /usr/bin/python3 \
+    tests/qt/e2e/take_linux_screenshots.py --program "$root/build/linux/bin/sorvane" \
+    --skins "$root/skins" --out "$root/docs/screenshots"
+}
+if [ "${1:-}" = "--linux" ]; then
+  bash scripts/setup.sh
+  linux_screenshots
+  exit 0
+fi
 
 native=${NATIVE_DIR:-build/native}
 windows=${WINDOWS_DIR:-build/windows}
@@ -43,6 +60,8 @@ done
 
 echo "== screenshots of the running clock in each style"
 bash tests/e2e/take_screenshots.sh "$windows"
+
+linux_screenshots
 
 echo "== screenshots of the running clock in each skin"
 windows_abs=$(cd "$windows" && pwd)
