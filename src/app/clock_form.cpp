@@ -26,10 +26,18 @@ bool ClockForm::Start() {
       services_.folders.skins, services_.files, skins,
       [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
   CheckMenuFromProfile();
+  ShowLoginStart();
   ApplyProfile(current_profile);  // selects the skin
   CheckCurrentSkin();
   RebuildOutline();
   return true;
+}
+
+// Not a setting of the profile: the item shows whether the desktop starts the clock.
+void ClockForm::ShowLoginStart() {
+  if (services_.login_start == nullptr || menu_.Find(menu_id::StartAtLogin) != nullptr) return;
+  AddLoginStartItem(menu_, services_.login_start->Caption());
+  menu_.SetChecked(menu_id::StartAtLogin, services_.login_start->IsOn());
 }
 
 void ClockForm::ReadDateConventions() {

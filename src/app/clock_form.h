@@ -98,6 +98,8 @@ class ClockForm : private ClockState {
   void ChooseSkin(int32_t index);  // does not save: the next saving command takes it along
   void OpenHelp();
   void OpenWebLink(int32_t number);  // 1 to 3, the pages of kWebLinks
+  // Starts the clock at login, or no longer; the item shows what the desktop now does.
+  void ToggleLoginStart();
   // Saves the profiles, then closes the window. A failed save throws and leaves it open.
   void SaveAndClose();
 
@@ -120,6 +122,7 @@ class ClockForm : private ClockState {
   DateTime Now() const;
   void RecordRebuildTime(const TimeOfDay& time);
   void ReadDateConventions();
+  void ShowLoginStart();
   void LoadProfilesOrDefault();
 
   void KeepPositionInStep();

@@ -61,6 +61,8 @@ void ClockForm::RunCommand(const MenuItem& item) {
       return OpenWebLink(menu_id::WebLinkNumber(item.id));
     case MenuCommand::SaveAndClose:
       return SaveAndClose();
+    case MenuCommand::ToggleLoginStart:
+      return ToggleLoginStart();
   }
 }
 
@@ -162,6 +164,19 @@ void ClockForm::OpenHelp() {
 void ClockForm::OpenWebLink(int32_t number) {
   const WebLink& link = kWebLinks.at(static_cast<size_t>(number - 1));
   services_.shell.OpenUrl(WebLinkAddress(services_.folders.help, link));
+}
+
+// A change that fails leaves the check mark as the desktop has it; the error reaches the box.
+void ClockForm::ToggleLoginStart() {
+  platform::LoginStart& login = *services_.login_start;
+  const bool wanted = !login.IsOn();
+  try {
+    login.SetOn(wanted);
+  } catch (...) {
+    menu_.SetChecked(menu_id::StartAtLogin, login.IsOn());
+    throw;
+  }
+  menu_.SetChecked(menu_id::StartAtLogin, login.IsOn());
 }
 
 void ClockForm::SaveAndClose() {

@@ -31,6 +31,7 @@ enum class MenuCommand {
   OpenHelp,
   OpenWebLink,
   SaveAndClose,
+  ToggleLoginStart,
 };
 
 struct MenuItem {

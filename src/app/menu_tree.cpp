@@ -210,6 +210,16 @@ void SetDateFormatCaptions(MenuModel& menu, const std::array<std::string, 11>& c
   }
 }
 
+void AddLoginStartItem(MenuModel& menu, const std::string& caption) {
+  std::vector<MenuItem>& items = menu.Items();
+  const auto size = std::find_if(items.begin(), items.end(), [](const MenuItem& item) {
+    return item.id == menu_id::SizeSubmenu;
+  });
+  items.insert(
+      size == items.end() ? size : size + 1,
+      Check(menu_id::StartAtLogin, "StartAtLogin1", caption, MenuCommand::ToggleLoginStart));
+}
+
 void AddSkinItem(MenuModel& menu, const std::string& name, int32_t index) {
   if (index < 0 || index > menu_id::LastSkinItem - menu_id::FirstSkinItem) return;
   MenuItem item = WithTag(Radio(menu_id::SkinItem(index), "Skin" + std::to_string(index), name, 0,

@@ -29,6 +29,7 @@ inline constexpr int32_t DigitalColor = 115;
 inline constexpr int32_t SizeSubmenu = 116;
 inline constexpr int32_t Help = 117;
 inline constexpr int32_t WebLinksSubmenu = 118;
+inline constexpr int32_t StartAtLogin = 119;
 
 // The Size item of kClockSizes row n (1 to 7) is SizeBase + n.
 inline constexpr int32_t SizeBase = 200;
@@ -70,6 +71,10 @@ MenuModel BuildClockMenu();
 
 // Replaces the captions of the date-format items 1 to 10 (index 0 is unused).
 void SetDateFormatCaptions(MenuModel& menu, const std::array<std::string, 11>& captions);
+
+// Adds the check item that starts the clock at login, after Size, captioned as the shell
+// names it.
+void AddLoginStartItem(MenuModel& menu, const std::string& caption);
 
 // Appends a skin's radio item to the analog submenu. A skin whose index has no command id
 // left gets no item.

@@ -124,6 +124,17 @@ class MenuView {
   virtual void PopupAt(int32_t screen_x, int32_t screen_y) = 0;
 };
 
+// Starting the clock when the user logs in: on Linux an entry in the desktop's autostart
+// folder. A shell that offers it gets a menu item for it, captioned as the shell says.
+class LoginStart {
+ public:
+  virtual ~LoginStart() = default;
+  virtual std::string Caption() const = 0;  // "Start at Login"
+  virtual bool IsOn() = 0;
+  // Throws FileError, with a text for the error box, when the change cannot be made.
+  virtual void SetOn(bool on) = 0;
+};
+
 // Where the clock's files are. On Windows every one of them is the program's folder; on
 // Linux the settings, the installed and the user's skins and the help live apart.
 struct Folders {
@@ -146,6 +157,7 @@ struct Services {
   FileService& files;
   LocaleData locale;
   Folders folders;
+  LoginStart* login_start = nullptr;  // none: the menu has no such item
 };
 
 }  // namespace sorvane::platform

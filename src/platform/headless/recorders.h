@@ -23,6 +23,20 @@ class RecordingErrors : public platform::ErrorReporter {
   std::vector<std::string> shown;
 };
 
+// Start at login as a switch; `fail` makes every change throw, as a read-only folder would.
+class FakeLoginStart : public platform::LoginStart {
+ public:
+  std::string Caption() const override { return "Start at Login"; }
+  bool IsOn() override { return on; }
+  void SetOn(bool wanted) override {
+    if (fail) throw FileError("Cannot write the autostart entry: read-only");
+    on = wanted;
+  }
+
+  bool on = false;
+  bool fail = false;
+};
+
 class RecordingMenuView : public platform::MenuView {
  public:
   void PopupAt(int32_t screen_x, int32_t screen_y) override {

@@ -15,6 +15,7 @@
 #include "platform/qt/text_outlines.h"
 #include "platform/qt/tray_icon.h"
 #include "platform/qt/xdg_folders.h"
+#include "platform/qt/xdg_login_start.h"
 #include "platform/report_errors.h"
 
 namespace sorvane::qt {
@@ -51,6 +52,9 @@ int RunClock(QApplication& application) {
   platform::Services services{window,         system.screen,    system.clock,  system.text,
                               system.dialogs, system.shell,     system.errors, system.menu,
                               system.files,   ReadUserLocale(), folders};
+  XdgLoginStart login(system.files, XdgLoginStart::DefaultFolder(),
+                      QApplication::applicationFilePath().toStdString());
+  services.login_start = &login;
   ClockForm form(services);
   ClockFormEvents events(form, system.errors);
   system.menu.SetModelSource([&form] { return &form.Menu(); });

@@ -24,7 +24,8 @@ from x_windows import Screen, wait_for  # noqa: E402
 
 # Keys that walk the popup menu: Down from nothing selects the first enabled item (the
 # title is disabled), Right opens a submenu at its first item.
-TOP_ORDER = ["Analog Clock", "Digital Clock", "Color", "Size", "Help", "More", "Close"]
+TOP_ORDER = ["Analog Clock", "Digital Clock", "Color", "Size", "Start at Login", "Help", "More",
+             "Close"]
 SIZES = ["FullScreen", "Huge", "Large", "Medium", "Small", "Tiny", "SuperTiny"]
 ANALOG = ["Enable Analog Clock", "Show Seconds", "Test Ring", "Test Square"]
 
@@ -126,7 +127,7 @@ def choose(clock, keys, at=None):
 
 
 def check_window(args, screen, c):
-    print("the clock window")
+    print("the clock window, a second copy, Start at Login")
     clock = Clock(args, screen, profile_bytes())
     try:
         w = clock.start()
@@ -156,6 +157,18 @@ def check_window(args, screen, c):
         c.expect(len(screen.clock()) == 1 and clock.process.poll() is None,
                  "one clock window, and the first copy still runs")
         c.expect(clock.prf_bytes() is None, "the second copy writes no profiles file")
+
+        entry = os.path.join(clock.folder, "config", "autostart", "sorvane.desktop")
+        c.expect(choose(clock, keys_to("Start at Login")) and wait_for(
+            lambda: os.path.exists(entry), 5), "Start at Login writes an autostart entry")
+        program = os.path.join(clock.bin, "sorvane")
+        with open(entry) as f:
+            text = f.read()
+        c.expect(f'Exec="{program}"' in text and "[Desktop Entry]" in text,
+                 "which starts this program by its full path")
+        c.expect(choose(clock, keys_to("Start at Login")) and wait_for(
+            lambda: not os.path.exists(entry), 5), "choosing it again removes the entry")
+        c.expect(clock.prf_bytes() is None, "neither writes the profiles file")
     finally:
         clock.stop()
 

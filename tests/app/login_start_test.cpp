@@ -1,0 +1,50 @@
+// "Start at Login": an item only where the shell offers it, showing what the desktop does,
+// never a setting of vl.prf.
+#include "app/menu_tree.h"
+#include "clock_fixture.h"
+
+namespace sorvane::testing {
+namespace {
+
+class LoginStartTest : public ClockTest {
+ protected:
+  std::vector<int32_t> TopIds() const {
+    std::vector<int32_t> ids;
+    for (const MenuItem& item : form.Menu().Items()) ids.push_back(item.id);
+    return ids;
+  }
+  headless::FakeLoginStart login;
+};
+
+TEST_F(LoginStartTest, NoItemWithoutTheService) {
+  Start();
+  EXPECT_EQ(form.Menu().Find(menu_id::StartAtLogin), nullptr);
+}
+
+TEST_F(LoginStartTest, ItemAfterSizeTogglesTheDesktopsEntryAndWritesNoProfile) {
+  login.on = true;
+  hs.services.login_start = &login;
+  Start();
+  const std::vector<int32_t> ids = TopIds();
+  const auto size = std::find(ids.begin(), ids.end(), menu_id::SizeSubmenu);
+  ASSERT_NE(size, ids.end());
+  ASSERT_EQ(*(size + 1), menu_id::StartAtLogin);
+  const MenuItem& item = form.Menu().At(menu_id::StartAtLogin);
+  EXPECT_EQ(item.caption, "Start at Login");
+  EXPECT_TRUE(item.checkable && item.checked);
+
+  const int writes = hs.files.writes;
+  for (const bool expected : {false, true, false}) {
+    form.RunMenuItem(menu_id::StartAtLogin);
+    EXPECT_EQ(login.on, expected);
+    EXPECT_EQ(form.Menu().At(menu_id::StartAtLogin).checked, expected);
+  }
+  EXPECT_EQ(hs.files.writes, writes);
+
+  login.fail = true;
+  EXPECT_THROW(form.RunMenuItem(menu_id::StartAtLogin), FileError);
+  EXPECT_FALSE(form.Menu().At(menu_id::StartAtLogin).checked) << "the check shows the desktop";
+}
+
+}  // namespace
+}  // namespace sorvane::testing
