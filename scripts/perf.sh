@@ -4,11 +4,29 @@
 # Wine; the CPU share of a day of ticking; start-up to the first region; peak memory; the
 # size and imports of sorvane.exe.
 #
+# Then the section on the native Linux clock: its process CPU over 5 minutes with and without
+# seconds, start to first shape, peak memory.
+#
 #   scripts/perf.sh            (build folders build-perf and build-perf-win)
+#   scripts/perf.sh --linux    only the native Linux clock's section (about 6 minutes)
 #   PERF_NATIVE_DIR=... PERF_WIN_DIR=... scripts/perf.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+
+linux_section() {
+  echo "== the native Linux clock: CPU over ${PERF_LINUX_SECONDS:-300} s, start-up, memory"
+  cmake --preset linux >/dev/null
+  cmake --build --preset linux --target sorvane
+  PYTHONPATH="$root/tests/e2e:$root/tests/qt/e2e" bash tests/qt/with_xvfb.sh /usr/bin/python3 \
+    tests/qt/e2e/measure_linux.py --program "$root/build/linux/bin/sorvane" \
+    --skins "$root/skins" --doc "$root/docs/performance.md" --seconds "${PERF_LINUX_SECONDS:-300}"
+}
+if [ "${1:-}" = "--linux" ]; then
+  linux_section
+  exit 0
+fi
+
 native=${PERF_NATIVE_DIR:-$root/build-perf}
 win=${PERF_WIN_DIR:-$root/build-perf-win}
 runs=${PERF_RUNS:-201}
@@ -207,4 +225,5 @@ L.append("- `sorvane.exe`: %s bytes, statically linked; it imports only: %s." % 
 L.append("")
 open(out, "w").write("\n".join(L))
 PY
+linux_section
 echo "== done: $out"
