@@ -47,30 +47,23 @@ printf '%s\r\n' "Vitrelle profiles file." "\\profile StartUp" "x 10 left" "y 10 
   "showseconds 1" "showsecondsd 1" "datashow 0" "format12 0" "showalarms 1" "ancor hook" \
   "visible 1" "skinfile classic.skn" "fontitalic 0" "fontname Arial" \
   > "$work/home/config/sorvane/vl.prf"
-cat > "$work/shape.py" <<'PY'
-import sys, time
-from Xlib import X, display
-from Xlib.ext import shape
-d = display.Display()
-for _ in range(100):
-    for w in d.screen().root.query_tree().children:
-        if w.get_wm_name() == "Sorvane" and w.get_attributes().map_state == X.IsViewable:
-            time.sleep(0.5)
-            print(len(w.shape_get_rectangles(shape.SK.Bounding).rectangles))
-            sys.exit(0)
-    time.sleep(0.1)
-print(0)
-PY
 cat > "$work/run.sh" <<'SH'
 "$1/usr/bin/sorvane" </dev/null >/dev/null 2>&1 &
 pid=$!
-/usr/bin/python3 "$2"
+/usr/bin/python3 - <<'PY'
+import time
+from x_windows import Screen, wait_for
+screen = Screen()
+clock = wait_for(lambda: screen.clock(), 10)
+time.sleep(0.5)
+print(len(screen.shape_rects(clock[0])) if clock else 0)
+PY
 kill $pid
 wait $pid 2>/dev/null || true
 SH
 rects=$(XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
-  XDG_RUNTIME_DIR="$work/home/runtime" bash "$source/tests/qt/with_xvfb.sh" \
-  bash "$work/run.sh" "$work/root" "$work/shape.py")
+  XDG_RUNTIME_DIR="$work/home/runtime" PYTHONPATH="$source/tests/qt/e2e" \
+  bash "$source/tests/qt/with_xvfb.sh" bash "$work/run.sh" "$work/root")
 expect "the unpacked program shows the installed Classic skin ($rects rectangles)" test "$rects" -gt 100
 
 if command -v desktop-file-validate >/dev/null; then
