@@ -37,6 +37,11 @@ bool ClockForm::Start() {
 void ClockForm::ShowLoginStart() {
   if (services_.login_start == nullptr || menu_.Find(menu_id::StartAtLogin) != nullptr) return;
   AddLoginStartItem(menu_, services_.login_start->Caption());
+  RefreshMenu();
+}
+
+void ClockForm::RefreshMenu() {
+  if (services_.login_start == nullptr || menu_.Find(menu_id::StartAtLogin) == nullptr) return;
   menu_.SetChecked(menu_id::StartAtLogin, services_.login_start->IsOn());
 }
 
@@ -69,6 +74,7 @@ void ClockForm::MouseDown(MouseButton button, int32_t x, int32_t y) {
   // The left button never arrives here: the shell turns it into a caption drag.
   if (button != MouseButton::Right) return;
   const Rect bounds = services_.window.Bounds();
+  RefreshMenu();
   services_.menu.PopupAt(bounds.left + x, bounds.top + y);
 }
 

@@ -72,6 +72,9 @@ class ClockForm : private ClockState {
   // The popup menu as it stands. The shell draws it from this tree and hands the id of the
   // chosen item to RunMenuItem.
   const MenuModel& Menu() const { return menu_; }
+  // Called by the shell as the menu opens: items that show the system rather than the
+  // profile (Start at Login) are read again, since the user may have changed it elsewhere.
+  void RefreshMenu();
   // Runs the command of the item with this id; an unknown id, a disabled item or an item
   // without a command does nothing. A save that fails throws FileError after the change
   // in memory and the new outline are in place; the shell reports it.

@@ -212,11 +212,11 @@ void SetDateFormatCaptions(MenuModel& menu, const std::array<std::string, 11>& c
 
 void AddLoginStartItem(MenuModel& menu, const std::string& caption) {
   std::vector<MenuItem>& items = menu.Items();
-  const auto size = std::find_if(items.begin(), items.end(), [](const MenuItem& item) {
-    return item.id == menu_id::SizeSubmenu;
+  const auto help = std::find_if(items.begin(), items.end(), [](const MenuItem& item) {
+    return item.id == menu_id::Help;
   });
   items.insert(
-      size == items.end() ? size : size + 1,
+      help,
       Check(menu_id::StartAtLogin, "StartAtLogin1", caption, MenuCommand::ToggleLoginStart));
 }
 

@@ -72,8 +72,8 @@ MenuModel BuildClockMenu();
 // Replaces the captions of the date-format items 1 to 10 (index 0 is unused).
 void SetDateFormatCaptions(MenuModel& menu, const std::array<std::string, 11>& captions);
 
-// Adds the check item that starts the clock at login, after Size, captioned as the shell
-// names it.
+// Adds the check item that starts the clock at login, right before Help (in Help's group),
+// captioned as the shell names it.
 void AddLoginStartItem(MenuModel& menu, const std::string& caption);
 
 // Appends a skin's radio item to the analog submenu. A skin whose index has no command id

@@ -21,14 +21,17 @@ TEST_F(LoginStartTest, NoItemWithoutTheService) {
   EXPECT_EQ(form.Menu().Find(menu_id::StartAtLogin), nullptr);
 }
 
-TEST_F(LoginStartTest, ItemAfterSizeTogglesTheDesktopsEntryAndWritesNoProfile) {
+TEST_F(LoginStartTest, ItemBeforeHelpTogglesTheDesktopsEntryAndWritesNoProfile) {
   login.on = true;
   hs.services.login_start = &login;
   Start();
   const std::vector<int32_t> ids = TopIds();
-  const auto size = std::find(ids.begin(), ids.end(), menu_id::SizeSubmenu);
-  ASSERT_NE(size, ids.end());
-  ASSERT_EQ(*(size + 1), menu_id::StartAtLogin);
+  const auto help = std::find(ids.begin(), ids.end(), menu_id::Help);
+  ASSERT_GE(help - ids.begin(), 2);
+  ASSERT_EQ(*(help - 1), menu_id::StartAtLogin);
+  const auto before = static_cast<size_t>(help - ids.begin() - 2);
+  EXPECT_EQ(form.Menu().Items()[before].kind, MenuItemKind::Separator)
+      << "in Help's group: Size's group is unchanged";
   const MenuItem& item = form.Menu().At(menu_id::StartAtLogin);
   EXPECT_EQ(item.caption, "Start at Login");
   EXPECT_TRUE(item.checkable && item.checked);
@@ -44,6 +47,18 @@ TEST_F(LoginStartTest, ItemAfterSizeTogglesTheDesktopsEntryAndWritesNoProfile) {
   login.fail = true;
   EXPECT_THROW(form.RunMenuItem(menu_id::StartAtLogin), FileError);
   EXPECT_FALSE(form.Menu().At(menu_id::StartAtLogin).checked) << "the check shows the desktop";
+}
+
+// Turned on or off outside the clock: the check mark follows when the menu opens.
+TEST_F(LoginStartTest, MenuOpeningReadsTheDesktopAgain) {
+  hs.services.login_start = &login;
+  Start();
+  login.on = true;
+  form.MouseDown(ClockForm::MouseButton::Right, 5, 5);
+  EXPECT_TRUE(form.Menu().At(menu_id::StartAtLogin).checked);
+  login.on = false;
+  form.RefreshMenu();
+  EXPECT_FALSE(form.Menu().At(menu_id::StartAtLogin).checked);
 }
 
 }  // namespace

@@ -57,7 +57,10 @@ int RunClock(QApplication& application) {
   services.login_start = &login;
   ClockForm form(services);
   ClockFormEvents events(form, system.errors);
-  system.menu.SetModelSource([&form] { return &form.Menu(); });
+  system.menu.SetModelSource([&form] {
+    form.RefreshMenu();
+    return &form.Menu();
+  });
   system.menu.SetCommandHandler([&events](int32_t id) { events.Command(id); });
 
   bool starts = true;
