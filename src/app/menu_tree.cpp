@@ -212,12 +212,10 @@ void SetDateFormatCaptions(MenuModel& menu, const std::array<std::string, 11>& c
 
 void AddLoginStartItem(MenuModel& menu, const std::string& caption) {
   std::vector<MenuItem>& items = menu.Items();
-  const auto help = std::find_if(items.begin(), items.end(), [](const MenuItem& item) {
-    return item.id == menu_id::Help;
-  });
+  const auto help = std::find_if(items.begin(), items.end(),
+                                 [](const MenuItem& item) { return item.id == menu_id::Help; });
   items.insert(
-      help,
-      Check(menu_id::StartAtLogin, "StartAtLogin1", caption, MenuCommand::ToggleLoginStart));
+      help, Check(menu_id::StartAtLogin, "StartAtLogin1", caption, MenuCommand::ToggleLoginStart));
 }
 
 void AddSkinItem(MenuModel& menu, const std::string& name, int32_t index) {
