@@ -32,10 +32,17 @@ struct Profile {
   bool font_italic = false;      // "fontitalic"
   std::string font_name;         // "fontname": the face of the clock font
   int32_t date_format = 0;       // "dateformatnumber": the date line's format, 1 to 10
+  // Written only when they differ from their defaults, so older files stay as they are.
+  bool smooth_edges = false;  // "smooth": per-pixel coverage instead of the window region
+  int32_t opacity = 100;      // "opacity": percent, one of kOpacities
   friend bool operator==(const Profile&, const Profile&) = default;
 };
 
 using Profiles = std::vector<Profile>;
+
+// The opacities a profile may hold, in percent, in the order the menu offers them.
+inline constexpr int32_t kOpacities[] = {100, 85, 70, 50};
+bool IsAcceptedOpacity(int32_t percent);
 
 inline constexpr const char* kProfilesFileName = "vl.prf";
 

@@ -1,6 +1,7 @@
 // The default profile and the accepted words of the profile values.
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string_view>
 
 #include "files/profile.h"
@@ -28,6 +29,12 @@ void ResetToDefaults(Profile& profile) {
   profile.font_italic = false;
   profile.font_name = "Microsoft Sans Serif";
   profile.date_format = 1;
+  profile.smooth_edges = false;
+  profile.opacity = 100;
+}
+
+bool IsAcceptedOpacity(int32_t percent) {
+  return std::find(std::begin(kOpacities), std::end(kOpacities), percent) != std::end(kOpacities);
 }
 
 bool IsAcceptedWord(const std::string& value, ProfileWords list) {

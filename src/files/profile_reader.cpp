@@ -48,6 +48,7 @@ bool* FlagOf(Profile& p, const std::string& key) {
   if (key == "showalarms") return &p.show_alarms;
   if (key == "visible") return &p.visible;
   if (key == "fontitalic") return &p.font_italic;
+  if (key == "smooth") return &p.smooth_edges;
   return nullptr;
 }
 
@@ -69,6 +70,10 @@ void ApplyKeyLine(Profile& p, const std::string& key, const std::string& line) {
     SetNumber(word2, p.analog_color);
   } else if (key == "dateformatnumber") {
     SetNumber(word2, p.date_format);
+  } else if (key == "opacity") {
+    int32_t percent = 0;
+    SetNumber(word2, percent);
+    if (IsAcceptedOpacity(percent)) p.opacity = percent;
   } else if (key == "skinfile") {
     p.skin_file = word2;
   } else if (key == "fontname") {

@@ -1,4 +1,5 @@
-// Writing "vl.prf": the header and eighteen lines per profile, every line ending in CR LF.
+// Writing "vl.prf": the header and eighteen lines per profile, every line ending in CR LF;
+// the look's two lines only for a profile that has changed them.
 #include "files/profile.h"
 
 namespace sorvane {
@@ -23,6 +24,8 @@ void AppendProfile(std::string& out, const Profile& p) {
   Line(out, "timecolor " + std::to_string(p.digital_color));
   Line(out, "clockcolor " + std::to_string(p.analog_color));
   Line(out, "dateformatnumber  " + std::to_string(p.date_format));  // two blanks, always
+  if (p.smooth_edges) Line(out, "smooth 1");
+  if (p.opacity != 100) Line(out, "opacity " + std::to_string(p.opacity));
   Line(out, "style " + p.style);
   Line(out, "showseconds " + Flag(p.analog_seconds));
   Line(out, "showsecondsd " + Flag(p.digital_seconds));

@@ -103,6 +103,8 @@ TEST(Profiles, ReadsBackWhatItWrites) {
   a.font_italic = true;
   a.font_name = "Courier New";
   a.date_format = -7;
+  a.smooth_edges = true;
+  a.opacity = 85;
   Profile b = Default();
   b.name = "StartUp";  // two profiles of one name are both kept
   b.size = "FullScreen";
@@ -110,7 +112,11 @@ TEST(Profiles, ReadsBackWhatItWrites) {
   EXPECT_EQ(LoadText(FormatProfiles(list)), list);
   const std::string text = FormatProfiles({a});
   EXPECT_NE(text.find("\r\nx -40 right\r\n"), std::string::npos);
-  EXPECT_NE(text.find("\r\ndateformatnumber  -7\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\ndateformatnumber  -7\r\nsmooth 1\r\nopacity 85\r\nstyle "),
+            std::string::npos);
+  Profile only_opacity = Default();
+  only_opacity.opacity = 50;
+  EXPECT_NE(FormatProfiles({only_opacity}).find("  1\r\nopacity 50\r\nstyle "), std::string::npos);
 }
 
 TEST(Profiles, ValuesThatDoNotSurviveTheRoundTrip) {
@@ -171,6 +177,12 @@ TEST(Profiles, KeyLinesChangeOnlyFieldsWhoseValuesPass) {
       {{"  fontname Arial"}, [](Profile& p) { p.font_name = "e Arial"; }},  // read by position
       {{"FONTNAME\tTahoma"}, [](Profile& p) { p.font_name = "Tahoma"; }},
       {{"colour 5", "nonsense"}, [](Profile&) {}},
+      {{"SMOOTH 1"}, [](Profile& p) { p.smooth_edges = true; }},
+      {{"smooth 1", "smooth yes"}, [](Profile&) {}},
+      {{"opacity 70"}, [](Profile& p) { p.opacity = 70; }},
+      {{"opacity 60"}, [](Profile&) {}},
+      {{"opacity 50", "opacity 0"}, [](Profile& p) { p.opacity = 50; }},
+      {{"opacity 085"}, [](Profile& p) { p.opacity = 85; }},
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.lines.front());
