@@ -12,7 +12,6 @@ namespace sorvane {
 
 namespace {
 
-
 int32_t ClampedSum(int32_t a, int32_t b) {
   const int64_t sum = int64_t{a} + b;
   return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
@@ -26,6 +25,7 @@ void ClockForm::ApplyProfile(int32_t index) {
   ApplyFont(profile);
   ApplySize(profile);
   ApplyPosition(profile);
+  ApplyOpacity(profile);
   SetWindowColor(profile.analog_color);
   current_skin = SkinIndexByFileName(skins, profile.skin_file);
 }
@@ -43,12 +43,23 @@ void ClockForm::ApplyFont(const Profile& profile) {
 void ClockForm::ApplySize(const Profile& profile) {
   const std::optional<int> row = FindClockSize(profile.size);
   if (!row) return;
+  const int32_t side =
+      ScaledToDpi(kClockSizes[static_cast<size_t>(*row - 1)].side, services_.window.Dpi());
   const Size size =
-      WindowSizeFor(kClockSizes[static_cast<size_t>(*row - 1)].side, profile.style,
-                       profile.show_date, services_.screen.PrimarySize());
+      WindowSizeFor(side, profile.style, profile.show_date, services_.screen.PrimarySize());
   services_.window.SetWidth(size.width);
   services_.window.SetHeight(size.height);
   services_.window.Repaint();
+}
+
+void ClockForm::ApplyOpacity(const Profile& profile) {
+  services_.window.SetOpacity(profile.opacity);
+}
+
+// Sizes are for 96 DPI; offsets in the profile stay in pixels, so the place is kept.
+void ClockForm::DisplayScaleChanged() {
+  ApplySize(CurrentProfile());
+  RebuildOutline();
 }
 
 // Also for a size that matched nothing and for a 0 x 0 "Invisible" window. A place that

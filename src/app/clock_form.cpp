@@ -25,6 +25,7 @@ bool ClockForm::Start() {
   LoadSkinFolders(
       services_.folders.skins, services_.files, skins,
       [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
+  ShowSmoothEdgesItem();
   CheckMenuFromProfile();
   ShowLoginStart();
   ApplyProfile(current_profile);  // selects the skin
@@ -43,6 +44,12 @@ void ClockForm::ShowLoginStart() {
 void ClockForm::RefreshMenu() {
   if (services_.login_start == nullptr || menu_.Find(menu_id::StartAtLogin) == nullptr) return;
   menu_.SetChecked(menu_id::StartAtLogin, services_.login_start->IsOn());
+}
+
+// Only a shell that can show per-pixel alpha offers smooth edges.
+void ClockForm::ShowSmoothEdgesItem() {
+  if (services_.smooth_edges == nullptr || menu_.Find(menu_id::SmoothEdges) != nullptr) return;
+  AddSmoothEdgesItem(menu_);
 }
 
 void ClockForm::ReadDateConventions() {
@@ -88,6 +95,8 @@ Profile& ClockForm::CurrentProfile() {
 void ClockForm::SetWindowColor(int32_t color) {
   window_color_ = color;
   services_.window.SetColor(color);
+  // An image with smooth edges holds its colours: it is made again.
+  if (ShowsSmoothEdges()) ShowSmoothImage();
 }
 
 DateTime ClockForm::Now() const {

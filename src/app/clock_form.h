@@ -16,10 +16,12 @@
 #include <vector>
 
 #include "app/menu_model.h"
+#include "app/outline_layout.h"
 #include "files/profile.h"
 #include "files/skin.h"
 #include "geometry/analog_face_memory.h"
 #include "platform/platform.h"
+#include "region/coverage.h"
 #include "region/region.h"
 #include "region/region_workspace.h"
 #include "timefmt/date_format.h"
@@ -101,6 +103,11 @@ class ClockForm : private ClockState {
   void ChooseSkin(int32_t index);  // does not save: the next saving command takes it along
   void OpenHelp();
   void OpenWebLink(int32_t number);  // 1 to 3, the pages of kWebLinks
+  // Shows the outline with smooth edges, or as the plain region again.
+  void ToggleSmoothEdges();
+  void ChooseOpacity(int32_t percent);  // one of kOpacities
+  // The window moved to a monitor of another scale: its size follows, its place stays.
+  void DisplayScaleChanged();
   // Starts the clock at login, or no longer; the item shows what the desktop now does.
   void ToggleLoginStart();
   // Saves the profiles, then closes the window. A failed save throws and leaves it open.
@@ -126,6 +133,7 @@ class ClockForm : private ClockState {
   void RecordRebuildTime(const TimeOfDay& time);
   void ReadDateConventions();
   void ShowLoginStart();
+  void ShowSmoothEdgesItem();
   void LoadProfilesOrDefault();
 
   void KeepPositionInStep();
@@ -133,6 +141,9 @@ class ClockForm : private ClockState {
   bool ShownTimeChanged(const TimeOfDay& time) const;
 
   void BuildOutline(const DateTime& now);
+  Region OutlineAt(const OutlineLayout& layout, int32_t width, const DateTime& now);
+  bool ShowsSmoothEdges() const;
+  void ShowSmoothImage();
   Region TextLineOutline(TextLine line, int32_t top, int32_t width, const DateTime& now);
   std::string TextOf(TextLine line, const DateTime& now) const;
 
@@ -143,6 +154,7 @@ class ClockForm : private ClockState {
   void ApplyFont(const Profile& profile);
   void ApplySize(const Profile& profile);
   void ApplyPosition(const Profile& profile);
+  void ApplyOpacity(const Profile& profile);
 
   platform::Services& services_;
   bool timer_running_ = true;  // the tick runs from the window's creation to Stop
@@ -150,6 +162,10 @@ class ClockForm : private ClockState {
   MenuModel menu_;
   AnalogFaceMemory analog_face_;      // face and marks drawn once, the hands every tick
   RegionWorkspace region_workspace_;  // storage each rebuild leaves to the next
+  // With smooth edges: the last outline's coverage, kept for a change of colour, and the
+  // image made from it; both keep their storage from tick to tick.
+  Coverage coverage_;
+  platform::LayeredImage image_;
 };
 
 }  // namespace sorvane

@@ -63,6 +63,10 @@ void ClockForm::RunCommand(const MenuItem& item) {
       return SaveAndClose();
     case MenuCommand::ToggleLoginStart:
       return ToggleLoginStart();
+    case MenuCommand::ToggleSmoothEdges:
+      return ToggleSmoothEdges();
+    case MenuCommand::ChooseOpacity:
+      return ChooseOpacity(item.tag);
   }
 }
 
@@ -152,6 +156,22 @@ void ClockForm::ChooseSkin(int32_t index) {
   current_skin = index;
   CurrentProfile().skin_file = skins.at(static_cast<size_t>(index)).file_name;
   RebuildOutline();
+}
+
+void ClockForm::ToggleSmoothEdges() {
+  CurrentProfile().smooth_edges = menu_.ToggleChecked(menu_id::SmoothEdges);
+  RebuildOutline();
+  SaveAll();
+}
+
+void ClockForm::ChooseOpacity(int32_t percent) {
+  if (!IsAcceptedOpacity(percent)) {
+    throw std::out_of_range("no opacity " + std::to_string(percent));
+  }
+  menu_.SetChecked(menu_id::OpacityItem(percent), true);
+  CurrentProfile().opacity = percent;
+  ApplyOpacity(CurrentProfile());
+  SaveAll();
 }
 
 // The folder text already ends in a backslash; the help path adds its own as well, and

@@ -32,6 +32,8 @@ enum class MenuCommand {
   OpenWebLink,
   SaveAndClose,
   ToggleLoginStart,
+  ToggleSmoothEdges,
+  ChooseOpacity,  // the item's tag is the percent
 };
 
 struct MenuItem {

@@ -16,6 +16,12 @@ void ClockForm::CheckMenuFromProfile() {
   if (profile.date_format >= 1 && profile.date_format <= 10) {
     menu_.SetChecked(menu_id::DateFormatItem(profile.date_format), true);
   }
+  if (menu_.Find(menu_id::SmoothEdges) != nullptr) {
+    menu_.SetChecked(menu_id::SmoothEdges, profile.smooth_edges);
+  }
+  if (IsAcceptedOpacity(profile.opacity)) {
+    menu_.SetChecked(menu_id::OpacityItem(profile.opacity), true);
+  }
   // A size that names no item leaves the menu's own choice, "Small", checked.
   for (const MenuItem& item : menu_.At(menu_id::SizeSubmenu).children) {
     if (StripAmpersands(item.caption) == profile.size) menu_.SetChecked(item.id, true);

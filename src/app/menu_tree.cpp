@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/web_links.h"
+#include "files/profile.h"
 #include "geometry/clock_sizes.h"
 
 namespace sorvane {
@@ -144,12 +145,27 @@ MenuItem DigitalSubmenu(TreeBuilder& b) {
   return Submenu(menu_id::DigitalSubmenu, "DigitalClock2", "Digital Clock", std::move(items));
 }
 
-MenuItem ColorSubmenu() {
+MenuItem OpacitySubmenu() {
+  std::vector<MenuItem> items;
+  for (const int32_t percent : kOpacities) {
+    const std::string text = std::to_string(percent);
+    MenuItem item = WithTag(Radio(menu_id::OpacityItem(percent), "Opacity" + text, text + " %", 3,
+                                  MenuCommand::ChooseOpacity),
+                            percent);
+    item.checked = percent == 100;
+    items.push_back(std::move(item));
+  }
+  return Submenu(menu_id::OpacitySubmenu, "Opacity1", "Opacity", std::move(items));
+}
+
+// The look items come last, so the colour items keep their places.
+MenuItem ColorSubmenu(TreeBuilder& b) {
   return Submenu(menu_id::ColorSubmenu, "Color1", "Color",
                  {Command(menu_id::AnalogColor, "SetClockColor1", "Set Analog Color",
                           MenuCommand::ChooseAnalogColor),
                   Command(menu_id::DigitalColor, "SetDateColor1", "Set Digital Color",
-                          MenuCommand::ChooseDigitalColor)});
+                          MenuCommand::ChooseDigitalColor),
+                  b.Separator(), OpacitySubmenu()});
 }
 
 MenuItem SizeSubmenu() {
@@ -194,7 +210,7 @@ MenuModel BuildClockMenu() {
   items.push_back(b.Separator());
   items.push_back(AnalogSubmenu(b));
   items.push_back(DigitalSubmenu(b));
-  items.push_back(ColorSubmenu());
+  items.push_back(ColorSubmenu(b));
   items.push_back(SizeSubmenu());
   items.push_back(b.Separator());
   items.push_back(Command(menu_id::Help, "Help1", "Help", MenuCommand::OpenHelp));
@@ -216,6 +232,15 @@ void AddLoginStartItem(MenuModel& menu, const std::string& caption) {
                                  [](const MenuItem& item) { return item.id == menu_id::Help; });
   items.insert(
       help, Check(menu_id::StartAtLogin, "StartAtLogin1", caption, MenuCommand::ToggleLoginStart));
+}
+
+void AddSmoothEdgesItem(MenuModel& menu) {
+  std::vector<MenuItem>& items = menu.At(menu_id::ColorSubmenu).children;
+  const auto opacity = std::find_if(items.begin(), items.end(), [](const MenuItem& item) {
+    return item.id == menu_id::OpacitySubmenu;
+  });
+  items.insert(opacity, Check(menu_id::SmoothEdges, "SmoothEdges1", "Smooth Edges",
+                              MenuCommand::ToggleSmoothEdges));
 }
 
 void AddSkinItem(MenuModel& menu, const std::string& name, int32_t index) {

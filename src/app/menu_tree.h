@@ -30,6 +30,8 @@ inline constexpr int32_t SizeSubmenu = 116;
 inline constexpr int32_t Help = 117;
 inline constexpr int32_t WebLinksSubmenu = 118;
 inline constexpr int32_t StartAtLogin = 119;
+inline constexpr int32_t SmoothEdges = 120;
+inline constexpr int32_t OpacitySubmenu = 121;
 
 // The Size item of kClockSizes row n (1 to 7) is SizeBase + n.
 inline constexpr int32_t SizeBase = 200;
@@ -39,6 +41,8 @@ inline constexpr int32_t DateFormatBase = 300;
 inline constexpr int32_t WebLinkBase = 400;
 // Separators are numbered in display order from SeparatorBase + 1.
 inline constexpr int32_t SeparatorBase = 500;
+// The item of opacity p percent is OpacityBase + p.
+inline constexpr int32_t OpacityBase = 600;
 // The item of the skin with index i in skins is FirstSkinItem + i.
 inline constexpr int32_t FirstSkinItem = 1000;
 inline constexpr int32_t LastSkinItem = 0xFFFF;
@@ -54,6 +58,9 @@ constexpr int32_t WebLinkItem(int32_t number) {
 }
 constexpr int32_t WebLinkNumber(int32_t item) {
   return item - WebLinkBase;
+}
+constexpr int32_t OpacityItem(int32_t percent) {
+  return OpacityBase + percent;
 }
 constexpr int32_t SkinItem(int32_t index) {
   return FirstSkinItem + index;
@@ -75,6 +82,9 @@ void SetDateFormatCaptions(MenuModel& menu, const std::array<std::string, 11>& c
 // Adds the check item that starts the clock at login, right before Help (in Help's group),
 // captioned as the shell names it.
 void AddLoginStartItem(MenuModel& menu, const std::string& caption);
+
+// Adds the "Smooth Edges" check item to the Color submenu, before "Opacity".
+void AddSmoothEdgesItem(MenuModel& menu);
 
 // Appends a skin's radio item to the analog submenu. A skin whose index has no command id
 // left gets no item.

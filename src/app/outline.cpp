@@ -1,7 +1,9 @@
 // The clock's outline and its paint: the analog face of the current skin and the glyph
-// shapes of the time and date lines, united into the window region; then the two colours.
+// shapes of the time and date lines, united into the window region or, with smooth edges,
+// into the coverage of an image; then the two colours.
 #include "app/clock_form.h"
 #include "app/digital_text.h"
+#include "app/layered_image.h"
 #include "app/outline_layout.h"
 
 namespace sorvane {
@@ -20,32 +22,65 @@ void ClockForm::RebuildOutline() {
 }
 
 // The whole outline is built from one reading of the clock so that the face, the time and
-// the date always agree.
+// the date always agree. With smooth edges the same outline is built for a window
+// kSmoothSamples times as wide, and each pixel's share of it becomes the pixel's alpha.
 void ClockForm::BuildOutline(const DateTime& now) {
   const RegionWorkspace::Scope scope(region_workspace_);
-  const int32_t width = WidthOf(services_.window.Bounds());
+  const Rect bounds = services_.window.Bounds();
+  const int32_t width = WidthOf(bounds);
   half_width = width / 2;
   const Profile& profile = CurrentProfile();
   const std::optional<OutlineLayout> layout = LayoutForStyle(profile.style, width);
   if (!layout) return;  // "Invisible" and unknown styles keep the outline they have
+  if (!ShowsSmoothEdges()) {
+    coverage_ = {};
+    services_.window.SetRegion(OutlineAt(*layout, width, now));
+    return;
+  }
+  const int32_t fine_width = width * kSmoothSamples;
+  const Region fine = OutlineAt(*LayoutForStyle(profile.style, fine_width), fine_width, now);
+  ReduceToCoverage(fine, kSmoothSamples, kSmoothSamples, width, HeightOf(bounds), coverage_);
+  ShowSmoothImage();
+}
 
+// The outline of a window `width` wide, laid out as `layout` says.
+Region ClockForm::OutlineAt(const OutlineLayout& layout, int32_t width, const DateTime& now) {
   // The lines and the face are united in one sweep: uniting them one after another would
   // copy the whole outline for each.
   Region time_line, analog_face, date_line;
-  if (layout->time_top) {
-    time_line = TextLineOutline(TextLine::Time, *layout->time_top, width, now);
+  if (layout.time_top) {
+    time_line = TextLineOutline(TextLine::Time, *layout.time_top, width, now);
   }
-  if (layout->analog_face) {
+  if (layout.analog_face) {
     // A skin that draws nothing (or no skin at all) leaves the analog part empty.
     const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
-    analog_face = analog_face_.Build(skins, current_skin, time, profile.analog_seconds, half_width,
-                                     half_width, width);
+    const Profile& profile = CurrentProfile();
+    analog_face = analog_face_.Build(skins, current_skin, time, profile.analog_seconds, width / 2,
+                                     width / 2, width);
   }
-  if (profile.show_date) {
-    date_line = TextLineOutline(TextLine::Date, layout->date_top, width, now);
+  if (CurrentProfile().show_date) {
+    date_line = TextLineOutline(TextLine::Date, layout.date_top, width, now);
   }
-  const Region outline = Region::UnionOf({&time_line, &analog_face, &date_line});
-  services_.window.SetRegion(outline);
+  return Region::UnionOf({&time_line, &analog_face, &date_line});
+}
+
+bool ClockForm::ShowsSmoothEdges() const {
+  return services_.smooth_edges != nullptr && !profiles.empty() && CurrentProfile().smooth_edges;
+}
+
+// The window painted as the region path paints it, each pixel weighted by its coverage.
+// Made only while the coverage is of the window's size: a resized window waits for the
+// rebuild that follows.
+void ClockForm::ShowSmoothImage() {
+  const Rect bounds = services_.window.Bounds();
+  if (coverage_.width != WidthOf(bounds) || coverage_.height != HeightOf(bounds) ||
+      coverage_.alpha.empty()) {
+    return;
+  }
+  ImageCanvas canvas(image_, coverage_.width, coverage_.height);
+  Paint(canvas);
+  ApplyCoverage(image_, coverage_);
+  services_.smooth_edges->ShowImage(image_);
 }
 
 // The line in the box of the window's width whose top is `top`, centred in it.

@@ -20,11 +20,15 @@ Size FixedSide(int32_t s, Style style, bool show_date) {
   const int32_t band = s / 4;
   const int32_t date = show_date ? band : 0;
   switch (style) {
-    case Style::Digital: return {s, band + date};
-    case Style::AnaDigi: return {s, s + band + date};
-    case Style::Invisible: return {0, 0};
+    case Style::Digital:
+      return {s, band + date};
+    case Style::AnaDigi:
+      return {s, s + band + date};
+    case Style::Invisible:
+      return {0, 0};
     case Style::Analog:
-    case Style::Other: break;
+    case Style::Other:
+      break;
   }
   return {s, s + date};
 }
@@ -35,14 +39,18 @@ Size FullScreen(Size screen, Style style, bool show_date) {
   const int32_t sw = screen.width;
   const int32_t sh = screen.height;
   switch (style) {
-    case Style::Digital: return {sw, show_date ? sw / 4 + sw / 4 : sw / 4};
+    case Style::Digital:
+      return {sw, show_date ? sw / 4 + sw / 4 : sw / 4};
     case Style::AnaDigi: {
       const int32_t w1 = sh - sh / 4;
       return {show_date ? w1 - w1 / 4 : w1, sh};
     }
-    case Style::Invisible: return {0, 0};
-    case Style::Other: return {sh, sh};
-    case Style::Analog: break;
+    case Style::Invisible:
+      return {0, 0};
+    case Style::Other:
+      return {sh, sh};
+    case Style::Analog:
+      break;
   }
   return {show_date ? sh - sh / 4 : sh, sh};
 }
@@ -56,8 +64,14 @@ std::optional<int> FindClockSize(std::string_view name) {
   return std::nullopt;
 }
 
-Size WindowSizeFor(int32_t side, std::string_view style, bool show_date,
-                           Size screen) {
+int32_t ScaledToDpi(int32_t side, int32_t dpi) {
+  if (dpi <= 0) return side;  // an unknown scale is 100 %
+  const int64_t product = int64_t{side} * dpi;
+  const int64_t half = product >= 0 ? 48 : -48;
+  return static_cast<int32_t>((product + half) / 96);
+}
+
+Size WindowSizeFor(int32_t side, std::string_view style, bool show_date, Size screen) {
   const Style s = StyleOf(style);
   return side > 0 ? FixedSide(side, s, show_date) : FullScreen(screen, s, show_date);
 }

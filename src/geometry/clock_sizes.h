@@ -28,11 +28,14 @@ inline constexpr std::array<ClockSize, 7> kClockSizes{{
 // The row number (1 to 7) whose name equals `name` exactly, letter case included.
 std::optional<int> FindClockSize(std::string_view name);
 
+// A side of the size table (for 96 DPI) on a monitor of `dpi`, rounded as MulDiv rounds
+// (halves away from zero). 0, "FullScreen", stays 0.
+int32_t ScaledToDpi(int32_t side, int32_t dpi);
+
 // Window width and height for a size row of side `side` (0 = full screen, sized from
 // `screen`), the profile's style ("Analog", "Digital", "AnaDigi", "Invisible"; any other
 // word draws the analog face) and whether the date line is shown. The analog face is always
 // the width-by-width square at the top of the window.
-Size WindowSizeFor(int32_t side, std::string_view style, bool show_date,
-                           Size screen);
+Size WindowSizeFor(int32_t side, std::string_view style, bool show_date, Size screen);
 
 }  // namespace sorvane

@@ -27,14 +27,38 @@ class ClockWindow {
   virtual void SetTop(int32_t top) = 0;
   // COLORREF (0x00BBGGRR); the window repaints in it.
   virtual void SetColor(int32_t color) = 0;
-  // The window takes the region over and redraws.
+  // The window takes the region over and redraws. A window showing an image with smooth
+  // edges goes back to its region.
   virtual void SetRegion(const Region& region) = 0;
+  // The whole window at this opacity, in percent (100: opaque), whether it shows its
+  // region or an image with smooth edges.
+  virtual void SetOpacity(int32_t percent) = 0;
+  // Dots per inch of the monitor the window is on; 96 is the scale of 100 %.
+  virtual int32_t Dpi() const = 0;
   virtual void Repaint() = 0;
   // Closes the window, which ends the message loop.
   virtual void Close() = 0;
   // Whether an unowned top-level window titled "Sorvane" other than this copy's
   // application window exists.
   virtual bool AnotherCopyRunning() = 0;
+};
+
+// The pixels of a window that shows its outline with smooth edges: premultiplied alpha,
+// 0xAARRGGBB, rows top to bottom (in memory the B, G, R, A bytes of a Windows DIB).
+struct LayeredImage {
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint32_t> pixels;
+};
+
+// A clock window that can show an image with per-pixel alpha instead of a region (on
+// Windows a layered window). A shell that offers it gets the "Smooth Edges" item.
+class SmoothEdges {
+ public:
+  virtual ~SmoothEdges() = default;
+  // Shows the image, of the window's size, until the next SetRegion. Pixels of alpha 0 let
+  // the mouse through to what lies below, as pixels outside a region do.
+  virtual void ShowImage(const LayeredImage& image) = 0;
 };
 
 // Solid fills of the client area, used by the paint handler.
@@ -47,7 +71,7 @@ class Canvas {
 class Screen {
  public:
   virtual ~Screen() = default;
-  virtual Size PrimarySize() const = 0;  // GetSystemMetrics(SM_CXSCREEN / SM_CYSCREEN)
+  virtual Size PrimarySize() const = 0;            // GetSystemMetrics(SM_CXSCREEN / SM_CYSCREEN)
   virtual std::vector<Rect> Monitors() const = 0;  // every monitor, primary first
 };
 
@@ -157,7 +181,8 @@ struct Services {
   FileService& files;
   LocaleData locale;
   Folders folders;
-  LoginStart* login_start = nullptr;  // none: the menu has no such item
+  LoginStart* login_start = nullptr;    // none: the menu has no such item
+  SmoothEdges* smooth_edges = nullptr;  // none: the clock always shows its region
 };
 
 }  // namespace sorvane::platform

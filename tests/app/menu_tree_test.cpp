@@ -52,6 +52,13 @@ constexpr const char* kStartedMenu =
     "Color >\n"
     "  Set Analog Color\n"
     "  Set Digital Color\n"
+    "  -----\n"
+    "  [x] Smooth Edges\n"
+    "  Opacity >\n"
+    "    ( ) 100 %\n"
+    "    ( ) 85 %\n"
+    "    (*) 70 %\n"
+    "    ( ) 50 %\n"
     "Size >\n"
     "  ( ) FullScreen\n"
     "  (*) Huge\n"
@@ -75,6 +82,8 @@ TEST_F(MenuTree, StartedClockShowsEveryItemInOrder) {
   PutSkin("b.skn", "Ring");
   profile.skin_file = "b.skn";
   profile.date_format = 7;
+  profile.smooth_edges = true;
+  profile.opacity = 70;
   Start();
   EXPECT_EQ(Render(form.Menu()), kStartedMenu);
 }
@@ -106,7 +115,7 @@ TEST_F(MenuTree, IdsAndNamesAreUniqueAndFitACommandId) {
   });
   EXPECT_EQ(static_cast<int>(ids.size()), count);
   EXPECT_EQ(static_cast<int>(names.size()), count);
-  EXPECT_EQ(count, 52);
+  EXPECT_EQ(count, 59);
   // The shell's first menu used 100 for "Close"; it keeps that id.
   EXPECT_EQ(form.Menu().At(menu_id::Close).name, "Close1");
 }
@@ -135,6 +144,7 @@ TEST_F(MenuTree, TagsGroupsAndCommandsOfTheFixedItems) {
       {menu_id::Font, "ChooseFont1", 0, 2, MenuCommand::ChooseFont},
       {menu_id::AnalogColor, "SetClockColor1", 0, 0, MenuCommand::ChooseAnalogColor},
       {menu_id::DigitalColor, "SetDateColor1", 0, 0, MenuCommand::ChooseDigitalColor},
+      {menu_id::OpacityItem(85), "Opacity85", 85, 3, MenuCommand::ChooseOpacity},
       {menu_id::SizeItem(7), "FullScreen1", 7, 1, MenuCommand::ChooseSize},
       {menu_id::SizeItem(1), "Huge1", 1, 1, MenuCommand::ChooseSize},
       {menu_id::SizeItem(6), "SuperTiny1", 6, 1, MenuCommand::ChooseSize},

@@ -4,7 +4,9 @@
 
 namespace sorvane::headless {
 
-Rect FakeWindow::Bounds() const { return {left, top, left + width, top + height}; }
+Rect FakeWindow::Bounds() const {
+  return {left, top, left + width, top + height};
+}
 
 void FakeWindow::SetWidth(int32_t value) {
   width = value;
@@ -33,7 +35,19 @@ void FakeWindow::SetColor(int32_t value) {
 
 void FakeWindow::SetRegion(const Region& region) {
   regions.push_back(region);
+  shows_image = false;
   Note(journal_, "window.SetRegion");
+}
+
+void FakeWindow::SetOpacity(int32_t percent) {
+  opacity = percent;
+  Note(journal_, "window.SetOpacity " + std::to_string(percent));
+}
+
+void FakeWindow::ShowImage(const platform::LayeredImage& image) {
+  images.push_back(image);
+  shows_image = true;
+  Note(journal_, "window.ShowImage");
 }
 
 void FakeWindow::Repaint() {

@@ -8,7 +8,7 @@
 
 namespace sorvane::headless {
 
-class FakeWindow : public platform::ClockWindow {
+class FakeWindow : public platform::ClockWindow, public platform::SmoothEdges {
  public:
   explicit FakeWindow(Journal* journal = nullptr) : journal_(journal) {}
 
@@ -19,6 +19,9 @@ class FakeWindow : public platform::ClockWindow {
   void SetTop(int32_t top) override;
   void SetColor(int32_t color) override;
   void SetRegion(const Region& region) override;
+  void SetOpacity(int32_t percent) override;
+  int32_t Dpi() const override { return dpi; }
+  void ShowImage(const platform::LayeredImage& image) override;
   void Repaint() override;
   void Close() override;
   bool AnotherCopyRunning() override;
@@ -28,8 +31,12 @@ class FakeWindow : public platform::ClockWindow {
 
   // The window's starting place and size, before any profile is applied.
   int32_t left = 144, top = 237, width = 302, height = 302;
-  int32_t color = 0x00FF0000;  // blue
-  std::vector<Region> regions;  // every region set, in order
+  int32_t color = 0x00FF0000;                  // blue
+  std::vector<Region> regions;                 // every region set, in order
+  std::vector<platform::LayeredImage> images;  // every image shown, in order
+  bool shows_image = false;                    // an image was shown after the last region
+  int32_t opacity = 100;
+  int32_t dpi = 96;
   int repaints = 0;
   bool closed = false;
   bool another_copy = false;  // what the single-instance check finds

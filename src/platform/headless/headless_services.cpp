@@ -3,7 +3,18 @@
 namespace sorvane::headless {
 
 HeadlessServices::HeadlessServices()
-    : services{window, screen, clock, text,  dialogs,           shell,
-               errors, menu,   files, UsEnglishLocale(), platform::Folders::AllIn(ProgramFolder())} {}
+    : services{window,
+               screen,
+               clock,
+               text,
+               dialogs,
+               shell,
+               errors,
+               menu,
+               files,
+               UsEnglishLocale(),
+               platform::Folders::AllIn(ProgramFolder()),
+               nullptr,
+               &window} {}
 
 }  // namespace sorvane::headless

@@ -67,6 +67,11 @@ void QtClockWindow::SetRegion(const Region& region) {
   setMask(MaskFor(RegionForWindow(region, width(), height())));
 }
 
+// The window manager's compositor blends the window; without one it stays opaque.
+void QtClockWindow::SetOpacity(int32_t percent) {
+  setWindowOpacity(percent / 100.0);
+}
+
 void QtClockWindow::Repaint() {
   update();
 }

@@ -28,6 +28,9 @@ class QtClockWindow final : public QWidget, public platform::ClockWindow {
   void SetTop(int32_t top) override;
   void SetColor(int32_t color) override;
   void SetRegion(const Region& region) override;
+  void SetOpacity(int32_t percent) override;
+  // Qt lays the window out in device-independent pixels and scales them itself.
+  int32_t Dpi() const override { return 96; }
   void Repaint() override;
   void Close() override;
   bool AnotherCopyRunning() override;

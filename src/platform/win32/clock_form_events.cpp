@@ -24,6 +24,10 @@ void ClockFormEvents::Command(UINT id) {
   ReportErrors(errors_, [&] { form_.RunMenuItem(static_cast<int32_t>(id)); });
 }
 
+void ClockFormEvents::DisplayScaleChanged() {
+  ReportErrors(errors_, [&] { form_.DisplayScaleChanged(); });
+}
+
 void ClockFormEvents::Destroyed() {
   ReportErrors(errors_, [&] { form_.Stop(); });
   // The clock window is the main window: its end is the program's.

@@ -16,6 +16,7 @@ class ClockFormEvents final : public ClockWindowEvents {
   void RightButtonDown(int32_t x, int32_t y) override;
   void MiddleButtonDown(int32_t x, int32_t y) override;
   void Command(UINT id) override;
+  void DisplayScaleChanged() override;
   void Destroyed() override;
 
  private:

@@ -2,14 +2,14 @@
 
 #include <windowsx.h>
 
-
 #include "platform/win32/app_title.h"
-#include "resource_ids.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
+#include "platform/win32/layered_window.h"
 #include "platform/win32/region_conversion.h"
 #include "platform/win32/single_instance.h"
 #include "region/window_fit.h"
+#include "resource_ids.h"
 
 namespace sorvane::win32 {
 
@@ -35,7 +35,9 @@ Win32ClockWindow::Win32ClockWindow(HINSTANCE instance, HWND application_window)
   SetTimer(handle(), kTimerId, kTickMilliseconds, nullptr);
 }
 
-void Win32ClockWindow::Show() { ShowWindow(handle(), SW_SHOW); }
+void Win32ClockWindow::Show() {
+  ShowWindow(handle(), SW_SHOW);
+}
 
 Rect Win32ClockWindow::Bounds() const {
   RECT r{};
@@ -78,6 +80,13 @@ void Win32ClockWindow::SetColor(int32_t color) {
 }
 
 void Win32ClockWindow::SetRegion(const Region& region) {
+  if (shows_image_) {
+    // Back from smooth edges: the layered style goes, and comes back only for an opacity.
+    shows_image_ = false;
+    surface_.Release();
+    SetLayeredStyle(handle(), false);
+    ShowRegionAtOpacity();
+  }
   RECT client{};
   GetClientRect(handle(), &client);
   // Only what the window can show, in what one request can carry (window_fit.h).
@@ -91,13 +100,55 @@ void Win32ClockWindow::SetRegion(const Region& region) {
   UpdateWindow(handle());
 }
 
+// A window with its region is layered only while it is not opaque: an opaque window draws
+// straight to the screen, as it always did.
+void Win32ClockWindow::ShowRegionAtOpacity() {
+  if (opacity_ >= 100) {
+    SetLayeredStyle(handle(), false);
+    return;
+  }
+  SetLayeredStyle(handle(), true);
+  SetLayeredWindowAttributes(handle(), 0, OpacityAlpha(opacity_), LWA_ALPHA);
+}
+
+void Win32ClockWindow::SetOpacity(int32_t percent) {
+  if (percent == opacity_) return;
+  opacity_ = percent;
+  if (shows_image_) {
+    const Rect b = Bounds();
+    surface_.ShowOn(handle(), b.left, b.top, OpacityAlpha(opacity_));
+  } else {
+    ShowRegionAtOpacity();
+  }
+}
+
+int32_t Win32ClockWindow::Dpi() const {
+  return WindowDpi(handle());
+}
+
+void Win32ClockWindow::ShowImage(const platform::LayeredImage& image) {
+  if (!shows_image_) {
+    // The image's alpha is the outline now; a region would cut its soft edge off. The
+    // style goes off first, in case the opacity had made the window layered the other way.
+    SetWindowRgn(handle(), nullptr, FALSE);
+    SetLayeredStyle(handle(), false);
+    SetLayeredStyle(handle(), true);
+    shows_image_ = true;
+  }
+  if (!surface_.Hold(image)) return;
+  const Rect b = Bounds();
+  surface_.ShowOn(handle(), b.left, b.top, OpacityAlpha(opacity_));
+}
+
 void Win32ClockWindow::Repaint() {
   InvalidateRect(handle(), nullptr, TRUE);
   UpdateWindow(handle());
 }
 
 // Posted, so the command that asked for it finishes before the window goes.
-void Win32ClockWindow::Close() { PostMessageA(handle(), WM_CLOSE, 0, 0); }
+void Win32ClockWindow::Close() {
+  PostMessageA(handle(), WM_CLOSE, 0, 0);
+}
 
 bool Win32ClockWindow::AnotherCopyRunning() {
   return UnownedWindowTitled(handle(), application_window_, kAppTitle);
@@ -119,6 +170,11 @@ LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lpar
       return 0;
     case WM_COMMAND:
       if (events_ != nullptr) events_->Command(LOWORD(wparam));
+      return 0;
+    case WM_DPICHANGED:
+      // The suggested rectangle is ignored: the clock keeps its place and takes the size
+      // the profile asks for at the new scale.
+      if (events_ != nullptr) events_->DisplayScaleChanged();
       return 0;
     case WM_ERASEBKGND:
       EraseBackground(reinterpret_cast<HDC>(wparam));

@@ -1,15 +1,18 @@
 #pragma once
 // The clock window: class "TForm1", no frame, topmost, owned by the application window.
-// Only the inside of its window region exists for the screen and the mouse.
-#include "platform/win32/windows_api.h"
-
+// Only the inside of its window region exists for the screen and the mouse; with smooth
+// edges it is a layered window showing an image instead, whose clear pixels let the mouse
+// through.
 #include "platform/platform.h"
 #include "platform/win32/base_window.h"
 #include "platform/win32/clock_window_events.h"
+#include "platform/win32/layered_window.h"
+#include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
 
 class Win32ClockWindow final : public platform::ClockWindow,
+                               public platform::SmoothEdges,
                                public BaseWindow<Win32ClockWindow> {
  public:
   static constexpr UINT_PTR kTimerId = 2;  // the tick's timer
@@ -29,6 +32,9 @@ class Win32ClockWindow final : public platform::ClockWindow,
   void SetTop(int32_t top) override;
   void SetColor(int32_t color) override;
   void SetRegion(const Region& region) override;
+  void SetOpacity(int32_t percent) override;
+  int32_t Dpi() const override;
+  void ShowImage(const platform::LayeredImage& image) override;
   void Repaint() override;
   void Close() override;
   bool AnotherCopyRunning() override;
@@ -40,10 +46,15 @@ class Win32ClockWindow final : public platform::ClockWindow,
   void EraseBackground(HDC dc);
   void OnDestroy();
   void MoveTo(const Rect& bounds);
+  void ShowRegionAtOpacity();
 
   HWND application_window_ = nullptr;
   ClockWindowEvents* events_ = nullptr;
   COLORREF color_ = kInitialColor;
+  int32_t opacity_ = 100;
+  // While smooth edges are on: the image shown, kept for a change of opacity.
+  bool shows_image_ = false;
+  LayeredSurface surface_;
 };
 
 }  // namespace sorvane::win32

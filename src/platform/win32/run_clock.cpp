@@ -6,11 +6,11 @@
 #include "app/clock_form.h"
 #include "app/remembered_text_lines.h"
 #include "files/file_service.h"
+#include "platform/report_errors.h"
 #include "platform/win32/application_window.h"
 #include "platform/win32/clock_form_events.h"
 #include "platform/win32/clock_window.h"
 #include "platform/win32/common_dialogs.h"
-#include "platform/report_errors.h"
 #include "platform/win32/gdi_text_outlines.h"
 #include "platform/win32/locale_reader.h"
 #include "platform/win32/popup_menu_view.h"
@@ -72,9 +72,19 @@ int RunClock(HINSTANCE instance) {
   ApplicationWindow application(instance);
   Win32ClockWindow window(instance, application.handle());
   Win32Services system(instance, window.handle());
-  platform::Services services{window,         system.screen,    system.clock,   system.text,
-                              system.dialogs, system.shell,     system.errors,  system.menu,
-                              DiskFiles(),    ReadUserLocale(), platform::Folders::AllIn(ProgramFolder())};
+  platform::Services services{window,
+                              system.screen,
+                              system.clock,
+                              system.text,
+                              system.dialogs,
+                              system.shell,
+                              system.errors,
+                              system.menu,
+                              DiskFiles(),
+                              ReadUserLocale(),
+                              platform::Folders::AllIn(ProgramFolder()),
+                              nullptr,
+                              &window};
   ClockForm form(services);
   ClockFormEvents events(form, system.errors);
   system.menu.SetModelSource([&form] { return &form.Menu(); });

@@ -26,6 +26,7 @@ struct RecordedEvents final : ClockWindowEvents {
     calls.push_back("middle " + std::to_string(x) + "," + std::to_string(y));
   }
   void Command(UINT id) override { calls.push_back("command " + std::to_string(id)); }
+  void DisplayScaleChanged() override { calls.push_back("scale"); }
   void Destroyed() override { calls.push_back("destroyed"); }
 };
 
@@ -134,8 +135,10 @@ TEST_F(ClockWindowTest, OnlyAnUnownedWindowWithTheExactTitleIsAnotherCopy) {
     bool owned;
     bool counts;
   };
-  const Case cases[] = {{"Sorvane", false, true},   {"sorvane", false, false},
-                        {"Sorvane ", false, false}, {"Sorvane", true, false},
+  const Case cases[] = {{"Sorvane", false, true},
+                        {"sorvane", false, false},
+                        {"Sorvane ", false, false},
+                        {"Sorvane", true, false},
                         {"SORVANE", false, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title + std::string(c.owned ? " owned" : " unowned"));
@@ -145,6 +148,72 @@ TEST_F(ClockWindowTest, OnlyAnUnownedWindowWithTheExactTitleIsAnotherCopy) {
     EXPECT_EQ(window.AnotherCopyRunning(), c.counts);
     DestroyWindow(other);
   }
+}
+
+
+bool IsLayered(HWND window) {
+  return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+}
+
+bool HasRegion(HWND window) {
+  RegionHandle copy(CreateRectRgn(0, 0, 0, 0));
+  return GetWindowRgn(window, copy.get()) != ERROR;
+}
+
+platform::LayeredImage Image(int32_t width, int32_t height) {
+  return {width, height, std::vector<uint32_t>(static_cast<size_t>(width * height), 0x80800000u)};
+}
+
+// Opacity alone keeps the region over a constant alpha; smooth edges replace the region by
+// per-pixel alpha; a region given again brings the window back, layered only while not opaque.
+TEST_F(ClockWindowTest, TheLookSwitchesBetweenRegionAndLayeredImage) {
+  window.SetRegion(Region::Ellipse(Rect{0, 0, 100, 100}));
+  EXPECT_FALSE(IsLayered(window.handle()));
+  window.SetOpacity(70);
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  ASSERT_TRUE(IsLayered(window.handle()));
+  ASSERT_TRUE(GetLayeredWindowAttributes(window.handle(), nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 179);
+  EXPECT_NE(flags & LWA_ALPHA, 0u);
+  EXPECT_TRUE(HasRegion(window.handle()));
+
+  window.SetWidth(40);
+  window.SetHeight(30);
+  window.ShowImage(Image(40, 30));
+  EXPECT_TRUE(IsLayered(window.handle()));
+  EXPECT_FALSE(HasRegion(window.handle()));
+  window.SetOpacity(50);  // the image is kept and shown again
+  EXPECT_TRUE(IsLayered(window.handle()));
+
+  window.SetRegion(Region::Ellipse(Rect{0, 0, 40, 30}));
+  EXPECT_TRUE(HasRegion(window.handle()));
+  EXPECT_TRUE(IsLayered(window.handle()));
+  window.SetOpacity(100);
+  EXPECT_FALSE(IsLayered(window.handle()));
+}
+
+TEST_F(ClockWindowTest, ImagesOfEverySizeLeaveNoGdiObjectBehind) {
+  window.SetRegion(Region::FromRect(Rect{0, 0, 10, 10}));
+  const long before = LiveGdiObjects();
+  for (int i = 0; i < 200; ++i) {
+    const int32_t side = 20 + i % 7;
+    window.SetWidth(side);
+    window.SetHeight(side);
+    window.ShowImage(Image(side, side));
+    if (i % 50 == 0) window.SetRegion(Region::FromRect(Rect{0, 0, 10, 10}));
+  }
+  window.SetRegion(Region::FromRect(Rect{0, 0, 10, 10}));
+  EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+TEST_F(ClockWindowTest, ANewDisplayScaleReachesTheClock) {
+  RecordedEvents events;
+  window.SetEvents(&events);
+  EXPECT_EQ(window.Dpi(), 96);  // the test prefix's own scale
+  SendMessageA(window.handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+  EXPECT_EQ(events.calls, std::vector<std::string>{"scale"});
+  window.SetEvents(nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+// The image a window with smooth edges shows: the clock painted as for its region, then
+// each pixel weighted by the share of it the outline covers.
+#include <cstdint>
+
+#include "platform/platform.h"
+#include "region/coverage.h"
+
+namespace sorvane {
+
+// Samples per pixel in each direction for smooth edges: 17 shades of an edge. (8 x 8 gives
+// 65 shades that an eye does not tell from 17 at a clock's edges, and costs about four
+// times as much per tick; bench/rebuild measures both.)
+inline constexpr int32_t kSmoothSamples = 4;
+
+// A canvas that paints opaque pixels into an image, which it first makes width x height
+// (reusing its storage).
+class ImageCanvas final : public platform::Canvas {
+ public:
+  ImageCanvas(platform::LayeredImage& image, int32_t width, int32_t height);
+  void FillRect(const Rect& rect, int32_t color) override;  // COLORREF, clipped to the image
+
+ private:
+  platform::LayeredImage& image_;
+};
+
+// Premultiplies every pixel by its coverage, which must be of the image's size.
+void ApplyCoverage(platform::LayeredImage& image, const Coverage& coverage);
+
+}  // namespace sorvane
