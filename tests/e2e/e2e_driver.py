@@ -332,10 +332,12 @@ def main():
     parser.add_argument("--only", default="", help="run only checks whose name holds this")
     args = parser.parse_args()
     c = Checks()
+    import look_checks
     import menu_checks
     import start_checks
     checks = (check_windows, check_second_copy, check_foreign_titles, check_drag_close_kill,
-              check_first_start, check_error_boxes) + menu_checks.CHECKS + start_checks.CHECKS
+              check_first_start, check_error_boxes) + menu_checks.CHECKS + start_checks.CHECKS \
+        + look_checks.CHECKS
     if args.only:
         checks = [check for check in checks if args.only in check.__name__]
     for check in checks:

@@ -9,6 +9,8 @@
 //   probe usage                GDI objects and CPU time of the clock's process
 //   probe terminate            ends the clock's process at once (TerminateProcess)
 //   probe hold TITLE SECONDS   keeps an unowned hidden window titled TITLE for SECONDS
+//   probe catch L T R B SECONDS  a plain visible window at L,T-R,B (under the topmost clock)
+//                              for SECONDS; prints "caught=N" at each left click it gets
 //   probe lock FILE SECONDS    holds FILE open with no sharing, so no one else can read it
 //   probe menus                the open popup menus (class #32768), outermost first
 //   probe list-tray            the windows of the notification area ("left,top,right,bottom;")
@@ -19,13 +21,13 @@
 #include <windows.h>
 #include <winternl.h>
 
-#include "platform/win32/menu_painter.h"
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "platform/win32/menu_painter.h"
 
 namespace {
 
@@ -84,8 +86,7 @@ void PrintRegion(const char* prefix, HWND window) {
     }
   }
   std::printf("%s.region_kind=%d\n%s.region_rects=%u\n", prefix, kind, prefix, rects);
-  std::printf("%s.region_box=%ld,%ld,%ld,%ld\n", prefix, box.left, box.top, box.right,
-              box.bottom);
+  std::printf("%s.region_box=%ld,%ld,%ld,%ld\n", prefix, box.left, box.top, box.right, box.bottom);
   std::printf("%s.region_inside=%ld,%ld\n", prefix, inside_x, inside_y);
   std::printf("%s.region_hash=%08x\n", prefix, static_cast<unsigned>(hash));
   DeleteObject(region);
@@ -103,9 +104,9 @@ void PrintWindow(const char* prefix, HWND window) {
   std::printf("%s.handle=%llu\n%s.title=%s\n%s.class=%s\n", prefix,
               static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)), prefix, title,
               prefix, class_name);
-  std::printf("%s.owner=%llu\n", prefix,
-              static_cast<unsigned long long>(
-                  reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))));
+  std::printf(
+      "%s.owner=%llu\n", prefix,
+      static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(GetWindow(window, GW_OWNER))));
   std::printf("%s.style=0x%08lx\n%s.exstyle=0x%08lx\n", prefix,
               static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)), prefix,
               static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE)));
@@ -129,7 +130,8 @@ int ListWindows() {
 int ListMenus() {
   std::vector<HWND> menus;
   for (const TopLevel& w : TopLevelWindows()) {
-    if (w.class_name == "#32768" && IsWindowVisible(w.handle)) menus.insert(menus.begin(), w.handle);
+    if (w.class_name == "#32768" && IsWindowVisible(w.handle))
+      menus.insert(menus.begin(), w.handle);
   }
   for (size_t i = 0; i < menus.size(); ++i) {
     RECT r{};
@@ -148,8 +150,8 @@ int ListTray() {
     if (!IsWindowVisible(w.handle)) continue;
     RECT r{};
     GetWindowRect(w.handle, &r);
-    rects += std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-             std::to_string(r.right) + "," + std::to_string(r.bottom) + ";";
+    rects += std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+             "," + std::to_string(r.bottom) + ";";
   }
   std::printf("tray.rect=%s\n", rects.c_str());
   return 0;
@@ -210,8 +212,8 @@ long GdiObjectsFromHandleTable(HANDLE process) {
     uint64_t user;
   };
   PROCESS_BASIC_INFORMATION basic{};
-  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof(basic),
-                                nullptr) != 0) {
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof(basic), nullptr) !=
+      0) {
     return -1;
   }
   uint64_t table_address = 0;
@@ -346,6 +348,42 @@ int HoldWindow(const char* title, double seconds) {
   return 0;
 }
 
+int caught_clicks = 0;
+
+LRESULT CALLBACK CatcherProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_LBUTTONDOWN) {
+    std::printf("caught=%d\n", ++caught_clicks);
+    std::fflush(stdout);
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+int CatchClicks(const RECT& r, double seconds) {
+  WNDCLASSA window_class{};
+  window_class.lpfnWndProc = CatcherProcedure;
+  window_class.hInstance = GetModuleHandleA(nullptr);
+  window_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+  window_class.lpszClassName = "ProbeCatcher";
+  RegisterClassA(&window_class);
+  HWND window = CreateWindowExA(0, "ProbeCatcher", "catcher", WS_POPUP | WS_VISIBLE, r.left, r.top,
+                                r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  if (window == nullptr) return 1;
+  // Below every other window, so the clock (topmost) lies over it.
+  SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  std::printf("catcher=shown\n");
+  std::fflush(stdout);
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  while (GetTickCount64() < end) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(20);
+  }
+  DestroyWindow(window);
+  std::printf("caught.count=%d\n", caught_clicks);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -365,6 +403,12 @@ int main(int argc, char** argv) {
   if (what == "cancel-dialog") return CancelDialog(std::atof(arg));
   if (what == "lock" && argc > 3) return LockFile(argv[2], std::atof(argv[3]));
   if (what == "hold" && argc > 3) return HoldWindow(argv[2], std::atof(argv[3]));
-  std::fprintf(stderr, "usage: probe list|clock|wait S|command ID|message M|usage|terminate|hold T S|dialog S|lock F S\n");
+  if (what == "catch" && argc > 6) {
+    const RECT r{std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])};
+    return CatchClicks(r, std::atof(argv[6]));
+  }
+  std::fprintf(stderr,
+               "usage: probe list|clock|wait S|command ID|message M|usage|terminate|hold T "
+               "S|dialog S|lock F S\n");
   return 2;
 }
