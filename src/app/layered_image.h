@@ -13,6 +13,15 @@ namespace sorvane {
 // times as much per tick; bench/rebuild measures both.)
 inline constexpr int32_t kSmoothSamples = 4;
 
+// kSmoothSamples, or fewer for a window so large that its outline drawn that much finer
+// would leave the range a region holds (kCoordLimit): a digital clock across a 5K screen.
+constexpr int32_t SmoothSamplesFor(int32_t width, int32_t height) {
+  const int32_t side = width > height ? width : height;
+  if (side <= 0) return kSmoothSamples;
+  const int32_t fitting = kCoordLimit / side;
+  return fitting < 1 ? 1 : (fitting < kSmoothSamples ? fitting : kSmoothSamples);
+}
+
 // A canvas that paints opaque pixels into an image, which it first makes width x height
 // (reusing its storage).
 class ImageCanvas final : public platform::Canvas {

@@ -37,9 +37,10 @@ void ClockForm::BuildOutline(const DateTime& now) {
     services_.window.SetRegion(OutlineAt(*layout, width, now));
     return;
   }
-  const int32_t fine_width = width * kSmoothSamples;
+  const int32_t samples = SmoothSamplesFor(width, HeightOf(bounds));
+  const int32_t fine_width = width * samples;
   const Region fine = OutlineAt(*LayoutForStyle(profile.style, fine_width), fine_width, now);
-  ReduceToCoverage(fine, kSmoothSamples, kSmoothSamples, width, HeightOf(bounds), coverage_);
+  ReduceToCoverage(fine, samples, samples, width, HeightOf(bounds), coverage_);
   ShowSmoothImage();
 }
 

@@ -1,4 +1,5 @@
 // Smooth edges, opacity and the display scale, through the clock's commands.
+#include "app/layered_image.h"
 #include "app/menu_tree.h"
 #include "clock_fixture.h"
 
@@ -61,6 +62,14 @@ TEST_F(Look, SmoothEdgesShowTheRegionsOutlineWithShadesAtItsEdges) {
   hs.dialogs.color_answers.push_back(0xFF0000);  // blue
   form.RunMenuItem(menu_id::AnalogColor);
   EXPECT_EQ(LastImage(hs.window).pixels[125 * 250 + 125], 0xFF0000FFu);
+}
+
+// Fewer samples where four would take the outline past what a region holds; never none.
+TEST_F(Look, HugeWindowsTakeFewerSamples) {
+  EXPECT_EQ(SmoothSamplesFor(1920, 480), 4);
+  EXPECT_EQ(SmoothSamplesFor(5120, 1280), 3);
+  EXPECT_EQ(SmoothSamplesFor(300, 16000), 1);
+  EXPECT_EQ(SmoothSamplesFor(0, 0), 4);
 }
 
 TEST_F(Look, SettingsAreSavedOnlyWhileTheyDifferFromTheDefaults) {
