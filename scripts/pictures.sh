@@ -60,6 +60,8 @@ done
 
 echo "== screenshots of the running clock in each style"
 bash tests/e2e/take_screenshots.sh "$windows"
+echo "== screenshots with smooth edges"
+bash tests/e2e/with_own_wine.sh "$windows" take_smooth_screenshots.py --out docs/screenshots
 
 linux_screenshots
 
