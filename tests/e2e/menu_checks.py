@@ -14,7 +14,9 @@ ITEM, SEP = "item", "sep"
 # The entries of each menu, in display order; the skin items follow the analog submenu's four.
 TOP = [ITEM, SEP, ITEM, ITEM, ITEM, ITEM, SEP, ITEM, ITEM, SEP, ITEM]
 TOP_ANALOG, TOP_DIGITAL, TOP_COLOR, TOP_SIZE, TOP_CLOSE = 2, 3, 4, 5, 10
-COLOR = [ITEM, ITEM]  # Set Analog Color, Set Digital Color
+COLOR = [ITEM, ITEM, SEP, ITEM, ITEM]  # Set Analog Color, Set Digital Color, Smooth Edges, Opacity
+COLOR_SMOOTH, COLOR_OPACITY = 3, 4
+OPACITIES = [ITEM] * 4  # 100, 85, 70, 50 %
 ANALOG = [ITEM, SEP, ITEM, SEP, ITEM, ITEM]  # enable, show seconds, the two test skins
 ANALOG_FIRST_SKIN = 4
 DIGITAL = [ITEM, SEP, ITEM, SEP, ITEM, ITEM, SEP, ITEM, ITEM, SEP, ITEM]
@@ -233,5 +235,25 @@ def check_menu_dialogs(args, c):
         clock.stop()
 
 
+def check_menu_look(args, c):
+    print("menu: smooth edges and opacity")
+    clock = Clock(args, profile_bytes())
+    try:
+        clock.start()
+        user = MenuUser(clock)
+        # Opacity first: the point the menu is opened at comes from the window region, which
+        # a clock with smooth edges no longer has.
+        c.expect(user.choose((TOP, TOP_COLOR), (COLOR, COLOR_OPACITY), (OPACITIES, 3)),
+                 "Opacity, 50 % can be clicked")
+        c.expect(wait_for(lambda: b"\r\nopacity 50\r\n" in clock.prf_bytes()),
+                 "and makes the clock half opaque")
+        c.expect(user.choose((TOP, TOP_COLOR), (COLOR, COLOR_SMOOTH)),
+                 "Smooth Edges can be clicked")
+        c.expect(wait_for(lambda: b"\r\nsmooth 1\r\nopacity 50\r\n" in clock.prf_bytes()),
+                 "and turns smooth edges on")
+    finally:
+        clock.stop()
+
+
 CHECKS = (check_menu_size_and_date, check_menu_skin_and_close, check_menu_dialogs,
-          check_tray_menu)
+          check_tray_menu, check_menu_look)
