@@ -100,7 +100,7 @@ TEST(MenuBuilder, TrayMenuFillsOnShowAndReportsTheChosenId) {
   emit view.TrayMenu().aboutToShow();
   emit view.TrayMenu().aboutToShow();  // filled afresh, not twice over
   ExpectMenuIsModel(view.TrayMenu(), model.Items());
-  EXPECT_EQ(view.TrayMenu().findChildren<QMenu*>().size(), 6);  // the model's six submenus
+  EXPECT_EQ(view.TrayMenu().findChildren<QMenu*>().size(), 7);  // the model's seven submenus
   QAction* tiny = nullptr;
   for (QAction* action : view.TrayMenu().findChildren<QAction*>()) {
     if (ItemIdOf(action) == menu_id::SizeItem(5) && !action->menu()) tiny = action;
