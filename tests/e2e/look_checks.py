@@ -6,7 +6,7 @@ import subprocess
 import tempfile
 import time
 
-from e2e_driver import Clock, numbers, profile_bytes, xdotool
+from e2e_driver import Clock, drag, numbers, profile_bytes, xdotool
 
 WS_EX_LAYERED = 0x80000
 SMOOTH_EDGES, OPACITY_70, OPACITY_100, CLOSE = 120, 670, 700, 100
@@ -138,6 +138,10 @@ def check_look_clicks_through_clear_pixels(args, c):
         c.expect((through, on_clock, beside) == (1, 1, 2),
                  "a click on a clear pixel reaches the window below, one on the clock does not "
                  f"(clicks caught after each: {through}, {on_clock}, {beside})")
+        drag(solid, (40, 30))
+        moved = numbers(clock.probe("clock")["clock.rect"])
+        c.expect(moved[:2] == [rect[0] + 40, rect[1] + 30],
+                 f"a smooth clock is dragged as before ({rect[:2]} to {moved[:2]})")
     finally:
         clock.stop()
         if catcher:
