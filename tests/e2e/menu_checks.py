@@ -109,8 +109,9 @@ def wait_for(condition, seconds=5.0):
 def clear_of_minute_change(seconds_needed=20):
     """Waits until the minute will not turn within `seconds_needed`: without seconds the
     outline changes only with the minute, and a check that compares two outlines taken
-    across that turn would see a change that the command did not make."""
-    while time.localtime().tm_sec > 59 - seconds_needed:
+    across that turn would see a change that the command did not make. The first two seconds
+    of a minute count as across it: the clock's tick may not have drawn the new minute yet."""
+    while not 2 <= time.localtime().tm_sec <= 59 - seconds_needed:
         time.sleep(0.5)
 
 
