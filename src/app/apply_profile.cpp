@@ -58,6 +58,7 @@ void ClockForm::ApplyOpacity(const Profile& profile) {
 
 // Sizes are for 96 DPI; offsets in the profile stay in pixels, so the place is kept.
 void ClockForm::DisplayScaleChanged() {
+  if (profiles.empty()) return;  // a message before start-up: the start sizes the window
   ApplySize(CurrentProfile());
   RebuildOutline();
 }

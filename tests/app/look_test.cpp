@@ -110,6 +110,7 @@ TEST_F(Look, SizesFollowTheMonitorsScale) {
                {192, "SuperTiny", 100},
                {144, "FullScreen", 768}};
   hs.screen.SetPrimary(1024, 768);
+  EXPECT_NO_THROW(form.DisplayScaleChanged());  // before start-up: nothing to size yet
   Start();
   for (const Case& c : cases) {
     hs.window.dpi = c.dpi;
