@@ -150,7 +150,6 @@ TEST_F(ClockWindowTest, OnlyAnUnownedWindowWithTheExactTitleIsAnotherCopy) {
   }
 }
 
-
 bool IsLayered(HWND window) {
   return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
 }
