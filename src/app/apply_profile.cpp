@@ -1,27 +1,14 @@
 // Applying a profile to the window: the clock font's face and slant, the window's size for
 // the clock size and style, its place from the anchor, its colour and the skin in use.
 // The outline is not rebuilt here; callers that change its look call RebuildOutline afterwards.
-#include <algorithm>
-#include <limits>
-
 #include "app/clock_form.h"
 #include "geometry/anchor.h"
 #include "geometry/clock_sizes.h"
 
 namespace sorvane {
 
-namespace {
-
-int32_t ClampedSum(int32_t a, int32_t b) {
-  const int64_t sum = int64_t{a} + b;
-  return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
-}
-
-}  // namespace
-
 void ClockForm::ApplyProfile(int32_t index) {
-  const Profile& profile = profiles.at(index);
+  Profile& profile = profiles.at(index);
   ApplyFont(profile);
   ApplySize(profile);
   ApplyPosition(profile);
@@ -63,19 +50,40 @@ void ClockForm::DisplayScaleChanged() {
   RebuildOutline();
 }
 
-// Also for a size that matched nothing and for a 0 x 0 "Invisible" window. A place that
-// would show the window on no monitor is moved onto the primary screen; the tick then
-// stores the new offsets as after a drag.
-void ClockForm::ApplyPosition(const Profile& profile) {
+// Also for a size that matched nothing and for a 0 x 0 "Invisible" window. A place where no
+// mouse could grab the window is left for one in the work area (KeepGrabbable), and the
+// offsets follow it at once, as after a drag, so that the next save keeps the place shown.
+void ClockForm::ApplyPosition(Profile& profile) {
   const Size screen = services_.screen.PrimarySize();
-  const Point place = PlaceFromProfile(profile, screen);
+  const Point wanted = PlaceFromProfile(profile, screen);
   const Rect bounds = services_.window.Bounds();
-  const Rect wanted{place.x, place.y, ClampedSum(place.x, bounds.right - bounds.left),
-                    ClampedSum(place.y, bounds.bottom - bounds.top)};
-  const std::vector<Rect> monitors = services_.screen.Monitors();
-  const Rect kept = KeepOnSomeMonitor(wanted, monitors);
-  services_.window.SetLeft(kept.left);
-  services_.window.SetTop(kept.top);
+  const Point place =
+      KeepGrabbable(wanted, {bounds.right - bounds.left, bounds.bottom - bounds.top},
+                    services_.screen.Monitors(), services_.screen.PrimaryWorkArea());
+  services_.window.SetLeft(place.x);
+  services_.window.SetTop(place.y);
+  if (place != wanted) StoreOffsets(profile, place);
+}
+
+void ClockForm::StoreOffsets(Profile& profile, Point place) {
+  const Point offsets = AnchorOffsets(place.x, place.y, profile, services_.screen.PrimarySize());
+  profile.x_offset = offsets.x;
+  profile.y_offset = offsets.y;
+}
+
+// A first start: the whole clock at the top-right corner of the primary monitor's work area,
+// clear of the taskbar, with the offsets that give that place.
+void ClockForm::PlaceInTopRightCorner() {
+  Rect area = services_.screen.PrimaryWorkArea();
+  if (area.right <= area.left || area.bottom <= area.top) {
+    // The system gave no work area: the primary screen, taskbar or not.
+    const Size screen = services_.screen.PrimarySize();
+    area = {0, 0, screen.width, screen.height};
+  }
+  const Rect bounds = services_.window.Bounds();
+  Profile& profile = CurrentProfile();
+  StoreOffsets(profile, {area.right - (bounds.right - bounds.left), area.top});
+  ApplyPosition(profile);
 }
 
 }  // namespace sorvane

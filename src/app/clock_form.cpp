@@ -21,7 +21,7 @@ bool ClockForm::Start() {
   skins.clear();
   RemoveSkinItems(menu_);
   ResetToDefaults(default_profile);
-  LoadProfilesOrDefault();
+  const bool first_start = !LoadProfilesOrDefault();
   LoadSkinFolders(
       services_.folders.skins, services_.files, skins,
       [this](const std::string& name, int32_t index) { AddSkinItem(menu_, name, index); });
@@ -29,6 +29,7 @@ bool ClockForm::Start() {
   CheckMenuFromProfile();
   ShowLoginStart();
   ApplyProfile(current_profile);  // selects the skin
+  if (first_start) PlaceInTopRightCorner();
   CheckCurrentSkin();
   RebuildOutline();
   return true;
@@ -61,15 +62,20 @@ void ClockForm::ReadDateConventions() {
   date_format_captions = std::move(setup.captions);
 }
 
-// A profiles file that exists but cannot be read is reported by the caller; the window then
-// goes on with the default profile instead of with no profile at all.
-void ClockForm::LoadProfilesOrDefault() {
+// Whether vl.prf exists. One that exists but cannot be read is reported by the caller; the
+// window then goes on with the default profile instead of with no profile at all, and the
+// unread file is kept aside before a save replaces it.
+bool ClockForm::LoadProfilesOrDefault() {
+  const std::filesystem::path file = services_.folders.settings / kProfilesFileName;
+  const bool exists = services_.files.Exists(file);
   try {
     profiles = LoadProfiles(services_.folders.settings, default_profile, services_.files);
   } catch (...) {
     profiles = {default_profile};
+    profiles_unread_ = true;
     throw;
   }
+  return exists;
 }
 
 void ClockForm::Stop() {

@@ -134,7 +134,7 @@ class ClockForm : private ClockState {
   void ReadDateConventions();
   void ShowLoginStart();
   void ShowSmoothEdgesItem();
-  void LoadProfilesOrDefault();
+  bool LoadProfilesOrDefault();
 
   void KeepPositionInStep();
   void RebuildWhenTimeChanged();
@@ -150,15 +150,20 @@ class ClockForm : private ClockState {
   void RunCommand(const MenuItem& item);
   void CheckFacesFromStyle(const std::string& style);
   void SaveAll();
+  void KeepUnreadProfiles();
 
   void ApplyFont(const Profile& profile);
   void ApplySize(const Profile& profile);
-  void ApplyPosition(const Profile& profile);
+  void ApplyPosition(Profile& profile);
   void ApplyOpacity(const Profile& profile);
+  void StoreOffsets(Profile& profile, Point place);
+  void PlaceInTopRightCorner();
 
   platform::Services& services_;
   bool timer_running_ = true;  // the tick runs from the window's creation to Stop
   int32_t window_color_ = kWindowBlue;
+  // vl.prf existed at start-up but could not be read: the first save keeps it as vl.prf.bak.
+  bool profiles_unread_ = false;
   MenuModel menu_;
   AnalogFaceMemory analog_face_;      // face and marks drawn once, the hands every tick
   RegionWorkspace region_workspace_;  // storage each rebuild leaves to the next

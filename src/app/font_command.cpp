@@ -13,7 +13,7 @@ void ClockForm::ChooseFont() {
   profile.font_italic = chosen->italic;
   clock_font = *chosen;
   ApplyProfile(current_profile);
-  SaveProfiles(services_.folders.settings, profiles, services_.files);
+  SaveAll();
 }
 
 }  // namespace sorvane

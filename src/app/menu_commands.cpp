@@ -71,7 +71,20 @@ void ClockForm::RunCommand(const MenuItem& item) {
 }
 
 void ClockForm::SaveAll() {
+  if (profiles_unread_) KeepUnreadProfiles();
   SaveProfiles(services_.folders.settings, profiles, services_.files);
+}
+
+// Settings that could not be read at start-up are still the user's: no save replaces them
+// before they are safe in vl.prf.bak. Until then every save is refused and tries again.
+void ClockForm::KeepUnreadProfiles() {
+  try {
+    BackUpProfiles(services_.folders.settings, services_.files);
+  } catch (const FileError& error) {
+    throw FileError(std::string(error.what()) + " The settings were not saved, so that " +
+                    kProfilesFileName + " is not lost.");
+  }
+  profiles_unread_ = false;
 }
 
 // The row's name is the new size.

@@ -24,6 +24,11 @@ class FileService {
   // Writes `bytes` to a temporary file in the same folder and moves it over `file` only
   // when all of it is written, so a failure leaves the old file as it was.
   virtual void ReplaceWith(const std::filesystem::path& file, std::string_view bytes) = 0;
+  // Copies `from` over `to`. Read whole and written by ReplaceWith, so a failure leaves `to`
+  // as it was, never cut short; the files copied are small.
+  virtual void Copy(const std::filesystem::path& from, const std::filesystem::path& to) {
+    ReplaceWith(to, ReadAll(from));
+  }
   // Names (without folder) of the regular files in `folder` whose extension is `extension`
   // (e.g. ".skn", compared without case), in the order the directory returns them.
   virtual std::vector<std::string> List(const std::filesystem::path& folder,

@@ -45,6 +45,8 @@ inline constexpr int32_t kOpacities[] = {100, 85, 70, 50};
 bool IsAcceptedOpacity(int32_t percent);
 
 inline constexpr const char* kProfilesFileName = "vl.prf";
+// Where a vl.prf that could not be read is kept before a save replaces it.
+inline constexpr const char* kProfilesBackupName = "vl.prf.bak";
 
 void ResetToDefaults(Profile& profile);
 // The profiles of `folder`/vl.prf; one copy of `def` when the file gives none.
@@ -55,6 +57,9 @@ std::string FormatProfiles(const Profiles& profiles);
 // Replaces `folder`/vl.prf; throws FileError and leaves the old file when it cannot.
 void SaveProfiles(const std::filesystem::path& folder, const Profiles& profiles,
                   FileService& files);
+// Copies `folder`/vl.prf to `folder`/vl.prf.bak, replacing an older copy; a missing vl.prf
+// leaves nothing to copy. Throws FileError, leaving both files as they were, when it cannot.
+void BackUpProfiles(const std::filesystem::path& folder, FileService& files);
 // The lists of words a profile value must be one of.
 enum class ProfileWords { XEdge, YEdge, Size, Style, Anchor };
 // Whether `value` is one of the words of `list`, letter case included.

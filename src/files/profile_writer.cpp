@@ -54,4 +54,10 @@ void SaveProfiles(const std::filesystem::path& folder, const Profiles& profiles,
   files.ReplaceWith(folder / kProfilesFileName, FormatProfiles(profiles));
 }
 
+void BackUpProfiles(const std::filesystem::path& folder, FileService& files) {
+  const std::filesystem::path file = folder / kProfilesFileName;
+  if (!files.Exists(file)) return;
+  files.Copy(file, folder / kProfilesBackupName);
+}
+
 }  // namespace sorvane

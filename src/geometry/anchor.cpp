@@ -17,20 +17,37 @@ Point SelectedEdges(const Profile& profile, Size screen) {
           profile.y_edge == "bottom" ? a.bottom : a.top};
 }
 
-bool Overlaps(const Rect& a, const Rect& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+// A rectangle in 64 bits: a window placed near the int32 limits keeps its full size.
+struct Box {
+  int64_t left, top, right, bottom;
+};
+
+Box BoxAt(Point place, Size size) {
+  // An empty window (the "Invisible" style) counts as its top-left pixel.
+  const int64_t width = std::max(size.width, 1);
+  const int64_t height = std::max(size.height, 1);
+  return {place.x, place.y, place.x + width, place.y + height};
 }
 
-// A window with no area (the "Invisible" style) counts as its top-left pixel.
-Rect VisibilityProbe(const Rect& w) {
-  if (w.right > w.left && w.bottom > w.top) return w;
-  return {w.left, w.top, ClampToInt32(int64_t{w.left} + 1), ClampToInt32(int64_t{w.top} + 1)};
+// Whether `window` shows on `monitor` a piece of kGrabbableSide pixels each way, or all of
+// itself where it is smaller than that.
+bool ShowsGrabbablePiece(const Box& window, const Rect& monitor) {
+  const int64_t shown_width =
+      std::min<int64_t>(window.right, monitor.right) - std::max<int64_t>(window.left, monitor.left);
+  const int64_t shown_height =
+      std::min<int64_t>(window.bottom, monitor.bottom) - std::max<int64_t>(window.top, monitor.top);
+  return shown_width >= std::min<int64_t>(kGrabbableSide, window.right - window.left) &&
+         shown_height >= std::min<int64_t>(kGrabbableSide, window.bottom - window.top);
 }
 
 // The start that keeps [start, start + length) inside [lo, hi) when it fits, else lo.
-int32_t Fit(int32_t start, int64_t length, int32_t lo, int32_t hi) {
+int32_t Fit(int64_t start, int64_t length, int32_t lo, int32_t hi) {
   const int64_t last_start = std::max<int64_t>(lo, int64_t{hi} - length);
   return ClampToInt32(std::clamp<int64_t>(start, lo, last_start));
+}
+
+bool IsEmpty(const Rect& r) {
+  return r.right <= r.left || r.bottom <= r.top;
 }
 
 }  // namespace
@@ -51,19 +68,16 @@ Point PlaceFromProfile(const Profile& profile, Size screen) {
           ClampToInt32(int64_t{edge.y} + profile.y_offset)};
 }
 
-Rect KeepOnSomeMonitor(const Rect& window, std::span<const Rect> monitors) {
-  if (monitors.empty()) return window;
-  const Rect probe = VisibilityProbe(window);
+Point KeepGrabbable(Point place, Size size, std::span<const Rect> monitors, const Rect& work_area) {
+  if (monitors.empty()) return place;
+  const Box window = BoxAt(place, size);
   for (const Rect& m : monitors) {
-    if (Overlaps(probe, m)) return window;
+    if (ShowsGrabbablePiece(window, m)) return place;
   }
-  const Rect& primary = monitors.front();
-  const int64_t width = int64_t{window.right} - window.left;
-  const int64_t height = int64_t{window.bottom} - window.top;
-  // An empty window is fitted as one pixel, so that it too lands on the screen.
-  const int32_t left = Fit(window.left, std::max<int64_t>(width, 1), primary.left, primary.right);
-  const int32_t top = Fit(window.top, std::max<int64_t>(height, 1), primary.top, primary.bottom);
-  return {left, top, ClampToInt32(left + width), ClampToInt32(top + height)};
+  // A work area the system could not give is the whole primary monitor.
+  const Rect& area = IsEmpty(work_area) ? monitors.front() : work_area;
+  return {Fit(window.left, window.right - window.left, area.left, area.right),
+          Fit(window.top, window.bottom - window.top, area.top, area.bottom)};
 }
 
 }  // namespace sorvane

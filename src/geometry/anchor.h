@@ -36,9 +36,16 @@ Point AnchorOffsets(int32_t left, int32_t top, const Profile& profile, Size scre
 // beyond the int range are clamped to it.
 Point PlaceFromProfile(const Profile& profile, Size screen);
 
-// A window that would show on no monitor at all (a monitor since unplugged, a hand-edited
-// profile) goes onto the primary screen (monitors[0]) at the nearest edge. A window with any
-// part on some monitor, or no monitor list at all, stays exactly where it is.
-Rect KeepOnSomeMonitor(const Rect& window, std::span<const Rect> monitors);
+// The smallest piece of a window a mouse can find and drag, in pixels each way.
+inline constexpr int32_t kGrabbableSide = 24;
+
+// Where a window of `size` that its profile puts at `place` is shown. A window that shows a
+// piece of kGrabbableSide x kGrabbableSide pixels on some monitor (all of itself, when it is
+// smaller) stays exactly where its profile puts it. Any other -- on a monitor since unplugged,
+// hand-edited, or saved at the screen's edge -- could not be grabbed: it goes wholly into
+// `work_area` (the primary monitor less its taskbar) at the nearest place, or to its top-left
+// corner when larger than it. An empty window counts as one pixel. With no monitor list the
+// place is kept.
+Point KeepGrabbable(Point place, Size size, std::span<const Rect> monitors, const Rect& work_area);
 
 }  // namespace sorvane

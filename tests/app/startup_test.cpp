@@ -60,15 +60,20 @@ TEST_F(StartUp, SecondCopyLeavesBeforeTouchingAnything) {
   EXPECT_FALSE(hs.window.HasRegion());
 }
 
-TEST_F(StartUp, WithoutProfilesFileUsesDefaultAndWritesNothing) {
+// The whole clock at the top-right corner of the work area (here below a 30-pixel bar at the
+// top), with the offsets that give that place; nothing else of the default profile changes.
+TEST_F(StartUp, WithoutProfilesFileUsesDefaultInTheWorkAreasCornerAndWritesNothing) {
+  hs.screen.SetWorkArea({0, 30, 1024, 768});
   ASSERT_TRUE(form.Start());
   Profile expected;
   ResetToDefaults(expected);
+  expected.x_offset = -301;  // from the right edge, the last column
+  expected.y_offset = 30;
   ASSERT_EQ(form.State().profiles.size(), 1u);
   EXPECT_EQ(form.CurrentProfile(), expected);
   EXPECT_EQ(hs.files.Find(ProfilesPath()), nullptr);
-  // No size named: the window keeps 302 x 302 and is placed at the right edge + 0.
-  EXPECT_EQ(hs.window.Bounds(), (Rect{1023, 0, 1325, 302}));
+  // No size named: the window keeps 302 x 302.
+  EXPECT_EQ(hs.window.Bounds(), (Rect{722, 30, 1024, 332}));
 }
 
 // The error reaches the shell; the window goes on with the default profile rather than with
@@ -84,6 +89,28 @@ TEST_F(StartUp, UnreadableProfilesFileStopsStartUpButLeavesDefaultProfile) {
   hs.clock.SetTime(10, 21, 0);
   EXPECT_NO_THROW(form.Tick());
   EXPECT_TRUE(hs.window.HasRegion());
+}
+
+// Settings that could not be read are not overwritten unseen: the first save keeps them as
+// vl.prf.bak (over an older one) or, failing that, is refused and leaves vl.prf alone.
+TEST_F(StartUp, UnreadProfilesFileIsKeptAsBackupBeforeTheFirstSave) {
+  WriteProfile(profile);
+  const std::string old = *hs.files.Find(ProfilesPath());
+  const std::filesystem::path backup = ProfilesPath().parent_path() / "vl.prf.bak";
+  hs.files.unreadable.insert(headless::MemoryFiles::Key(ProfilesPath()));
+  EXPECT_THROW(form.Start(), FileError);
+
+  EXPECT_THROW(form.RunMenuItem(menu_id::SizeItem(5)), FileError) << "still unreadable";
+  EXPECT_EQ(*hs.files.Find(ProfilesPath()), old);
+  EXPECT_EQ(hs.files.Find(backup), nullptr);
+
+  hs.files.unreadable.clear();
+  hs.files.Put(backup, "an older backup");
+  form.RunMenuItem(menu_id::SizeItem(5));
+  EXPECT_EQ(*hs.files.Find(backup), old);
+  EXPECT_NE(*hs.files.Find(ProfilesPath()), old);
+  form.RunMenuItem(menu_id::SizeItem(6));
+  EXPECT_EQ(*hs.files.Find(backup), old) << "later saves leave the backup alone";
 }
 
 TEST_F(StartUp, SerbianCyrillicUserGetsRussianCharSet) {

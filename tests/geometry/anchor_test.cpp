@@ -66,29 +66,42 @@ TEST(Placement, OffsetsBeyondTheIntRangeAreClamped) {
   EXPECT_EQ(AnchorOffsets(min, 0, At(0, 0, "right", "top"), {1024, 768}), (Point{min, 0}));
 }
 
-TEST(KeepOnSomeMonitor, OnlyAWindowThatShowsNowhereIsMoved) {
+// Two monitors side by side; the primary's work area ends above a 40-pixel taskbar.
+TEST(KeepGrabbable, AWindowStaysOnlyWhereAMouseCanGrabIt) {
   const std::vector<Rect> monitors{{0, 0, 1024, 768}, {1024, 0, 2944, 1080}};
+  const Rect work_area{0, 0, 1024, 728};
+  const int32_t max = std::numeric_limits<int32_t>::max();
+  const int32_t min = std::numeric_limits<int32_t>::min();
   const struct {
-    Rect window;
-    Rect placed;
+    Point place;
+    Size size;
+    Point kept;
   } cases[] = {
-      {{10, 10, 260, 260}, {10, 10, 260, 260}},            // on the primary
-      {{-249, -249, 1, 1}, {-249, -249, 1, 1}},            // one pixel shows
-      {{1500, 900, 1750, 1150}, {1500, 900, 1750, 1150}},  // on the second monitor
-      {{1000, 700, 1250, 950}, {1000, 700, 1250, 950}},    // across both
-      {{-250, 100, 0, 350}, {0, 100, 250, 350}},           // just off the left edge
-      {{3000, 100, 3250, 350}, {774, 100, 1024, 350}},     // beyond the second monitor
-      {{1100, 2000, 1350, 2250}, {774, 518, 1024, 768}},   // below both
-      {{-5000, -5000, -4750, -4750}, {0, 0, 250, 250}},
-      {{-1300, 800, -100, 2000}, {0, 0, 1200, 1200}},      // larger than the screen
-      {{5000, 5000, 5000, 5000}, {1023, 767, 1023, 767}},  // empty window, off screen
-      {{20, 30, 20, 30}, {20, 30, 20, 30}},                // empty window, on screen
+      {{10, 10}, {250, 250}, {10, 10}},
+      {{-226, -226}, {250, 250}, {-226, -226}},  // 24 x 24 show: enough
+      {{-227, 100}, {250, 250}, {0, 100}},       // 23 columns show: not
+      {{100, 745}, {250, 250}, {100, 478}},      // 23 rows: up, clear of the taskbar
+      {{1500, 900}, {250, 250}, {1500, 900}},    // on the second monitor
+      {{1004, 100}, {40, 250}, {984, 100}},      // 20 columns on each monitor
+      {{1014, 758}, {10, 10}, {1014, 758}},      // a small window that shows whole stays,
+      {{1019, 100}, {10, 10}, {1014, 100}},      // one cut in two is moved
+      {{3000, 0}, {302, 302}, {722, 0}},         // beyond the second monitor
+      {{max, 0}, {137, 137}, {887, 0}},          // hook, x 2147483647
+      {{min, max}, {137, 137}, {0, 591}},        // x -2147483648 right, y 2147483647 bottom
+      {{-1300, 800}, {1200, 1200}, {0, 0}},      // larger than the work area
+      {{5000, 5000}, {0, 0}, {1023, 727}},       // "Invisible", off screen
+      {{20, 30}, {0, 0}, {20, 30}},              // "Invisible", on screen
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(KeepOnSomeMonitor(c.window, monitors), c.placed)
-        << c.window.left << "," << c.window.top;
+    EXPECT_EQ(KeepGrabbable(c.place, c.size, monitors, work_area), c.kept)
+        << c.place.x << "," << c.place.y << " " << c.size.width;
   }
-  EXPECT_EQ(KeepOnSomeMonitor({-9000, 0, -8000, 10}, {}), (Rect{-9000, 0, -8000, 10}));
+  EXPECT_EQ(KeepGrabbable({100, 745}, {250, 250}, monitors, Rect{}), (Point{100, 518}))
+      << "no work area: the primary monitor";
+  EXPECT_EQ(KeepGrabbable({-9000, 0}, {1000, 10}, {}, work_area), (Point{-9000, 0}));
+  // "x 0 right" of earlier first starts: one column on a single monitor.
+  const std::vector<Rect> one_monitor{monitors.front()};
+  EXPECT_EQ(KeepGrabbable({1023, 0}, {302, 302}, one_monitor, work_area), (Point{722, 0}));
 }
 
 }  // namespace

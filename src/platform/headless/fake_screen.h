@@ -1,5 +1,6 @@
 #pragma once
-// A settable desktop: the primary screen's size and the monitor rectangles.
+// A settable desktop: the primary screen's size, the monitor rectangles and the primary
+// monitor's work area.
 #include <stdexcept>
 #include <vector>
 
@@ -19,12 +20,19 @@ class FakeScreen : public platform::Screen {
     if (fail) throw std::runtime_error("monitor list unavailable");
     return monitors_;
   }
+  Rect PrimaryWorkArea() const override {
+    if (fail) throw std::runtime_error("work area unavailable");
+    return work_area_;
+  }
 
-  // One monitor, the primary, at the origin.
+  // One monitor, the primary, at the origin, with no taskbar.
   void SetPrimary(int32_t width, int32_t height) {
     primary_ = {width, height};
     monitors_ = {Rect{0, 0, width, height}};
+    work_area_ = monitors_.front();
   }
+  // The primary monitor less a taskbar, e.g. {0, 0, 1024, 728} for one 40 pixels high below.
+  void SetWorkArea(const Rect& work_area) { work_area_ = work_area; }
   // Adds a further monitor after the primary.
   void AddMonitor(const Rect& monitor) { monitors_.push_back(monitor); }
 
@@ -33,6 +41,7 @@ class FakeScreen : public platform::Screen {
  private:
   Size primary_;
   std::vector<Rect> monitors_;
+  Rect work_area_;
 };
 
 }  // namespace sorvane::headless

@@ -34,6 +34,14 @@ std::vector<Rect> QtScreen::Monitors() const {
   return monitors;
 }
 
+// The desktop's panels are left out where the window manager tells (_NET_WORKAREA); with
+// none, the whole primary screen.
+Rect QtScreen::PrimaryWorkArea() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  return ToRect(screen->availableGeometry());
+}
+
 DateTime QtLocalClock::Now() const {
   const QDateTime now = QDateTime::currentDateTime();
   const QDate d = now.date();

@@ -10,6 +10,7 @@ class QtScreen final : public platform::Screen {
  public:
   Size PrimarySize() const override;
   std::vector<Rect> Monitors() const override;
+  Rect PrimaryWorkArea() const override;
 };
 
 class QtLocalClock final : public platform::LocalClock {

@@ -35,6 +35,14 @@ std::vector<Rect> Win32Screen::Monitors() const {
   return list.primary;
 }
 
+// A work area the system cannot give is left empty: the clock then uses the whole primary
+// monitor.
+Rect Win32Screen::PrimaryWorkArea() const {
+  RECT r{};
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return Rect{};
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
 DateTime Win32LocalClock::Now() const {
   SYSTEMTIME t{};
   GetLocalTime(&t);

@@ -10,6 +10,7 @@ class Win32Screen final : public platform::Screen {
  public:
   Size PrimarySize() const override;
   std::vector<Rect> Monitors() const override;
+  Rect PrimaryWorkArea() const override;
 };
 
 class Win32LocalClock final : public platform::LocalClock {
