@@ -14,6 +14,7 @@
 #include "platform/win32/gdi_text_outlines.h"
 #include "platform/win32/locale_reader.h"
 #include "platform/win32/popup_menu_view.h"
+#include "platform/win32/run_key_login_start.h"
 #include "platform/win32/shell_links.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/system_services.h"
@@ -24,16 +25,7 @@ namespace sorvane::win32 {
 namespace {
 
 std::filesystem::path ProgramFolder() {
-  std::wstring name(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-    if (length < name.size()) {
-      name.resize(length);
-      break;
-    }
-    name.resize(name.size() * 2);
-  }
-  return std::filesystem::path(name).parent_path();
+  return std::filesystem::path(RunningProgramPath()).parent_path();
 }
 
 int RunMessageLoop() {
@@ -72,6 +64,7 @@ int RunClock(HINSTANCE instance) {
   ApplicationWindow application(instance);
   Win32ClockWindow window(instance, application.handle());
   Win32Services system(instance, window.handle());
+  RunKeyLoginStart login = RunKeyLoginStart::ForThisProgram();
   platform::Services services{window,
                               system.screen,
                               system.clock,
@@ -83,11 +76,15 @@ int RunClock(HINSTANCE instance) {
                               DiskFiles(),
                               ReadUserLocale(),
                               platform::Folders::AllIn(ProgramFolder()),
-                              nullptr,
+                              &login,
                               &window};
   ClockForm form(services);
   ClockFormEvents events(form, system.errors);
-  system.menu.SetModelSource([&form] { return &form.Menu(); });
+  // The tray icon's menu opens without the clock's knowing: the model is read afresh.
+  system.menu.SetModelSource([&form] {
+    form.RefreshMenu();
+    return &form.Menu();
+  });
   system.menu.SetCommandHandler([&](UINT id) { events.Command(id); });
 
   bool starts = true;
