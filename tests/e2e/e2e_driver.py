@@ -257,13 +257,21 @@ def check_first_start(args, c):
     try:
         f = clock.start()
         c.expect(f.get("clock") != "none", "the clock starts with the default profile")
-        c.expect(numbers(f["clock.rect"])[2] - numbers(f["clock.rect"])[0] == 302,
-                 "the default profile keeps the window's first width, 302")
+        _, top, right, _ = numbers(f["workarea"])
+        corner = [right - 302, top, right, top + 302]
+        c.expect(numbers(f["clock.rect"]) == corner,
+                 f"302 x 302, whole at the work area's top-right corner: {f['clock.rect']}")
         clock.probe("command", "100")  # the Close item's command
         c.expect(clock.wait_for_exit(15), "the Close command ends it")
         data = clock.prf_bytes()
         c.expect(data is not None and data.startswith(HEADER) and data.endswith(b"\r\n"),
                  "Close writes a profiles file with its header and CR LF lines")
+    finally:
+        clock.stop()
+    clock = Clock(args, data)
+    try:
+        f = clock.start()
+        c.expect(numbers(f["clock.rect"]) == corner, "the saved offsets give that place again")
     finally:
         clock.stop()
 
@@ -332,12 +340,13 @@ def main():
     parser.add_argument("--only", default="", help="run only checks whose name holds this")
     args = parser.parse_args()
     c = Checks()
+    import keep_checks
     import look_checks
     import menu_checks
     import start_checks
     checks = (check_windows, check_second_copy, check_foreign_titles, check_drag_close_kill,
               check_first_start, check_error_boxes) + menu_checks.CHECKS + start_checks.CHECKS \
-        + look_checks.CHECKS
+        + keep_checks.CHECKS + look_checks.CHECKS
     if args.only:
         checks = [check for check in checks if args.only in check.__name__]
     for check in checks:

@@ -179,6 +179,9 @@ int PrintClock(HWND clock) {
     if (w.class_name == "TForm1" && w.title == "Sorvane") ++copies;
   }
   std::printf("clock.count=%d\n", copies);
+  RECT area{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  std::printf("workarea=%ld,%ld,%ld,%ld\n", area.left, area.top, area.right, area.bottom);
   return 0;
 }
 

@@ -237,8 +237,8 @@ def check_drag_menu_close(args, screen, c):
 
 
 def check_tray_first_start(args, screen, c):
-    """A first start without a profiles file (or a config folder) places the clock by the
-    default profile, at the screen's right edge: its icon in the tray reaches the menu."""
+    """A first start without a profiles file (or a config folder) shows the whole clock at the
+    screen's top-right corner; its icon in the tray reaches the menu."""
     print("a first start, the tray icon in an XEmbed tray host (trayer)")
     tray = subprocess.Popen(["trayer", "--edge", "bottom", "--align", "left", "--widthtype",
                              "request", "--height", "24", "--SetDockType", "false"],
@@ -249,6 +249,9 @@ def check_tray_first_start(args, screen, c):
     try:
         time.sleep(1.0)  # the tray host takes the tray selection
         c.expect(clock.start() is not None, "the clock starts with the default profile")
+        rect = clock.rect()
+        c.expect(rect is not None and rect[2] - rect[0] == 302 and rect[1] == 0 and rect[2] == 1024,
+                 f"whole at the top-right corner of the 1024-wide screen: {rect}")
         icon = wait_for(screen.tray_icon, 10)
         c.expect(icon is not None, f"the clock's icon shows in the tray: {icon}")
         if icon is None:
