@@ -30,18 +30,8 @@ if [ -n "$real_display" ]; then
   exit 0
 fi
 
-# A first start places the clock by the default profile at the screen's right edge, where
-# a screenshot would hardly show it. Without a vl.prf of the user's, run a copy of the
-# program folder with a profile that puts the clock in view.
+# With no vl.prf of the user's, the clock starts whole at the top-right corner of the screen.
 run_dir=$bin
-if [ ! -f "$bin/vl.prf" ]; then
-  run_dir="$PWD/$build/start-view"
-  rm -rf "$run_dir" && mkdir -p "$run_dir" && cp -r "$bin"/. "$run_dir"/
-  printf '%s\r\n' "Vitrelle profiles file." "\\profile StartUp" "x 80 left" "y 80 top" \
-    "size Huge" "timecolor 16777215" "clockcolor 255" "dateformatnumber  1" "style AnaDigi" \
-    "showseconds 1" "showsecondsd 1" "datashow 1" "format12 0" "showalarms 1" "ancor hook" \
-    "visible 1" "skinfile classic.skn" "fontitalic 0" "fontname Arial" > "$run_dir/vl.prf"
-fi
 
 clock_pid=""
 stop_all() {

@@ -21,15 +21,10 @@ if [ -n "${DISPLAY:-}" ]; then
   exec "$program"
 fi
 
-# A virtual display, and a profile that puts the clock in view (a first start would place
-# it at the screen's right edge, where a screenshot would hardly show it).
+# A virtual display, and settings of its own: with no profile the clock starts whole at the
+# top-right corner of the screen.
 view="$PWD/build/linux/start-view"
-rm -rf "$view" && mkdir -p "$view/config/sorvane" "$view/runtime" && chmod 700 "$view/runtime"
-printf '%s\r\n' "Vitrelle profiles file." "\\profile StartUp" "x 80 left" "y 80 top" \
-  "size Huge" "timecolor 16777215" "clockcolor 255" "dateformatnumber  1" "style AnaDigi" \
-  "showseconds 1" "showsecondsd 1" "datashow 1" "format12 0" "showalarms 1" "ancor hook" \
-  "visible 1" "skinfile classic.skn" "fontitalic 0" "fontname Arial" \
-  > "$view/config/sorvane/vl.prf"
+rm -rf "$view" && mkdir -p "$view/config" "$view/runtime" && chmod 700 "$view/runtime"
 number_file=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
 xvfb_pid=$!
