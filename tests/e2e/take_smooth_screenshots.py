@@ -38,10 +38,14 @@ def main():
         profile = profile_bytes(x=40, y=80, size="Huge", style=style, datashow=1,
                                 skin="classic.skn")
         shoot(args, f"smooth-{style.lower()}-date.png", with_look(profile, smooth=True))
-    # The pair for the README, enlarged without smoothing so the edge pixels show.
+    # The pair for the README, enlarged without smoothing so the edge pixels show. Without
+    # the second hand and both taken in one minute, the two show the same time.
+    while time.localtime().tm_sec > 40:
+        time.sleep(1)
     pair = []
     for smooth in (False, True):
-        profile = profile_bytes(x=40, y=80, size="Small", style="Analog", skin="classic.skn")
+        profile = profile_bytes(x=40, y=80, size="Small", style="Analog", seconds=0,
+                                skin="classic.skn")
         pair.append(shoot(args, f"pair-{int(smooth)}.png", with_look(profile, smooth=smooth)))
     beside = os.path.join(args.out, "smooth-beside-region.png")
     subprocess.run(["convert", *pair, "+append", "-filter", "point", "-resize", "200%", beside],
