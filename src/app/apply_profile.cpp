@@ -7,11 +7,31 @@
 
 namespace sorvane {
 
+namespace {
+
+// Set while the clock moves its own window, so that the window's move events are not taken
+// for a drag.
+class ScopedFlag {
+ public:
+  explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+  ~ScopedFlag() { flag_ = false; }
+  ScopedFlag(const ScopedFlag&) = delete;
+  ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
 void ClockForm::ApplyProfile(int32_t index) {
   Profile& profile = profiles.at(index);
   ApplyFont(profile);
-  ApplySize(profile);
-  ApplyPosition(profile);
+  {
+    const ScopedFlag placing(placing_window_);
+    ApplySize(profile);
+    ApplyPosition(profile);
+  }
   ApplyOpacity(profile);
   SetWindowColor(profile.analog_color);
   current_skin = SkinIndexByFileName(skins, profile.skin_file);

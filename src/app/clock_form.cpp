@@ -12,7 +12,19 @@ ClockForm::ClockForm(platform::Services& services) : services_(services), menu_(
 bool ClockForm::Start() {
   // A second copy must leave before it reads or writes anything.
   if (services_.window.AnotherCopyRunning()) return false;
+  // The timer is armed even when reading fails: the window is shown all the same, on the
+  // default profile, and must keep its time.
+  try {
+    ReadSettingsAndSkins();
+  } catch (...) {
+    ArmNextTick();
+    throw;
+  }
+  ArmNextTick();
+  return true;
+}
 
+void ClockForm::ReadSettingsAndSkins() {
   RecordRebuildTime(SplitTimeOfDay(MillisecondsSinceMidnight(Now())));
   ReadDateConventions();
   SetDateFormatCaptions(menu_, date_format_captions);
@@ -32,7 +44,6 @@ bool ClockForm::Start() {
   if (first_start) PlaceInTopRightCorner();
   CheckCurrentSkin();
   RebuildOutline();
-  return true;
 }
 
 // Not a setting of the profile: the item shows whether the desktop starts the clock.

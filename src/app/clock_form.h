@@ -4,9 +4,11 @@
 // comes through the services it is given.
 //
 // How a running clock works: Start reads the settings and the skins, applies the first
-// profile to the window and builds the first outline. Then the timer calls Tick once a
-// second: it stores a dragged window's new position in the profile and, when the shown time
-// has changed, rebuilds the outline. The outline is the union of the analog face of the
+// profile to the window, builds the first outline and arms the timer for the moment the
+// shown time next changes (the next second, or the next minute when no seconds are shown).
+// Tick rebuilds the outline when the shown time has changed and arms the timer again; in
+// between the clock sleeps. A dragged window's new place reaches the profile from the
+// window's move events (WindowMoved). The outline is the union of the analog face of the
 // current skin and the glyph shapes of the time and date lines; the window shows only what
 // lies inside it, painted by Paint in the two colours of the profile. The menu's commands
 // (menu_commands.cpp) change the profile in use and apply it again.
@@ -34,7 +36,7 @@ inline constexpr int32_t kWindowBlue = 0x00FF0000;
 // The clock's state, in the order the clock keeps it.
 struct ClockState {
   int32_t half_width = 0;   // window width div 2 at the last rebuild
-  int32_t last_second = 0;  // time of the last rebuild made at start-up or by the tick
+  int32_t last_second = 0;  // the time the outline shows (of its last rebuild)
   int32_t last_minute = 0;
   int32_t last_hour = 0;
   int32_t current_profile = 0;  // the window always works on the first profile
@@ -64,8 +66,16 @@ class ClockForm : private ClockState {
   bool Start();
   // The window is going: the tick stops.
   void Stop();
-  // The timer's call, once a second.
+  // The timer's call: rebuilds the outline when the shown time has changed, then arms the
+  // timer for its next change (next_change.h). A tick that comes early finds nothing
+  // changed and arms the timer for the rest of the time.
   void Tick();
+  // The system clock was set, or the machine woke from sleep: the time is shown at once
+  // and the timer armed anew from it.
+  void TimeChanged();
+  // The window was moved (dragged): the profile takes the new place at once, so any later
+  // save writes it. Moves ApplyProfile makes are the profile's own and are not taken back.
+  void WindowMoved();
   void Paint(platform::Canvas& canvas);
 
   enum class MouseButton { Left, Right, Middle };
@@ -136,9 +146,13 @@ class ClockForm : private ClockState {
   void ShowSmoothEdgesItem();
   bool LoadProfilesOrDefault();
 
-  void KeepPositionInStep();
-  void RebuildWhenTimeChanged();
+  void ReadSettingsAndSkins();
+  void RebuildWhenTimeChanged(const DateTime& now);
   bool ShownTimeChanged(const TimeOfDay& time) const;
+  bool SecondsShown() const;
+  void ArmNextTick();
+  void ArmTickFrom(const DateTime& now);
+  void StoreWindowPlace();
 
   void BuildOutline(const DateTime& now);
   Region OutlineAt(const OutlineLayout& layout, int32_t width, const DateTime& now);
@@ -161,6 +175,7 @@ class ClockForm : private ClockState {
 
   platform::Services& services_;
   bool timer_running_ = true;  // the tick runs from the window's creation to Stop
+  bool placing_window_ = false;  // ApplyProfile is moving the window
   int32_t window_color_ = kWindowBlue;
   // vl.prf existed at start-up but could not be read: the first save keeps it as vl.prf.bak.
   bool profiles_unread_ = false;

@@ -99,16 +99,19 @@ void ClockForm::ChooseSize(int32_t row) {
   SaveAll();
 }
 
-// Seconds change only what the outline shows, never the window's size.
+// Seconds change only what the outline shows, never the window's size, and how soon the
+// shown time next changes: the timer is armed anew before the save, which may fail.
 void ClockForm::ToggleAnalogSeconds() {
   CurrentProfile().analog_seconds = menu_.ToggleChecked(menu_id::AnalogSeconds);
   RebuildOutline();
+  ArmNextTick();
   SaveAll();
 }
 
 void ClockForm::ToggleDigitalSeconds() {
   CurrentProfile().digital_seconds = menu_.ToggleChecked(menu_id::DigitalSeconds);
   RebuildOutline();
+  ArmNextTick();
   SaveAll();
 }
 
@@ -127,6 +130,7 @@ void ClockForm::ToggleFace(Face face) {
                                           menu_.At(menu_id::EnableDigital).checked);
   ApplyProfile(current_profile);
   RebuildOutline();
+  ArmNextTick();
   SaveAll();
 }
 

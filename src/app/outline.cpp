@@ -22,8 +22,9 @@ void ClockForm::RebuildOutline() {
 }
 
 // The whole outline is built from one reading of the clock so that the face, the time and
-// the date always agree. With smooth edges the same outline is built for a window
-// kSmoothSamples times as wide, and each pixel's share of it becomes the pixel's alpha.
+// the date always agree; that time is then the shown one, which the tick compares with. With
+// smooth edges the same outline is built for a window kSmoothSamples times as wide, and each
+// pixel's share of it becomes the pixel's alpha.
 void ClockForm::BuildOutline(const DateTime& now) {
   const RegionWorkspace::Scope scope(region_workspace_);
   const Rect bounds = services_.window.Bounds();
@@ -31,17 +32,22 @@ void ClockForm::BuildOutline(const DateTime& now) {
   half_width = width / 2;
   const Profile& profile = CurrentProfile();
   const std::optional<OutlineLayout> layout = LayoutForStyle(profile.style, width);
-  if (!layout) return;  // "Invisible" and unknown styles keep the outline they have
+  const TimeOfDay shown = SplitTimeOfDay(MillisecondsSinceMidnight(now));
+  if (!layout) {  // "Invisible" and unknown styles keep the outline they have
+    RecordRebuildTime(shown);
+    return;
+  }
   if (!ShowsSmoothEdges()) {
     coverage_ = {};
     services_.window.SetRegion(OutlineAt(*layout, width, now));
-    return;
+  } else {
+    const int32_t samples = SmoothSamplesFor(width, HeightOf(bounds));
+    const int32_t fine_width = width * samples;
+    const Region fine = OutlineAt(*LayoutForStyle(profile.style, fine_width), fine_width, now);
+    ReduceToCoverage(fine, samples, samples, width, HeightOf(bounds), coverage_);
+    ShowSmoothImage();
   }
-  const int32_t samples = SmoothSamplesFor(width, HeightOf(bounds));
-  const int32_t fine_width = width * samples;
-  const Region fine = OutlineAt(*LayoutForStyle(profile.style, fine_width), fine_width, now);
-  ReduceToCoverage(fine, samples, samples, width, HeightOf(bounds), coverage_);
-  ShowSmoothImage();
+  RecordRebuildTime(shown);
 }
 
 // The outline of a window `width` wide, laid out as `layout` says.

@@ -1,51 +1,65 @@
-// The once-a-second tick: keep the stored position in step with a dragged window, and
-// rebuild the outline when the shown time has changed. Each step drops its own errors so
-// that one bad tick never stops the clock; the next tick simply tries again.
+// The tick: rebuild the outline when the shown time has changed, then sleep until it next
+// changes. A failed rebuild is dropped so that one bad tick never stops the clock; the
+// timer is then armed for a second later, and that tick simply tries again.
 #include "app/clock_form.h"
-#include "geometry/anchor.h"
+#include "app/next_change.h"
 
 namespace sorvane {
 
+namespace {
+constexpr int32_t kRetryMilliseconds = 1000;
+}  // namespace
+
+// One reading of the clock decides both whether to rebuild and when to wake next: two
+// readings could fall either side of a turn, and the second that turned in between would
+// then be skipped.
 void ClockForm::Tick() {
   if (!timer_running_) return;
   try {
-    KeepPositionInStep();
+    const DateTime now = Now();
+    RebuildWhenTimeChanged(now);
+    ArmTickFrom(now);
   } catch (...) {
-  }
-  try {
-    RebuildWhenTimeChanged();
-  } catch (...) {
+    services_.window.ScheduleTick(kRetryMilliseconds);
   }
 }
 
-// A drag moves the window without telling the clock; the offsets follow here. They reach
-// the profiles file only with the next save.
-void ClockForm::KeepPositionInStep() {
-  Profile& profile = CurrentProfile();
-  const Rect bounds = services_.window.Bounds();
-  const Point offsets = AnchorOffsets(bounds.left, bounds.top, profile,
-                                 services_.screen.PrimarySize());
-  if (offsets.x != profile.x_offset || offsets.y != profile.y_offset) {
-    profile.x_offset = offsets.x;
-    profile.y_offset = offsets.y;
-  }
+// A new system time may change what the clock shows at once (the minute, the hour) and
+// moves the next turn; waking from sleep is the same, the timer having slept too.
+void ClockForm::TimeChanged() {
+  Tick();
 }
 
-void ClockForm::RebuildWhenTimeChanged() {
-  const DateTime now = Now();
+void ClockForm::RebuildWhenTimeChanged(const DateTime& now) {
   const TimeOfDay time = SplitTimeOfDay(MillisecondsSinceMidnight(now));
-  if (!ShownTimeChanged(time)) return;
-  BuildOutline(now);
-  RecordRebuildTime(time);
+  if (ShownTimeChanged(time)) BuildOutline(now);
 }
 
-// Seconds count only while either face shows them; otherwise the outline changes once a
-// minute.
+// Seconds count while either face's seconds are switched on; otherwise the outline changes
+// once a minute.
 bool ClockForm::ShownTimeChanged(const TimeOfDay& time) const {
-  const Profile& profile = CurrentProfile();
-  const bool seconds_shown = profile.analog_seconds || profile.digital_seconds;
   if (time.hours != last_hour || time.minutes != last_minute) return true;
-  return seconds_shown && time.seconds != last_second;
+  return SecondsShown() && time.seconds != last_second;
+}
+
+// Before any profile is read the clock looks again every second.
+bool ClockForm::SecondsShown() const {
+  if (profiles.empty()) return true;
+  const Profile& profile = CurrentProfile();
+  return profile.analog_seconds || profile.digital_seconds;
+}
+
+// After start-up and after a command that changes the style or the seconds.
+void ClockForm::ArmNextTick() {
+  if (!timer_running_) return;
+  ArmTickFrom(Now());
+}
+
+// A time already past what the outline shows (it turned while a command or the start-up
+// was rebuilding) is shown at once, rather than a second or a minute late.
+void ClockForm::ArmTickFrom(const DateTime& now) {
+  const bool behind = ShownTimeChanged(SplitTimeOfDay(MillisecondsSinceMidnight(now)));
+  services_.window.ScheduleTick(behind ? 0 : MillisecondsToNextChange(now, SecondsShown()));
 }
 
 }  // namespace sorvane

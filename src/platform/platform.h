@@ -36,6 +36,9 @@ class ClockWindow {
   // Dots per inch of the monitor the window is on; 96 is the scale of 100 %.
   virtual int32_t Dpi() const = 0;
   virtual void Repaint() = 0;
+  // Arms the clock's one timer: the shell calls the clock's Tick once, `milliseconds` from
+  // now (at once for 0 or less). Arming it again replaces the earlier time.
+  virtual void ScheduleTick(int32_t milliseconds) = 0;
   // Closes the window, which ends the message loop.
   virtual void Close() = 0;
   // Whether an unowned top-level window titled "Sorvane" other than this copy's

@@ -68,8 +68,8 @@ TEST_F(ApplyProfile, PlacesWindowFromAnchorAndSides) {
   }
 }
 
-// A window that would show on no monitor lands on the primary screen at the nearest edge;
-// the tick then stores its new offsets as after a drag. Any visible part keeps it in place.
+// A window that would show on no monitor lands on the primary screen at the nearest edge,
+// and the profile takes its new offsets as after a drag. Any visible part keeps it in place.
 TEST_F(ApplyProfile, WindowOffEveryMonitorComesBackOntoThePrimaryScreen) {
   profile.size = "Small";
   profile.x_offset = 5000;

@@ -64,7 +64,7 @@ TEST_F(Commands, RightButtonOpensTheMenuAtTheScreenPoint) {
 TEST_F(Commands, CloseSavesTheDraggedPositionThenCloses) {
   Start();
   hs.window.DragTo(300, 200);
-  form.Tick();
+  form.WindowMoved();
   EXPECT_EQ(hs.files.writes, 0);
   form.SaveAndClose();
   EXPECT_EQ(hs.files.writes, 1);
@@ -82,7 +82,7 @@ TEST_F(Commands, CloseWithFailedSaveKeepsTheWindowOpen) {
   Start();
   const std::string before = *hs.files.Find(ProfilesPath());
   hs.window.DragTo(300, 200);
-  form.Tick();
+  form.WindowMoved();
   hs.files.fail_writes = true;
   EXPECT_THROW(form.SaveAndClose(), FileError);
   EXPECT_FALSE(hs.window.closed);

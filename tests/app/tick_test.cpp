@@ -1,4 +1,5 @@
-// The tick: when the outline is rebuilt, the dragged position, and swallowed errors.
+// The tick: when the outline is rebuilt, when the timer is armed, the dragged position, and
+// swallowed errors.
 #include "clock_fixture.h"
 
 namespace sorvane::testing {
@@ -50,18 +51,70 @@ TEST_F(Tick, RebuildsOnceASecondWhileSecondsShowOtherwiseOnceAMinute) {
   }
 }
 
-TEST_F(Tick, StoresDraggedPositionWithoutSaving) {
+// Each step sets the clock, runs one event and expects the timer armed for that many
+// milliseconds (5 past the next turn), after a rebuild or not.
+TEST_F(Tick, ArmsTheTimerForTheNextChangeOfTheShownTime) {
+  enum class Event { Timer, TimeChanged, ToggleAnalogSeconds, ToggleDigitalSeconds, ToggleDigital };
+  struct Step {
+    int h, m, s, ms;
+    Event event;
+    int32_t armed;
+    bool rebuilds;
+  };
+  const Step steps[] = {
+      {10, 20, 31, 6, Event::Timer, 999, true},
+      {10, 20, 31, 998, Event::Timer, 7, false},  // early: the rest of the second
+      {10, 20, 32, 5, Event::Timer, 1000, true},
+      {10, 20, 33, 250, Event::Timer, 755, true},  // late: no second shown twice
+      {10, 20, 33, 500, Event::ToggleAnalogSeconds, 505, true},  // digital seconds still on
+      {10, 20, 33, 500, Event::ToggleDigitalSeconds, 26505, true},
+      {10, 20, 59, 998, Event::Timer, 7, false},
+      {10, 21, 0, 5, Event::Timer, 60000, true},
+      {10, 45, 10, 300, Event::TimeChanged, 49705, true},  // the system clock was set
+      {10, 45, 40, 0, Event::TimeChanged, 20005, false},
+      {10, 45, 41, 0, Event::ToggleDigital, 19005, true},  // the style changed
+      {10, 45, 42, 0, Event::ToggleDigitalSeconds, 1005, true},
+  };
+  profile.analog_seconds = true;
+  profile.digital_seconds = true;
+  Start();
+  EXPECT_EQ(hs.window.tick_delays, std::vector<int32_t>{1005});  // started at 10:20:30.000
+  for (const Step& step : steps) {
+    hs.clock.now = DateTime{2002, 12, 31, step.h, step.m, step.s, step.ms};
+    const int regions = hs.window.RegionCount();
+    switch (step.event) {
+      case Event::Timer: form.Tick(); break;
+      case Event::TimeChanged: form.TimeChanged(); break;
+      case Event::ToggleAnalogSeconds: form.ToggleAnalogSeconds(); break;
+      case Event::ToggleDigitalSeconds: form.ToggleDigitalSeconds(); break;
+      case Event::ToggleDigital: form.ToggleFace(Face::Digital); break;
+    }
+    SCOPED_TRACE(::testing::Message() << step.h << ":" << step.m << ":" << step.s << "." << step.ms);
+    EXPECT_EQ(hs.window.ArmedDelay(), step.armed);
+    EXPECT_EQ(hs.window.RegionCount() > regions, step.rebuilds);
+  }
+}
+
+TEST_F(Tick, AStoppedClockArmsNothing) {
+  Start();
+  form.Stop();
+  form.Tick();
+  form.TimeChanged();
+  EXPECT_EQ(hs.window.tick_delays.size(), 1u);
+}
+
+TEST_F(Tick, AMoveStoresTheDraggedPositionWithoutSaving) {
   profile.x_edge = "right";
   profile.y_edge = "bottom";
   profile.x_offset = -300;
   profile.y_offset = -400;
   Start();
-  form.Tick();
+  form.WindowMoved();
   EXPECT_EQ(form.CurrentProfile().x_offset, -300);  // an unmoved window changes nothing
   EXPECT_EQ(form.CurrentProfile().y_offset, -400);
 
   hs.window.DragTo(500, 100);
-  form.Tick();
+  form.WindowMoved();
   EXPECT_EQ(form.CurrentProfile().x_offset, 500 - 1023);
   EXPECT_EQ(form.CurrentProfile().y_offset, 100 - 767);
   EXPECT_EQ(form.CurrentProfile().x_edge, "right");
@@ -70,16 +123,15 @@ TEST_F(Tick, StoresDraggedPositionWithoutSaving) {
   EXPECT_EQ(hs.window.RegionCount(), 1);  // moving alone rebuilds nothing
 }
 
-TEST_F(Tick, AFailedRebuildIsSwallowedAndTriedAgain) {
+TEST_F(Tick, AFailedRebuildIsSwallowedAndTriedAgainASecondLater) {
   profile.style = "Digital";
   Start();
   hs.text.fail_outline = true;
-  hs.window.DragTo(200, 60);
   hs.clock.SetTime(10, 21, 0);
   EXPECT_NO_THROW(form.Tick());
-  EXPECT_EQ(form.CurrentProfile().x_offset, 200);  // the position step ran all the same
   EXPECT_EQ(hs.window.RegionCount(), 1);
   EXPECT_EQ(form.State().last_minute, 20);
+  EXPECT_EQ(hs.window.ArmedDelay(), 1000);  // not at the next minute
 
   hs.text.fail_outline = false;
   form.Tick();
@@ -87,14 +139,15 @@ TEST_F(Tick, AFailedRebuildIsSwallowedAndTriedAgain) {
   EXPECT_EQ(form.State().last_minute, 21);
 }
 
-TEST_F(Tick, AFailedPositionStepDoesNotStopTheRebuild) {
+TEST_F(Tick, AFailedMoveIsDropped) {
   Start();
   hs.screen.fail = true;
   hs.window.DragTo(200, 60);
-  hs.clock.SetTime(10, 21, 0);
-  EXPECT_NO_THROW(form.Tick());
+  EXPECT_NO_THROW(form.WindowMoved());
   EXPECT_EQ(form.CurrentProfile().x_offset, 100);
-  EXPECT_EQ(hs.window.RegionCount(), 2);
+  hs.screen.fail = false;
+  form.WindowMoved();
+  EXPECT_EQ(form.CurrentProfile().x_offset, 200);
 }
 
 TEST_F(Tick, BeforeAnyProfileExistsTheTickDoesNothing) {

@@ -55,6 +55,11 @@ void FakeWindow::Repaint() {
   Note(journal_, "window.Repaint");
 }
 
+void FakeWindow::ScheduleTick(int32_t milliseconds) {
+  tick_delays.push_back(milliseconds);
+  Note(journal_, "window.ScheduleTick " + std::to_string(milliseconds));
+}
+
 void FakeWindow::Close() {
   closed = true;
   Note(journal_, "window.Close");

@@ -23,6 +23,7 @@ class FakeWindow : public platform::ClockWindow, public platform::SmoothEdges {
   int32_t Dpi() const override { return dpi; }
   void ShowImage(const platform::LayeredImage& image) override;
   void Repaint() override;
+  void ScheduleTick(int32_t milliseconds) override;
   void Close() override;
   bool AnotherCopyRunning() override;
 
@@ -38,12 +39,14 @@ class FakeWindow : public platform::ClockWindow, public platform::SmoothEdges {
   int32_t opacity = 100;
   int32_t dpi = 96;
   int repaints = 0;
+  std::vector<int32_t> tick_delays;  // every arming of the tick timer, in order
   bool closed = false;
   bool another_copy = false;  // what the single-instance check finds
 
   int RegionCount() const { return static_cast<int>(regions.size()); }
   bool HasRegion() const { return !regions.empty(); }
   const Region& CurrentRegion() const { return regions.back(); }
+  int32_t ArmedDelay() const { return tick_delays.back(); }  // the arming in force
 
  private:
   Journal* journal_;
