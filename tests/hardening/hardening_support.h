@@ -19,14 +19,15 @@
 
 namespace sorvane::hardening {
 
-// Holds only the region it shows now, as a real window does, and counts the regions it was
-// handed.
+// Holds only the region it shows now and the timer's last arming, as a real window does,
+// and counts the regions it was handed.
 class CurrentRegionWindow : public headless::FakeWindow {
  public:
   void SetRegion(const Region& region) override {
     regions.assign(1, region);
     ++regions_set;
   }
+  void ScheduleTick(int32_t milliseconds) override { tick_delays.assign(1, milliseconds); }
   long regions_set = 0;
 };
 

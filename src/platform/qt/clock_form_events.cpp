@@ -10,6 +10,10 @@ void ClockFormEvents::Tick() {
   ReportErrors(errors_, [&] { form_.Tick(); });
 }
 
+void ClockFormEvents::Moved() {
+  ReportErrors(errors_, [&] { form_.WindowMoved(); });
+}
+
 void ClockFormEvents::Paint(platform::Canvas& canvas) {
   ReportErrors(errors_, [&] { form_.Paint(canvas); });
 }

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/qt/app_title.h"
 #include "platform/qt/qt_canvas.h"
@@ -29,11 +30,13 @@ QtClockWindow::QtClockWindow()
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setGeometry(kInitialLeft, kInitialTop, kInitialSide, kInitialSide);
-  timer_.setInterval(kTickMilliseconds);
+  // A coarse timer may fire up to 5 % of its time early or late, a whole second for a
+  // minute's wait: the seconds must change on time.
+  timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer_, &QTimer::timeout, this, [this] {
     if (events_ != nullptr) events_->Tick();
   });
-  timer_.start();
 }
 
 Rect QtClockWindow::Bounds() const {
@@ -74,6 +77,11 @@ void QtClockWindow::SetOpacity(int32_t percent) {
 
 void QtClockWindow::Repaint() {
   update();
+}
+
+// Starting the timer again replaces the earlier time.
+void QtClockWindow::ScheduleTick(int32_t milliseconds) {
+  timer_.start(std::max(milliseconds, 0));
 }
 
 // Queued, so the command that asked for it finishes before the window goes.
@@ -122,6 +130,12 @@ void QtClockWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void QtClockWindow::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) grab_offset_.reset();
+}
+
+// Qt reports every change of place: the window manager's or our own drag, and the clock's
+// own moves.
+void QtClockWindow::moveEvent(QMoveEvent*) {
+  if (events_ != nullptr) events_->Moved();
 }
 
 void QtClockWindow::closeEvent(QCloseEvent* event) {

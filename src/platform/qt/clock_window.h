@@ -14,8 +14,6 @@ namespace sorvane::qt {
 
 class QtClockWindow final : public QWidget, public platform::ClockWindow {
  public:
-  static constexpr int kTickMilliseconds = 1000;
-
   QtClockWindow();
 
   // Where events go; nothing is forwarded while unset.
@@ -32,6 +30,7 @@ class QtClockWindow final : public QWidget, public platform::ClockWindow {
   // Qt lays the window out in device-independent pixels and scales them itself.
   int32_t Dpi() const override { return 96; }
   void Repaint() override;
+  void ScheduleTick(int32_t milliseconds) override;
   void Close() override;
   bool AnotherCopyRunning() override;
 
@@ -40,10 +39,11 @@ class QtClockWindow final : public QWidget, public platform::ClockWindow {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QTimer timer_;
+  QTimer timer_;  // single shot, armed by ScheduleTick
   ClockWindowEvents* events_ = nullptr;
   int32_t color_;
   // While the window is moved by hand: the cursor's offset from the window's corner.

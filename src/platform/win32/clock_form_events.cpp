@@ -8,6 +8,14 @@ void ClockFormEvents::Tick() {
   ReportErrors(errors_, [&] { form_.Tick(); });
 }
 
+void ClockFormEvents::TimeChanged() {
+  ReportErrors(errors_, [&] { form_.TimeChanged(); });
+}
+
+void ClockFormEvents::Moved() {
+  ReportErrors(errors_, [&] { form_.WindowMoved(); });
+}
+
 void ClockFormEvents::Paint(platform::Canvas& canvas) {
   ReportErrors(errors_, [&] { form_.Paint(canvas); });
 }

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "platform/win32/app_title.h"
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/gdi_holders.h"
@@ -32,7 +34,6 @@ Win32ClockWindow::Win32ClockWindow(HINSTANCE instance, HWND application_window)
          WindowSpec{WS_EX_TOPMOST, kAppTitle, WS_POPUP, kInitialLeft, kInitialTop, kInitialSide,
                     kInitialSide, application_window},
          "clock window");
-  SetTimer(handle(), kTimerId, kTickMilliseconds, nullptr);
 }
 
 void Win32ClockWindow::Show() {
@@ -145,6 +146,14 @@ void Win32ClockWindow::Repaint() {
   UpdateWindow(handle());
 }
 
+// A Windows timer repeats; this one is killed as it fires (OnTimer), so each arming gives
+// one tick. Arming again replaces the earlier time. The system cannot wait less than
+// USER_TIMER_MINIMUM, which also serves for "at once".
+void Win32ClockWindow::ScheduleTick(int32_t milliseconds) {
+  const auto delay = static_cast<UINT>(std::max<int32_t>(milliseconds, USER_TIMER_MINIMUM));
+  SetTimer(handle(), kTimerId, delay, nullptr);
+}
+
 // Posted, so the command that asked for it finishes before the window goes.
 void Win32ClockWindow::Close() {
   PostMessageA(handle(), WM_CLOSE, 0, 0);
@@ -166,7 +175,17 @@ LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lpar
       if (events_ != nullptr) events_->MiddleButtonDown(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
       return 0;
     case WM_TIMER:
-      if (wparam == kTimerId && events_ != nullptr) events_->Tick();
+      OnTimer(wparam);
+      return 0;
+    case WM_TIMECHANGE:
+      if (events_ != nullptr) events_->TimeChanged();
+      return 0;
+    case WM_POWERBROADCAST:
+      OnPowerBroadcast(wparam);
+      return TRUE;
+    case WM_MOVE:
+      // Sent for every change of place, during a drag too, and by the clock's own moves.
+      if (events_ != nullptr) events_->Moved();
       return 0;
     case WM_COMMAND:
       if (events_ != nullptr) events_->Command(LOWORD(wparam));
@@ -202,6 +221,18 @@ void Win32ClockWindow::OnPaint() {
   if (events_ == nullptr) return;
   GdiCanvas canvas(paint.dc());
   events_->Paint(canvas);
+}
+
+void Win32ClockWindow::OnTimer(WPARAM id) {
+  if (id != kTimerId) return;
+  KillTimer(handle(), kTimerId);
+  if (events_ != nullptr) events_->Tick();
+}
+
+// The timer slept with the machine: the time shown may be minutes old, and the next turn
+// is to be reckoned from the time now.
+void Win32ClockWindow::OnPowerBroadcast(WPARAM event) {
+  if (event == PBT_APMRESUMEAUTOMATIC && events_ != nullptr) events_->TimeChanged();
 }
 
 void Win32ClockWindow::OnDestroy() {

@@ -15,8 +15,7 @@ class Win32ClockWindow final : public platform::ClockWindow,
                                public platform::SmoothEdges,
                                public BaseWindow<Win32ClockWindow> {
  public:
-  static constexpr UINT_PTR kTimerId = 2;  // the tick's timer
-  static constexpr UINT kTickMilliseconds = 1000;
+  static constexpr UINT_PTR kTimerId = 2;  // the tick's timer, one shot at a time
   static constexpr COLORREF kInitialColor = RGB(0, 0, 255);  // blue until analog_color
 
   Win32ClockWindow(HINSTANCE instance, HWND application_window);
@@ -36,6 +35,7 @@ class Win32ClockWindow final : public platform::ClockWindow,
   int32_t Dpi() const override;
   void ShowImage(const platform::LayeredImage& image) override;
   void Repaint() override;
+  void ScheduleTick(int32_t milliseconds) override;
   void Close() override;
   bool AnotherCopyRunning() override;
 
@@ -44,6 +44,8 @@ class Win32ClockWindow final : public platform::ClockWindow,
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void OnPaint();
   void EraseBackground(HDC dc);
+  void OnTimer(WPARAM id);
+  void OnPowerBroadcast(WPARAM event);
   void OnDestroy();
   void MoveTo(const Rect& bounds);
   void ShowRegionAtOpacity();

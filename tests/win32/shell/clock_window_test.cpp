@@ -15,6 +15,8 @@ namespace {
 struct RecordedEvents final : ClockWindowEvents {
   std::vector<std::string> calls;
   void Tick() override { calls.push_back("tick"); }
+  void TimeChanged() override { calls.push_back("time changed"); }
+  void Moved() override { calls.push_back("moved"); }
   void Paint(platform::Canvas& canvas) override {
     canvas.FillRect(Rect{0, 0, 5, 5}, 0x00FF00);
     calls.push_back("paint");
@@ -107,14 +109,35 @@ TEST_F(ClockWindowTest, MessagesReachTheClockHandlers) {
   SendMessageA(window.handle(), WM_TIMER, Win32ClockWindow::kTimerId, 0);
   SendMessageA(window.handle(), WM_TIMER, 99, 0);  // not Timer2
   SendMessageA(window.handle(), WM_COMMAND, 100, 0);
+  SendMessageA(window.handle(), WM_TIMECHANGE, 0, 0);
+  SendMessageA(window.handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  SendMessageA(window.handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+  window.SetLeft(30);
   window.Repaint();
-  const std::vector<std::string> expected{"right 10,20", "middle 7,3", "tick", "command 100",
-                                          "paint"};
+  const std::vector<std::string> expected{"right 10,20",  "middle 7,3",   "tick",  "command 100",
+                                          "time changed", "time changed", "moved", "paint"};
   EXPECT_EQ(events.calls, expected);
 
   DestroyWindow(window.handle());
   EXPECT_EQ(events.calls.back(), "destroyed");
   EXPECT_EQ(window.handle(), nullptr);
+}
+
+// Each arming gives one tick, at about the time asked for, and a later arming replaces an
+// earlier one.
+TEST_F(ClockWindowTest, AnArmedTimerTicksOnce) {
+  RecordedEvents events;
+  window.SetEvents(&events);
+  window.ScheduleTick(60000);
+  window.ScheduleTick(0);
+  const ULONGLONG end = GetTickCount64() + 1000;
+  MSG msg;
+  while (GetTickCount64() < end) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(5);
+  }
+  EXPECT_EQ(events.calls, std::vector<std::string>{"tick"});
+  window.SetEvents(nullptr);
 }
 
 TEST_F(ClockWindowTest, CloseAsksTheWindowToCloseLater) {
