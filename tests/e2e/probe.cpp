@@ -7,6 +7,8 @@
 //   probe command ID           posts WM_COMMAND ID to the clock window
 //   probe message MSG          posts message MSG (decimal) with no parameters
 //   probe usage                GDI objects and CPU time of the clock's process
+//   probe watch SECONDS        reads the clock's region every 5 ms and prints the system
+//                              time (ms since 1970) of each change it sees
 //   probe terminate            ends the clock's process at once (TerminateProcess)
 //   probe hold TITLE SECONDS   keeps an unowned hidden window titled TITLE for SECONDS
 //   probe catch L T R B SECONDS  a plain visible window at L,T-R,B (under the topmost clock)
@@ -21,6 +23,7 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -162,6 +165,59 @@ int PrintMenuHeights() {
   const sorvane::win32::MenuPainter painter;
   std::printf("menu.item_height=%d\nmenu.separator_height=%d\n", painter.Heights().item,
               painter.Heights().separator);
+  return 0;
+}
+
+// The system time in milliseconds since 1970, to the microsecond.
+double SystemMilliseconds() {
+  FILETIME now{};
+  GetSystemTimePreciseAsFileTime(&now);
+  const uint64_t ticks = (uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+  constexpr uint64_t k1601To1970 = 116444736000000000ull;  // in 100 ns
+  return static_cast<double>(ticks - k1601To1970) / 10000.0;
+}
+
+uint32_t RegionHash(HWND window) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  GetWindowRgn(window, region);
+  const DWORD bytes = GetRegionData(region, 0, nullptr);
+  std::vector<char> buffer(bytes);
+  uint32_t hash = 2166136261u;
+  if (bytes > 0 && GetRegionData(region, bytes, reinterpret_cast<RGNDATA*>(buffer.data())) == bytes) {
+    for (char c : buffer) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  }
+  DeleteObject(region);
+  return hash;
+}
+
+// The moment each new outline appears, seen as another program sees it. The longest gap
+// between two looks shows whether the probe itself kept up (a loaded machine delays it).
+int WatchRegion(double seconds) {
+  HWND clock = FindClock();
+  if (clock == nullptr) {
+    std::printf("clock=none\n");
+    return 1;
+  }
+  constexpr double kEveryMilliseconds = 5;
+  const double start = SystemMilliseconds();
+  const double end = start + seconds * 1000;
+  uint32_t last = RegionHash(clock);
+  double previous_look = start, longest_gap = 0, next_look = start;
+  long looks = 0;
+  for (;;) {
+    next_look += kEveryMilliseconds;
+    const double wait = next_look - SystemMilliseconds();
+    if (wait > 0) Sleep(static_cast<DWORD>(wait));
+    const double seen = SystemMilliseconds();
+    if (seen > end) break;
+    const uint32_t hash = RegionHash(clock);
+    ++looks;
+    longest_gap = std::max(longest_gap, seen - previous_look);
+    previous_look = seen;
+    if (hash != last) std::printf("change=%.3f\n", seen);
+    last = hash;
+  }
+  std::printf("looks=%ld\nlongest_gap_ms=%.1f\n", looks, longest_gap);
   return 0;
 }
 
@@ -398,6 +454,7 @@ int main(int argc, char** argv) {
   if (what == "command") return Post(WM_COMMAND, static_cast<WPARAM>(std::atoi(arg)));
   if (what == "message") return Post(static_cast<UINT>(std::atoi(arg)), 0);
   if (what == "usage") return PrintUsage();
+  if (what == "watch") return WatchRegion(std::atof(arg));
   if (what == "menus") return ListMenus();
   if (what == "list-tray") return ListTray();
   if (what == "menu-heights") return PrintMenuHeights();
