@@ -17,8 +17,11 @@ int32_t HeightOf(const Rect& r) {
 }
 }  // namespace
 
+// A command may have changed what the pixels inside the outline show (a colour, the text
+// band's place), so they are all painted again; the tick changes only the outline.
 void ClockForm::RebuildOutline() {
   BuildOutline(Now());
+  services_.window.Repaint();
 }
 
 // The whole outline is built from one reading of the clock so that the face, the time and

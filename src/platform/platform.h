@@ -27,8 +27,9 @@ class ClockWindow {
   virtual void SetTop(int32_t top) = 0;
   // COLORREF (0x00BBGGRR); the window repaints in it.
   virtual void SetColor(int32_t color) = 0;
-  // The window takes the region over and redraws. A window showing an image with smooth
-  // edges goes back to its region.
+  // The window takes the region over and paints the pixels it adds; those inside both the
+  // old and the new outline keep what was painted there (Repaint paints them all). A window
+  // showing an image with smooth edges goes back to its region.
   virtual void SetRegion(const Region& region) = 0;
   // The whole window at this opacity, in percent (100: opaque), whether it shows its
   // region or an image with smooth edges.

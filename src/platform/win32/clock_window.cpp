@@ -80,6 +80,11 @@ void Win32ClockWindow::SetColor(int32_t color) {
   InvalidateRect(handle(), nullptr, TRUE);
 }
 
+// Pixels inside the old outline keep their colour; only those the new one adds were never
+// painted, and they are painted now rather than at the next turn of the message loop, so a
+// changing digit never shows unpainted pieces. Redrawing the whole window instead would
+// have the system build its visible and update regions from every rectangle of the outline
+// several times over, which is most of a tick's cost under Wine.
 void Win32ClockWindow::SetRegion(const Region& region) {
   if (shows_image_) {
     // Back from smooth edges: the layered style goes, and comes back only for an opacity.
@@ -87,17 +92,23 @@ void Win32ClockWindow::SetRegion(const Region& region) {
     surface_.Release();
     SetLayeredStyle(handle(), false);
     ShowRegionAtOpacity();
+    shown_ = Region();  // nothing of the region painted yet: all of it is added
   }
   RECT client{};
   GetClientRect(handle(), &client);
   // Only what the window can show, in what one request can carry (window_fit.h).
-  RegionHandle outline = ToGdiRegion(RegionForWindow(region, client.right, client.bottom));
+  Region fitted = RegionForWindow(region, client.right, client.bottom);
+  RegionHandle outline = ToGdiRegion(fitted);
   if (!outline) return;
+  Region added = fitted;
+  added.CombineWith(shown_, CombineMode::Diff);
   // On success the system owns the region (and frees the one it replaces).
-  if (!SetWindowRgn(handle(), outline.get(), TRUE)) return;
+  if (!SetWindowRgn(handle(), outline.get(), FALSE)) return;
   outline.release();
-  // Pixels the old outline left out were never painted; paint them now rather than at the
-  // next turn of the message loop, so a changing digit never shows unpainted pieces.
+  shown_ = std::move(fitted);
+  if (added.IsEmpty()) return;
+  const RegionHandle unpainted = ToGdiRegion(added);
+  InvalidateRgn(handle(), unpainted ? unpainted.get() : nullptr, TRUE);
   UpdateWindow(handle());
 }
 

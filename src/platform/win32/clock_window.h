@@ -8,6 +8,7 @@
 #include "platform/win32/clock_window_events.h"
 #include "platform/win32/layered_window.h"
 #include "platform/win32/windows_api.h"
+#include "region/region.h"
 
 namespace sorvane::win32 {
 
@@ -57,6 +58,7 @@ class Win32ClockWindow final : public platform::ClockWindow,
   // While smooth edges are on: the image shown, kept for a change of opacity.
   bool shows_image_ = false;
   LayeredSurface surface_;
+  Region shown_;  // the outline the window has, as handed to the system
 };
 
 }  // namespace sorvane::win32
