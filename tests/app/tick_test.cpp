@@ -68,7 +68,7 @@ TEST_F(Tick, ArmsTheTimerForTheNextChangeOfTheShownTime) {
       {10, 20, 31, 6, Event::Timer, 999, true},
       {10, 20, 31, 998, Event::Timer, 7, false},  // early: the rest of the second
       {10, 20, 32, 5, Event::Timer, 1000, true},
-      {10, 20, 33, 250, Event::Timer, 755, true},  // late: no second shown twice
+      {10, 20, 33, 250, Event::Timer, 755, true},                // late: no second shown twice
       {10, 20, 33, 500, Event::ToggleAnalogSeconds, 505, true},  // digital seconds still on
       {10, 20, 33, 500, Event::ToggleDigitalSeconds, 26505, true},
       {10, 20, 59, 998, Event::Timer, 7, false},
@@ -86,13 +86,24 @@ TEST_F(Tick, ArmsTheTimerForTheNextChangeOfTheShownTime) {
     hs.clock.now = DateTime{2002, 12, 31, step.h, step.m, step.s, step.ms};
     const int regions = hs.window.RegionCount();
     switch (step.event) {
-      case Event::Timer: form.Tick(); break;
-      case Event::TimeChanged: form.TimeChanged(); break;
-      case Event::ToggleAnalogSeconds: form.ToggleAnalogSeconds(); break;
-      case Event::ToggleDigitalSeconds: form.ToggleDigitalSeconds(); break;
-      case Event::ToggleDigital: form.ToggleFace(Face::Digital); break;
+      case Event::Timer:
+        form.Tick();
+        break;
+      case Event::TimeChanged:
+        form.TimeChanged();
+        break;
+      case Event::ToggleAnalogSeconds:
+        form.ToggleAnalogSeconds();
+        break;
+      case Event::ToggleDigitalSeconds:
+        form.ToggleDigitalSeconds();
+        break;
+      case Event::ToggleDigital:
+        form.ToggleFace(Face::Digital);
+        break;
     }
-    SCOPED_TRACE(::testing::Message() << step.h << ":" << step.m << ":" << step.s << "." << step.ms);
+    SCOPED_TRACE(::testing::Message()
+                 << step.h << ":" << step.m << ":" << step.s << "." << step.ms);
     EXPECT_EQ(hs.window.ArmedDelay(), step.armed);
     EXPECT_EQ(hs.window.RegionCount() > regions, step.rebuilds);
   }

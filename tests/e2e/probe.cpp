@@ -183,7 +183,8 @@ uint32_t RegionHash(HWND window) {
   const DWORD bytes = GetRegionData(region, 0, nullptr);
   std::vector<char> buffer(bytes);
   uint32_t hash = 2166136261u;
-  if (bytes > 0 && GetRegionData(region, bytes, reinterpret_cast<RGNDATA*>(buffer.data())) == bytes) {
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  if (bytes > 0 && GetRegionData(region, bytes, data) == bytes) {
     for (char c : buffer) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
   }
   DeleteObject(region);

@@ -10,6 +10,10 @@ void ClockFormEvents::Tick() {
   ReportErrors(errors_, [&] { form_.Tick(); });
 }
 
+void ClockFormEvents::TimeChanged() {
+  ReportErrors(errors_, [&] { form_.TimeChanged(); });
+}
+
 void ClockFormEvents::Moved() {
   ReportErrors(errors_, [&] { form_.WindowMoved(); });
 }

@@ -12,6 +12,7 @@ class ClockFormEvents final : public ClockWindowEvents {
       : form_(form), errors_(errors) {}
 
   void Tick() override;
+  void TimeChanged() override;
   void Moved() override;
   void Paint(platform::Canvas& canvas) override;
   void RightButtonDown(int32_t x, int32_t y) override;

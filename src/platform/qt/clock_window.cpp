@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
-#include <algorithm>
 
 #include "platform/qt/app_title.h"
 #include "platform/qt/qt_canvas.h"
@@ -24,19 +23,19 @@ constexpr int32_t kInitialColor = 0x00FF0000;  // blue (COLORREF) until the prof
 
 QtClockWindow::QtClockWindow()
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
+      timer_(
+          [this] {
+            if (events_ != nullptr) events_->Tick();
+          },
+          [this] {
+            if (events_ != nullptr) events_->TimeChanged();
+          }),
       color_(kInitialColor) {
   setWindowTitle(QString::fromLatin1(kAppTitle));
   // Every pixel is painted in the window's own colours: no background to erase first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setGeometry(kInitialLeft, kInitialTop, kInitialSide, kInitialSide);
-  // A coarse timer may fire up to 5 % of its time early or late, a whole second for a
-  // minute's wait: the seconds must change on time.
-  timer_.setSingleShot(true);
-  timer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-    if (events_ != nullptr) events_->Tick();
-  });
 }
 
 Rect QtClockWindow::Bounds() const {
@@ -81,7 +80,7 @@ void QtClockWindow::Repaint() {
 
 // Starting the timer again replaces the earlier time.
 void QtClockWindow::ScheduleTick(int32_t milliseconds) {
-  timer_.start(std::max(milliseconds, 0));
+  timer_.Start(milliseconds);
 }
 
 // Queued, so the command that asked for it finishes before the window goes.
@@ -139,7 +138,7 @@ void QtClockWindow::moveEvent(QMoveEvent*) {
 }
 
 void QtClockWindow::closeEvent(QCloseEvent* event) {
-  timer_.stop();
+  timer_.Stop();
   event->accept();
   if (events_ != nullptr) events_->Closed();
 }

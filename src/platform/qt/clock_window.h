@@ -3,12 +3,12 @@
 // outline by its mask (X SHAPE), so only the clock itself shows and takes the mouse.
 #include <QColor>
 #include <QPoint>
-#include <QTimer>
 #include <QWidget>
 #include <optional>
 
 #include "platform/platform.h"
 #include "platform/qt/clock_window_events.h"
+#include "platform/qt/wall_clock_timer.h"
 
 namespace sorvane::qt {
 
@@ -43,7 +43,7 @@ class QtClockWindow final : public QWidget, public platform::ClockWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QTimer timer_;  // single shot, armed by ScheduleTick
+  WallClockTimer timer_;  // single shot, armed by ScheduleTick
   ClockWindowEvents* events_ = nullptr;
   int32_t color_;
   // While the window is moved by hand: the cursor's offset from the window's corner.

@@ -11,7 +11,8 @@ class ClockWindowEvents {
  public:
   virtual ~ClockWindowEvents() = default;
   virtual void Tick() = 0;
-  virtual void Moved() = 0;  // the window's place changed (a drag, or the clock's own)
+  virtual void TimeChanged() = 0;  // the system time was set
+  virtual void Moved() = 0;        // the window's place changed (a drag, or the clock's own)
   virtual void Paint(platform::Canvas& canvas) = 0;
   virtual void RightButtonDown(int32_t x, int32_t y) = 0;  // window coordinates
   virtual void MiddleButtonDown(int32_t x, int32_t y) = 0;

@@ -16,7 +16,7 @@ class Win32ClockWindow final : public platform::ClockWindow,
                                public platform::SmoothEdges,
                                public BaseWindow<Win32ClockWindow> {
  public:
-  static constexpr UINT_PTR kTimerId = 2;  // the tick's timer, one shot at a time
+  static constexpr UINT_PTR kTimerId = 2;                    // the tick's one-shot timer
   static constexpr COLORREF kInitialColor = RGB(0, 0, 255);  // blue until analog_color
 
   Win32ClockWindow(HINSTANCE instance, HWND application_window);

@@ -200,7 +200,7 @@ def check_drag_menu_close(args, screen, c):
         drag(clock.visible_point(), (60, 40))
         c.expect(wait_for(lambda: clock.rect() == [160, 140, 297, 277], 5),
                  f"a left drag moves the window by (60, 40): {clock.rect()}")
-        time.sleep(1.5)  # the next tick stores the offsets
+        time.sleep(1.5)  # the move reaches the profile
         c.expect(clock.prf_bytes() == profile_bytes(), "dragging writes no profiles file")
 
         c.expect(choose(clock, keys_to("Size", SIZES, "Tiny")), "Size > Tiny is chosen")
