@@ -70,15 +70,16 @@ def lag_figures(changes, began, ended):
         per_second[second] = per_second.get(second, 0) + 1
         lags.append(seen - second * 1000)
     first, last = int(began // 1000) + 1, int(ended // 1000) - 1
-    skipped = sum(1 for s in range(first, last + 1) if per_second.get(s, 0) == 0)
-    doubled = sum(1 for s in range(first, last + 1) if per_second.get(s, 0) > 1)
+    skipped = [s for s in range(first, last + 1) if per_second.get(s, 0) == 0]
+    doubled = [s for s in range(first, last + 1) if per_second.get(s, 0) > 1]
+    odd = " ".join(time.strftime("%H:%M:%S", time.localtime(s)) for s in skipped + doubled)
     lags.sort()
     if not lags:
-        return {"changes": 0, "skipped": skipped, "doubled": doubled}
+        return {"changes": 0, "skipped": len(skipped), "doubled": len(doubled)}
     return {"changes": len(lags), "lag_median_ms": statistics.median(lags),
             "lag_p95_ms": lags[min(len(lags) - 1, int(0.95 * len(lags)))],
-            "lag_max_ms": lags[-1], "skipped": skipped, "doubled": doubled,
-            "seconds": last - first + 1}
+            "lag_max_ms": lags[-1], "skipped": len(skipped), "doubled": len(doubled),
+            "odd_seconds": odd or "none", "seconds": last - first + 1}
 
 
 def watch(clock, seconds):
