@@ -65,7 +65,7 @@ def write_section(doc, text):
         whole = whole.rstrip("\n") + "\n\n" + text
     else:
         end = whole.find("\n## ", start + len(HEAD))
-        whole = whole[:start] + text + (whole[end + 1:] if end >= 0 else "")
+        whole = whole[:start] + text + ("\n" + whole[end + 1:] if end >= 0 else "")
     with open(doc, "w") as f:
         f.write(whole)
 
