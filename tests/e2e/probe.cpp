@@ -219,6 +219,7 @@ int WatchRegion(double seconds) {
     last = hash;
   }
   std::printf("looks=%ld\nlongest_gap_ms=%.1f\n", looks, longest_gap);
+  std::printf("watch_began=%.3f\nwatch_ended=%.3f\n", start, previous_look);
   return 0;
 }
 

@@ -94,6 +94,10 @@ def watch(clock, seconds):
         lines = out.read().replace("\r", "").splitlines()
     changes = [float(l.split("=")[1]) for l in lines if l.startswith("change=")]
     facts = dict(l.split("=", 1) for l in lines if "=" in l and not l.startswith("change="))
+    # The probe's own span: Wine takes a moment to start it, and the seconds before it looked
+    # were not watched.
+    began = float(facts.get("watch_began", began))
+    ended = float(facts.get("watch_ended", ended))
     figures = lag_figures(changes, began, ended)
     figures["probe_longest_gap_ms"] = facts.get("longest_gap_ms", "?")
     return figures
