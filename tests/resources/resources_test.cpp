@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "resource_ids.h"
+#include "version.h"
 
 namespace {
 
@@ -115,7 +116,7 @@ std::string VersionString(const std::vector<char>& block, const char* key) {
   return std::string(value);
 }
 
-TEST(Resources, VersionNamesSorvane100) {
+TEST(Resources, VersionNamesSorvaneAndTheProjectsVersion) {
   char exe[MAX_PATH];
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   DWORD handle = 0;
@@ -127,14 +128,15 @@ TEST(Resources, VersionNamesSorvane100) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+  const DWORD major_minor = (SORVANE_VERSION_MAJOR << 16) | SORVANE_VERSION_MINOR;
+  EXPECT_EQ(fixed->dwFileVersionMS, major_minor);
+  EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(SORVANE_VERSION_PATCH << 16));
+  EXPECT_EQ(fixed->dwProductVersionMS, major_minor);
   EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
   EXPECT_EQ(VersionString(block, "ProductName"), "Sorvane");
-  EXPECT_EQ(VersionString(block, "ProductVersion"), "1.0.0");
-  EXPECT_EQ(VersionString(block, "FileVersion"), "1.0.0");
+  EXPECT_EQ(VersionString(block, "ProductVersion"), SORVANE_VERSION_TEXT);
+  EXPECT_EQ(VersionString(block, "FileVersion"), SORVANE_VERSION_TEXT);
   EXPECT_EQ(VersionString(block, "OriginalFilename"), "sorvane.exe");
 }
 
