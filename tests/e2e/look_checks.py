@@ -7,6 +7,7 @@ import tempfile
 import time
 
 from e2e_driver import Clock, drag, numbers, profile_bytes, xdotool
+from menu_checks import clear_of_minute_change
 
 WS_EX_LAYERED = 0x80000
 SMOOTH_EDGES, OPACITY_70, OPACITY_100, CLOSE = 120, 670, 700, 100
@@ -54,6 +55,8 @@ def shades(rect):
 
 def check_look_smooth_edges_and_opacity(args, c):
     clock = Clock(args, profile_bytes(x=40, y=80, size="Small", seconds=0))
+    # The first outline and the last are compared: without seconds they must show one minute.
+    clear_of_minute_change(40)
     try:
         clock.start()
         time.sleep(2)
