@@ -6,6 +6,7 @@
 #
 # Then the running clock under Wine, measured from outside: sorvane.exe's and wineserver's
 # CPU over 5 minutes per case, its sleeps, and the seconds' lag over 10 minutes.
+# Then smooth edges against the region path under Wine: process CPU, 4 turns of 2 minutes.
 #
 # Then the section on the native Linux clock: its process CPU over 5 minutes with and without
 # seconds, start to first shape, peak memory.
@@ -271,5 +272,7 @@ PY
 wine_env_stop
 trap 'rm -rf "$work"' EXIT
 ticks_section "$win"
+echo "== smooth edges against the region path under Wine, 4 x 120 s"
+bash tests/e2e/with_own_wine.sh "$win" measure_look.py --doc "$root/docs/performance.md"
 linux_section
 echo "== done: $out"

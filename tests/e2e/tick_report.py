@@ -57,14 +57,14 @@ def section(runs):
     return "\n".join(L) + "\n"
 
 
-def write_section(doc, text):
-    """Replaces the section (or adds it at the end)."""
+def write_section(doc, text, head=HEAD):
+    """Replaces the section headed `head` (or adds it at the end)."""
     whole = open(doc).read() if os.path.exists(doc) else "# Performance\n"
-    start = whole.find(HEAD)
+    start = whole.find(head)
     if start < 0:
         whole = whole.rstrip("\n") + "\n\n" + text
     else:
-        end = whole.find("\n## ", start + len(HEAD))
+        end = whole.find("\n## ", start + len(head))
         whole = whole[:start] + text + ("\n" + whole[end + 1:] if end >= 0 else "")
     with open(doc, "w") as f:
         f.write(whole)
