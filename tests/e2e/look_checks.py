@@ -11,6 +11,7 @@ from menu_checks import clear_of_minute_change
 
 WS_EX_LAYERED = 0x80000
 SMOOTH_EDGES, OPACITY_70, OPACITY_100, CLOSE = 120, 670, 700, 100
+MEDIUM, SMALL = 203, 204  # Size > Medium, Size > Small
 
 
 def with_look(profile, smooth=False, opacity=100):
@@ -168,5 +169,23 @@ def check_look_display_scale(args, c):
                        stderr=subprocess.DEVNULL)
 
 
+def check_look_outline_painted_on_new_surfaces(args, c):
+    """A tick paints only the pixels the window's surface has never held. A new size is a new
+    surface: what the old one held must be painted again as the hands and digits come back."""
+    clock = Clock(args, profile_bytes(x=40, y=80, size="Small", style="AnaDigi"))
+    try:
+        clock.start()
+        for size, name, seconds in ((None, "Small", 3), (MEDIUM, "Medium", 3), (SMALL, "Small", 12)):
+            if size:
+                clock.probe("command", str(size))
+            time.sleep(seconds)  # 12: the last digit comes back to pixels it held before
+            seen = clock.probe("outline-repaint")
+            c.expect(int(seen.get("outline.area", "0")) > 0 and seen.get("outline.changed") == "0",
+                     f"{name}: the outline shows what a repaint of all of it shows"
+                     f" ({seen.get('outline.changed')} of {seen.get('outline.area')} pixels differ)")
+    finally:
+        clock.stop()
+
+
 CHECKS = (check_look_smooth_edges_and_opacity, check_look_clicks_through_clear_pixels,
-          check_look_display_scale)
+          check_look_display_scale, check_look_outline_painted_on_new_surfaces)

@@ -20,6 +20,8 @@
 //   probe cancel-dialog SECONDS  waits for any dialog box, prints its title, cancels it
 //   probe dialog SECONDS       waits for a message box titled Sorvane, prints its text
 //                              and presses its OK button
+//   probe outline-repaint      how many pixels of the clock's region change when the clock
+//                              is made to repaint all of it (read while the region stays put)
 #include <windows.h>
 #include <winternl.h>
 
@@ -445,6 +447,94 @@ int CatchClicks(const RECT& r, double seconds) {
   return 0;
 }
 
+std::vector<RECT> RegionRects(HWND window) {
+  std::vector<RECT> rects;
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(window, region) != ERROR) {
+    std::vector<char> buffer(GetRegionData(region, 0, nullptr));
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (buffer.size() >= sizeof(RGNDATAHEADER) &&
+        GetRegionData(region, static_cast<DWORD>(buffer.size()), data) == buffer.size()) {
+      const auto* r = reinterpret_cast<const RECT*>(data->Buffer);
+      rects.assign(r, r + data->rdh.nCount);
+    }
+  }
+  DeleteObject(region);
+  return rects;
+}
+
+bool SameRects(const std::vector<RECT>& a, const std::vector<RECT>& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto& x, auto& y) {
+           return EqualRect(&x, &y) != FALSE;
+         });
+}
+
+// The window's pixels as the screen shows them, 0x00RRGGBB, rows top down.
+std::vector<uint32_t> ScreenPixels(const RECT& w) {
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, w.left, w.top, SRCCOPY);
+  GdiFlush();
+  std::copy_n(static_cast<const uint32_t*>(bits), pixels.size(), pixels.begin());
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  for (uint32_t& p : pixels) p &= 0xFFFFFF;
+  return pixels;
+}
+
+// What the screen shows of the clock's region, or nothing if a tick changed the region.
+std::vector<uint32_t> OutlinePixels(HWND clock, const std::vector<RECT>& rects) {
+  RECT w{};
+  GetWindowRect(clock, &w);
+  const std::vector<uint32_t> pixels = ScreenPixels(w);
+  if (!SameRects(rects, RegionRects(clock))) return {};
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  std::vector<uint32_t> outline;
+  for (const RECT& r : rects) {
+    for (int y = std::max(0L, r.top); y < std::min<LONG>(height, r.bottom); ++y) {
+      for (int x = std::max(0L, r.left); x < std::min<LONG>(width, r.right); ++x) {
+        outline.push_back(pixels[static_cast<size_t>(y) * width + x]);
+      }
+    }
+  }
+  return outline;
+}
+
+// The clock's outline as its ticks left it against the same outline painted whole: the
+// clock is asked to repaint, and the pixels that change were wrong before.
+int CompareWithRepaint() {
+  HWND clock = FindClock();
+  if (clock == nullptr) return 1;
+  for (int tries = 1; tries <= 20; ++tries) {
+    const std::vector<RECT> rects = RegionRects(clock);
+    const std::vector<uint32_t> ticked = OutlinePixels(clock, rects);
+    InvalidateRect(clock, nullptr, TRUE);
+    Sleep(100);
+    const std::vector<uint32_t> repainted = OutlinePixels(clock, rects);
+    if (ticked.empty() || repainted.size() != ticked.size()) continue;  // a tick came in between
+    size_t changed = 0;
+    for (size_t i = 0; i < ticked.size(); ++i) changed += ticked[i] != repainted[i];
+    std::printf("outline.area=%zu\noutline.changed=%zu\noutline.tries=%d\n", ticked.size(),
+                changed, tries);
+    return 0;
+  }
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -464,6 +554,7 @@ int main(int argc, char** argv) {
   if (what == "dialog") return AnswerMessageBox(std::atof(arg));
   if (what == "cancel-dialog") return CancelDialog(std::atof(arg));
   if (what == "lock" && argc > 3) return LockFile(argv[2], std::atof(argv[3]));
+  if (what == "outline-repaint") return CompareWithRepaint();
   if (what == "hold" && argc > 3) return HoldWindow(argv[2], std::atof(argv[3]));
   if (what == "catch" && argc > 6) {
     const RECT r{std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])};

@@ -77,14 +77,17 @@ void Win32ClockWindow::SetColor(int32_t color) {
   const auto new_color = static_cast<COLORREF>(color);
   if (new_color == color_) return;
   color_ = new_color;
+  painted_ = Region();
   InvalidateRect(handle(), nullptr, TRUE);
 }
 
-// Pixels inside the old outline keep their colour; only those the new one adds were never
-// painted, and they are painted now rather than at the next turn of the message loop, so a
-// changing digit never shows unpainted pieces. Redrawing the whole window instead would
-// have the system build its visible and update regions from every rectangle of the outline
-// several times over, which is most of a tick's cost under Wine.
+// What a tick changes is the outline, never the colours (the face and the text band are
+// filled whole), so only pixels the surface has never held need painting, and they are
+// painted now rather than at the next turn of the message loop, so a changing digit never
+// shows unpainted pieces. Once a minute's sweep of the hands is painted a tick paints
+// nothing. Redrawing the whole window instead would have the system build its visible and
+// update regions from every rectangle of the outline several times over, which is most of
+// a tick's cost under Wine.
 void Win32ClockWindow::SetRegion(const Region& region) {
   if (shows_image_) {
     // Back from smooth edges: the layered style goes, and comes back only for an opacity.
@@ -92,7 +95,7 @@ void Win32ClockWindow::SetRegion(const Region& region) {
     surface_.Release();
     SetLayeredStyle(handle(), false);
     ShowRegionAtOpacity();
-    shown_ = Region();  // nothing of the region painted yet: all of it is added
+    painted_ = Region();
   }
   RECT client{};
   GetClientRect(handle(), &client);
@@ -100,16 +103,18 @@ void Win32ClockWindow::SetRegion(const Region& region) {
   Region fitted = RegionForWindow(region, client.right, client.bottom);
   RegionHandle outline = ToGdiRegion(fitted);
   if (!outline) return;
-  Region added = fitted;
-  added.CombineWith(shown_, CombineMode::Diff);
+  Region unpainted = fitted;
+  unpainted.CombineWith(painted_, CombineMode::Diff);
   // On success the system owns the region (and frees the one it replaces).
   if (!SetWindowRgn(handle(), outline.get(), FALSE)) return;
   outline.release();
-  shown_ = std::move(fitted);
-  if (added.IsEmpty()) return;
-  const RegionHandle unpainted = ToGdiRegion(added);
-  InvalidateRgn(handle(), unpainted ? unpainted.get() : nullptr, TRUE);
+  if (unpainted.IsEmpty()) return;
+  const RegionHandle invalid = ToGdiRegion(unpainted);
+  InvalidateRgn(handle(), invalid ? invalid.get() : nullptr, TRUE);
+  painting_added_ = true;
   UpdateWindow(handle());
+  painting_added_ = false;
+  painted_.CombineWith(unpainted, CombineMode::Or);
 }
 
 // A window with its region is layered only while it is not opaque: an opaque window draws
@@ -121,6 +126,7 @@ void Win32ClockWindow::ShowRegionAtOpacity() {
   }
   SetLayeredStyle(handle(), true);
   SetLayeredWindowAttributes(handle(), 0, OpacityAlpha(opacity_), LWA_ALPHA);
+  painted_ = Region();  // the system may have given the window a new surface
 }
 
 void Win32ClockWindow::SetOpacity(int32_t percent) {
@@ -153,6 +159,7 @@ void Win32ClockWindow::ShowImage(const platform::LayeredImage& image) {
 }
 
 void Win32ClockWindow::Repaint() {
+  painted_ = Region();
   InvalidateRect(handle(), nullptr, TRUE);
   UpdateWindow(handle());
 }
@@ -194,8 +201,13 @@ LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lpar
     case WM_POWERBROADCAST:
       OnPowerBroadcast(wparam);
       return TRUE;
+    case WM_SIZE:
+      painted_ = Region();  // a new size is a new surface
+      return 0;
     case WM_MOVE:
       // Sent for every change of place, during a drag too, and by the clock's own moves.
+      // A window partly off the screen gets a new surface when it moves.
+      painted_ = Region();
       if (events_ != nullptr) events_->Moved();
       return 0;
     case WM_COMMAND:
@@ -228,6 +240,9 @@ void Win32ClockWindow::EraseBackground(HDC dc) {
 }
 
 void Win32ClockWindow::OnPaint() {
+  // A paint the system asked for (the window uncovered, a new surface) says the surface
+  // did not hold everything; what it holds outside the outline is then not known.
+  if (!painting_added_) painted_ = Region();
   PaintScope paint(handle());
   if (events_ == nullptr) return;
   GdiCanvas canvas(paint.dc());

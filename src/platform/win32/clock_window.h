@@ -58,7 +58,12 @@ class Win32ClockWindow final : public platform::ClockWindow,
   // While smooth edges are on: the image shown, kept for a change of opacity.
   bool shows_image_ = false;
   LayeredSurface surface_;
-  Region shown_;  // the outline the window has, as handed to the system
+  // Pixels of the window's surface that hold their colours, in or out of the outline: the
+  // surface keeps what was painted where the outline no longer reaches, so an outline that
+  // comes back there (a hand sweeping round) shows it without a paint. Forgotten whenever
+  // the surface may have lost it or the colours change.
+  Region painted_;
+  bool painting_added_ = false;  // the paint under way is SetRegion's own
 };
 
 }  // namespace sorvane::win32
