@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "platform/platform.h"
-#include "platform/qt/clock_window_events.h"
+#include "platform/clock_window_events.h"
 #include "platform/qt/wall_clock_timer.h"
 
 namespace sorvane::qt {
@@ -17,7 +17,7 @@ class QtClockWindow final : public QWidget, public platform::ClockWindow {
   QtClockWindow();
 
   // Where events go; nothing is forwarded while unset.
-  void SetEvents(ClockWindowEvents* events) { events_ = events; }
+  void SetEvents(platform::ClockWindowEvents* events) { events_ = events; }
 
   Rect Bounds() const override;
   void SetWidth(int32_t width) override;
@@ -44,7 +44,7 @@ class QtClockWindow final : public QWidget, public platform::ClockWindow {
 
  private:
   WallClockTimer timer_;  // single shot, armed by ScheduleTick
-  ClockWindowEvents* events_ = nullptr;
+  platform::ClockWindowEvents* events_ = nullptr;
   int32_t color_;
   // While the window is moved by hand: the cursor's offset from the window's corner.
   std::optional<QPoint> grab_offset_;

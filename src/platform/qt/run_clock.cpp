@@ -1,9 +1,11 @@
 #include "platform/qt/run_clock.h"
 
+#include <QCoreApplication>
+
 #include "app/clock_form.h"
+#include "app/clock_form_events.h"
 #include "app/remembered_text_lines.h"
 #include "files/file_service.h"
-#include "platform/qt/clock_form_events.h"
 #include "platform/qt/clock_window.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/locale_reader.h"
@@ -56,7 +58,7 @@ int RunClock(QApplication& application) {
                       QApplication::applicationFilePath().toStdString());
   services.login_start = &login;
   ClockForm form(services);
-  ClockFormEvents events(form, system.errors);
+  ClockFormEvents events(form, system.errors, [] { QCoreApplication::quit(); });
   system.menu.SetModelSource([&form] {
     form.RefreshMenu();
     return &form.Menu();

@@ -263,7 +263,7 @@ void Win32ClockWindow::OnPowerBroadcast(WPARAM event) {
 
 void Win32ClockWindow::OnDestroy() {
   KillTimer(handle(), kTimerId);
-  if (events_ != nullptr) events_->Destroyed();
+  if (events_ != nullptr) events_->Closed();
 }
 
 }  // namespace sorvane::win32

@@ -5,7 +5,7 @@
 // through.
 #include "platform/platform.h"
 #include "platform/win32/base_window.h"
-#include "platform/win32/clock_window_events.h"
+#include "platform/clock_window_events.h"
 #include "platform/win32/layered_window.h"
 #include "platform/win32/windows_api.h"
 #include "region/region.h"
@@ -22,7 +22,7 @@ class Win32ClockWindow final : public platform::ClockWindow,
   Win32ClockWindow(HINSTANCE instance, HWND application_window);
 
   // Where messages go; nothing is forwarded while unset.
-  void SetEvents(ClockWindowEvents* events) { events_ = events; }
+  void SetEvents(platform::ClockWindowEvents* events) { events_ = events; }
   void Show();
 
   Rect Bounds() const override;
@@ -52,7 +52,7 @@ class Win32ClockWindow final : public platform::ClockWindow,
   void ShowRegionAtOpacity();
 
   HWND application_window_ = nullptr;
-  ClockWindowEvents* events_ = nullptr;
+  platform::ClockWindowEvents* events_ = nullptr;
   COLORREF color_ = kInitialColor;
   int32_t opacity_ = 100;
   // While smooth edges are on: the image shown, kept for a change of opacity.

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "app/clock_form.h"
+#include "app/clock_form_events.h"
 #include "app/remembered_text_lines.h"
 #include "files/file_service.h"
 #include "platform/report_errors.h"
 #include "platform/win32/application_window.h"
-#include "platform/win32/clock_form_events.h"
 #include "platform/win32/clock_window.h"
 #include "platform/win32/common_dialogs.h"
 #include "platform/win32/gdi_text_outlines.h"
@@ -79,13 +79,13 @@ int RunClock(HINSTANCE instance) {
                               &login,
                               &window};
   ClockForm form(services);
-  ClockFormEvents events(form, system.errors);
+  ClockFormEvents events(form, system.errors, [] { PostQuitMessage(0); });
   // The tray icon's menu opens without the clock's knowing: the model is read afresh.
   system.menu.SetModelSource([&form] {
     form.RefreshMenu();
     return &form.Menu();
   });
-  system.menu.SetCommandHandler([&](UINT id) { events.Command(id); });
+  system.menu.SetCommandHandler([&](UINT id) { events.Command(static_cast<int32_t>(id)); });
 
   bool starts = true;
   ReportErrors(system.errors, [&] {

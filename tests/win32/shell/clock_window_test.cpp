@@ -12,7 +12,7 @@
 namespace sorvane::win32 {
 namespace {
 
-struct RecordedEvents final : ClockWindowEvents {
+struct RecordedEvents final : platform::ClockWindowEvents {
   std::vector<std::string> calls;
   void Tick() override { calls.push_back("tick"); }
   void TimeChanged() override { calls.push_back("time changed"); }
@@ -27,9 +27,9 @@ struct RecordedEvents final : ClockWindowEvents {
   void MiddleButtonDown(int32_t x, int32_t y) override {
     calls.push_back("middle " + std::to_string(x) + "," + std::to_string(y));
   }
-  void Command(UINT id) override { calls.push_back("command " + std::to_string(id)); }
+  void Command(int32_t id) override { calls.push_back("command " + std::to_string(id)); }
   void DisplayScaleChanged() override { calls.push_back("scale"); }
-  void Destroyed() override { calls.push_back("destroyed"); }
+  void Closed() override { calls.push_back("destroyed"); }
 };
 
 class ClockWindowTest : public ::testing::Test {

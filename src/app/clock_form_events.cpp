@@ -1,10 +1,8 @@
-#include "platform/qt/clock_form_events.h"
-
-#include <QCoreApplication>
+#include "app/clock_form_events.h"
 
 #include "platform/report_errors.h"
 
-namespace sorvane::qt {
+namespace sorvane {
 
 void ClockFormEvents::Tick() {
   ReportErrors(errors_, [&] { form_.Tick(); });
@@ -34,10 +32,14 @@ void ClockFormEvents::Command(int32_t id) {
   ReportErrors(errors_, [&] { form_.RunMenuItem(id); });
 }
 
+void ClockFormEvents::DisplayScaleChanged() {
+  ReportErrors(errors_, [&] { form_.DisplayScaleChanged(); });
+}
+
 void ClockFormEvents::Closed() {
   ReportErrors(errors_, [&] { form_.Stop(); });
   // The clock window is the main window: its end is the program's.
-  QCoreApplication::quit();
+  quit_();
 }
 
-}  // namespace sorvane::qt
+}  // namespace sorvane

@@ -1,0 +1,33 @@
+#pragma once
+// Hands the clock window's events and the chosen menu items to the clock form, under the
+// framework's error handler. The same for every shell; each says how its event loop ends.
+#include <functional>
+#include <utility>
+
+#include "app/clock_form.h"
+#include "platform/clock_window_events.h"
+
+namespace sorvane {
+
+class ClockFormEvents final : public platform::ClockWindowEvents {
+ public:
+  ClockFormEvents(ClockForm& form, platform::ErrorReporter& errors, std::function<void()> quit)
+      : form_(form), errors_(errors), quit_(std::move(quit)) {}
+
+  void Tick() override;
+  void TimeChanged() override;
+  void Moved() override;
+  void Paint(platform::Canvas& canvas) override;
+  void RightButtonDown(int32_t x, int32_t y) override;
+  void MiddleButtonDown(int32_t x, int32_t y) override;
+  void Command(int32_t id) override;
+  void DisplayScaleChanged() override;
+  void Closed() override;
+
+ private:
+  ClockForm& form_;
+  platform::ErrorReporter& errors_;
+  std::function<void()> quit_;
+};
+
+}  // namespace sorvane
