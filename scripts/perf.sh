@@ -267,7 +267,22 @@ L.append("  GDI objects: %s." % usage.get("gdi_objects", "?"))
 L.append("- Peak memory of the native measurement program, every rebuild above included: %s KB." % nk["peak_rss_kb"])
 L.append("- `sorvane.exe`: %s bytes, statically linked; it imports only: %s." % (exe_bytes, dlls.strip()))
 L.append("")
-open(out, "w").write("\n".join(L))
+report = "\n".join(L)
+# The sections this part does not write (the running clock's, the native Linux clock's, and
+# the hand-written ones on what was cut and why) are kept from the old report, in their
+# order; the steps after this one replace their own.
+try:
+    old_report = open(out).read()
+except OSError:
+    old_report = ""
+def heading(line):  # without what the figures put in brackets (the heaviest skin's name)
+    return re.sub(r"\s*\(.*\)$", "", line)
+written = {heading(h) for h in re.findall(r"(?m)^## .*$", report)}
+kept = [part for part in re.split(r"(?m)^(?=## )", old_report)[1:]
+        if heading(part.splitlines()[0]) not in written]
+if kept:
+    report = report.rstrip("\n") + "\n\n" + "".join(kept)
+open(out, "w").write(report)
 PY
 wine_env_stop
 trap 'rm -rf "$work"' EXIT
