@@ -32,29 +32,48 @@ def profile_bytes(x=100, y=100, size="Small", style="Analog", datashow=0, second
     return ("\r\n".join(lines) + "\r\n").encode()
 
 
-class Clock:
-    """One copy of sorvane.exe in its own folder."""
+class ClockFolder:
+    """What every clock under test has: the test skins copied in, its vl.prf (at `prf`, which
+    each kind of clock places), and its process."""
+    process = None
 
-    def __init__(self, args, profile=None):
-        self.args = args
-        self.folder = tempfile.mkdtemp(prefix="sorvane-e2e-")
-        shutil.copy(args.exe, self.folder)
-        for name in os.listdir(args.skins):
-            shutil.copy(os.path.join(args.skins, name), self.folder)
+    @staticmethod
+    def copy_skins(skins, into):
+        for name in os.listdir(skins):
+            shutil.copy(os.path.join(skins, name), into)
+
+    def write_profile(self, profile):
         if profile is not None:
             with open(self.prf, "wb") as f:
                 f.write(profile)
-        self.process = None
-
-    @property
-    def prf(self):
-        return os.path.join(self.folder, "vl.prf")
 
     def prf_bytes(self):
         if not os.path.exists(self.prf):
             return None
         with open(self.prf, "rb") as f:
             return f.read()
+
+    def wait_for_exit(self, seconds):
+        try:
+            self.process.wait(timeout=seconds)
+            return True
+        except subprocess.TimeoutExpired:
+            return False
+
+
+class Clock(ClockFolder):
+    """One copy of sorvane.exe in its own folder."""
+
+    def __init__(self, args, profile=None):
+        self.args = args
+        self.folder = tempfile.mkdtemp(prefix="sorvane-e2e-")
+        shutil.copy(args.exe, self.folder)
+        self.copy_skins(args.skins, self.folder)
+        self.write_profile(profile)
+
+    @property
+    def prf(self):
+        return os.path.join(self.folder, "vl.prf")
 
     def start(self):
         self.process = subprocess.Popen(["wine", "sorvane.exe"], cwd=self.folder,
@@ -82,13 +101,6 @@ class Clock:
             key, _, value = line.strip().partition("=")
             facts[key] = value
         return facts
-
-    def wait_for_exit(self, seconds):
-        try:
-            self.process.wait(timeout=seconds)
-            return True
-        except subprocess.TimeoutExpired:
-            return False
 
     def stop(self):
         if self.process and self.process.poll() is None:

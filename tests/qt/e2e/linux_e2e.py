@@ -19,7 +19,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "e2e"))
-from e2e_driver import Checks, drag, profile_bytes, xdotool  # noqa: E402
+from e2e_driver import Checks, ClockFolder, drag, profile_bytes, xdotool  # noqa: E402
 from x_windows import Screen, wait_for  # noqa: E402
 
 # Keys that walk the popup menu: Down from nothing selects the first enabled item (the
@@ -38,7 +38,7 @@ def keys_to(top, sub_items=None, sub=None):
     return keys + ["Return"]
 
 
-class Clock:
+class Clock(ClockFolder):
     def __init__(self, args, screen, profile=None):
         self.args, self.screen = args, screen
         self.folder = tempfile.mkdtemp(prefix="sorvane-linux-e2e-")
@@ -47,15 +47,12 @@ class Clock:
         shutil.copy(args.program, self.bin)
         skins = os.path.join(self.folder, "data", "sorvane", "skins")
         os.makedirs(skins)
-        for name in os.listdir(args.skins):
-            shutil.copy(os.path.join(args.skins, name), skins)
+        self.copy_skins(args.skins, skins)
         self.config = os.path.join(self.folder, "config", "sorvane")
         os.makedirs(self.config)
         runtime = os.path.join(self.folder, "runtime")
         os.makedirs(runtime, mode=0o700)
-        if profile is not None:
-            with open(self.prf, "wb") as f:
-                f.write(profile)
+        self.write_profile(profile)
         self.env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(self.folder, "config"),
                         XDG_DATA_HOME=os.path.join(self.folder, "data"),
                         XDG_RUNTIME_DIR=runtime)
@@ -69,17 +66,10 @@ class Clock:
             f.write(f'#!/bin/sh\necho "$1" >> "{self.opened}"\n')
         os.chmod(os.path.join(fake, "xdg-open"), 0o755)
         self.env["PATH"] = fake + os.pathsep + self.env.get("PATH", "")
-        self.process = None
 
     @property
     def prf(self):
         return os.path.join(self.config, "vl.prf")
-
-    def prf_bytes(self):
-        if not os.path.exists(self.prf):
-            return None
-        with open(self.prf, "rb") as f:
-            return f.read()
 
     def launch(self):
         return subprocess.Popen([os.path.join(self.bin, "sorvane")], env=self.env,
@@ -103,13 +93,6 @@ class Clock:
         left, top, _, _ = self.screen.rect(w)
         x, y, width, height = self.screen.shape_rects(w)[0]
         return left + x + width // 2, top + y + height // 2
-
-    def wait_for_exit(self, seconds):
-        try:
-            self.process.wait(timeout=seconds)
-            return True
-        except subprocess.TimeoutExpired:
-            return False
 
     def kill(self):
         self.process.send_signal(signal.SIGKILL)
