@@ -305,20 +305,26 @@ def check_first_start(args, c):
         clock.stop()
 
 
+def lock_profiles(clock, seconds):
+    """Another program holds the clock's vl.prf open without sharing for `seconds`: it exists
+    but cannot be read. Returns that program once it holds the file."""
+    locked = os.path.join(clock.folder, "locked.txt")
+    with open(locked, "wb") as out_file:
+        locker = subprocess.Popen(["wine", clock.args.probe, "lock", "Z:" + clock.prf,
+                                   str(seconds)], stdin=subprocess.DEVNULL, stdout=out_file,
+                                  stderr=subprocess.DEVNULL)
+    for _ in range(200):
+        if os.path.getsize(locked) > 0:
+            break
+        time.sleep(0.1)
+    return locker
+
+
 def check_error_boxes(args, c):
     print("errors reach the error box")
     clock = Clock(args, profile_bytes())
-    # Another program holds vl.prf open without sharing: it exists but cannot be read.
-    locked = os.path.join(clock.folder, "locked.txt")
-    with open(locked, "wb") as out_file:
-        locker = subprocess.Popen(["wine", args.probe, "lock", "Z:" + clock.prf, "30"],
-                                  stdin=subprocess.DEVNULL, stdout=out_file,
-                                  stderr=subprocess.DEVNULL)
+    locker = lock_profiles(clock, 30)
     try:
-        for _ in range(200):
-            if os.path.getsize(locked) > 0:
-                break
-            time.sleep(0.1)
         clock.process = subprocess.Popen(["wine", "sorvane.exe"], cwd=clock.folder,
                                          stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                          stderr=subprocess.DEVNULL)

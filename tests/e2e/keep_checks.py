@@ -6,7 +6,7 @@ import subprocess
 import time
 
 import menu_checks
-from e2e_driver import Clock, numbers, profile_bytes
+from e2e_driver import Clock, lock_profiles, numbers, profile_bytes
 
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 INT_MAX, INT_MIN = 2147483647, -2147483648
@@ -100,17 +100,8 @@ def check_start_with_windows(args, c):
 def check_unread_profiles_kept(args, c):
     print("a vl.prf that could not be read is kept")
     clock = Clock(args, profile_bytes())
-    # Another program holds vl.prf open without sharing: it exists but cannot be read.
-    locked = os.path.join(clock.folder, "locked.txt")
-    with open(locked, "wb") as out_file:
-        locker = subprocess.Popen(["wine", args.probe, "lock", "Z:" + clock.prf, "60"],
-                                  stdin=subprocess.DEVNULL, stdout=out_file,
-                                  stderr=subprocess.DEVNULL)
+    locker = lock_profiles(clock, 60)
     try:
-        for _ in range(200):
-            if os.path.getsize(locked) > 0:
-                break
-            time.sleep(0.1)
         clock.process = subprocess.Popen(["wine", "sorvane.exe"], cwd=clock.folder,
                                          stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                          stderr=subprocess.DEVNULL)
