@@ -5,7 +5,7 @@
 namespace sorvane::win32 {
 
 ApplicationWindow::ApplicationWindow(HINSTANCE instance) {
-  Create(instance, WindowClass{"SorvaneApplication"}, WindowSpec{}, "application window");
+  Create(instance, WindowClass{"SorvaneApplication"}, WindowParams{}, "application window");
   const LONG ex_style = GetWindowLongA(handle(), GWL_EXSTYLE);
   SetWindowLongA(handle(), GWL_EXSTYLE, ex_style | WS_EX_TOOLWINDOW);
   SetWindowTextA(handle(), kAppTitle);

@@ -26,10 +26,11 @@ void RegisterWindowClass(HINSTANCE instance, const WindowClass& window_class, WN
 }
 
 void CreateWindowFor(void* self, HINSTANCE instance, const WindowClass& window_class,
-                     const WindowSpec& spec, const char* what) {
+                     const WindowParams& params, const char* what) {
   const HWND window =
-      CreateWindowExA(spec.ex_style, window_class.name, spec.title, spec.style, spec.left, spec.top,
-                      spec.width, spec.height, spec.owner, nullptr, instance, self);
+      CreateWindowExA(params.ex_style, window_class.name, params.title, params.style,
+                      params.left, params.top, params.width, params.height, params.owner,
+                      nullptr, instance, self);
   if (window == nullptr) throw std::runtime_error("Cannot create the " + std::string(what) + ".");
 }
 

@@ -30,7 +30,7 @@ struct WindowClass {
 };
 
 // How one window is made: the arguments of CreateWindowExA that differ between windows.
-struct WindowSpec {
+struct WindowParams {
   DWORD ex_style = 0;
   const char* title = "";
   DWORD style = WS_POPUP;
@@ -45,7 +45,7 @@ void RegisterWindowClass(HINSTANCE instance, const WindowClass& window_class, WN
 // Creates a window of a registered class with `self` as its creation parameter. Throws
 // std::runtime_error naming `what` when it cannot.
 void CreateWindowFor(void* self, HINSTANCE instance, const WindowClass& window_class,
-                     const WindowSpec& spec, const char* what);
+                     const WindowParams& params, const char* what);
 
 template <typename Derived>
 class BaseWindow {
@@ -62,10 +62,10 @@ class BaseWindow {
 
   // Registers the class (once) and creates the window; `handle()` is set by the time the
   // first message arrives.
-  void Create(HINSTANCE instance, const WindowClass& window_class, const WindowSpec& spec,
+  void Create(HINSTANCE instance, const WindowClass& window_class, const WindowParams& params,
               const char* what) {
     RegisterWindowClass(instance, window_class, &Procedure, what);
-    CreateWindowFor(static_cast<Derived*>(this), instance, window_class, spec, what);
+    CreateWindowFor(static_cast<Derived*>(this), instance, window_class, params, what);
   }
 
  private:

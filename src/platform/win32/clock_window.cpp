@@ -31,8 +31,8 @@ Win32ClockWindow::Win32ClockWindow(HINSTANCE instance, HWND application_window)
                                  LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))};  // IDC_ARROW
   // WS_POPUP without WS_CAPTION or WS_BORDER: no frame, so the client area is the window.
   Create(instance, window_class,
-         WindowSpec{WS_EX_TOPMOST, kAppTitle, WS_POPUP, kInitialLeft, kInitialTop, kInitialSide,
-                    kInitialSide, application_window},
+         WindowParams{WS_EX_TOPMOST, kAppTitle, WS_POPUP, kInitialLeft, kInitialTop, kInitialSide,
+                      kInitialSide, application_window},
          "clock window");
 }
 

@@ -5,7 +5,7 @@ namespace sorvane::win32 {
 MenuOwnerWindow::MenuOwnerWindow(HINSTANCE instance) {
   // A hidden top-level window rather than a message-only one: only a top-level window can
   // become the foreground window, which a popup menu needs to close on a click elsewhere.
-  Create(instance, WindowClass{"SorvaneMenuOwner"}, WindowSpec{WS_EX_TOOLWINDOW}, "menu window");
+  Create(instance, WindowClass{"SorvaneMenuOwner"}, WindowParams{WS_EX_TOOLWINDOW}, "menu window");
   taskbar_created_ = RegisterWindowMessageA("TaskbarCreated");
 }
 
