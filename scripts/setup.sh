@@ -18,6 +18,7 @@ pkg_installed qt6-base-dev || need+=(qt6-base-dev)
 pkg_installed qt6-qpa-plugins || need+=(qt6-qpa-plugins)
 pkg_installed fonts-dejavu-core || need+=(fonts-dejavu-core)
 pkg_installed libxext-dev || need+=(libxext-dev)  # the shell's tests read X SHAPE back
+pkg_installed libx11-dev || need+=(libx11-dev)    # the shell asks the X server what Qt does not tell
 pkg_installed googletest || need+=(googletest)
 pkg_installed libgtest-dev || need+=(libgtest-dev)
 pkg_installed libstb-dev || need+=(libstb-dev)
@@ -41,6 +42,10 @@ if [ "${1:-}" != "--linux" ]; then
   have trayer || need+=(trayer)
   /usr/bin/python3 -c 'import Xlib.ext.shape' 2>/dev/null || need+=(python3-xlib)
   have dpkg-shlibdeps || need+=(dpkg-dev)  # the .deb's library dependencies
+  # Screens that change under the running clocks: a display whose size can change, and
+  # xrandr to change it.
+  have Xvnc || need+=(tigervnc-standalone-server)
+  have xrandr || need+=(x11-xserver-utils)
 fi
 
 if [ ${#need[@]} -gt 0 ]; then

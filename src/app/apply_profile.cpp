@@ -7,31 +7,11 @@
 
 namespace sorvane {
 
-namespace {
-
-// Set while the clock moves its own window, so that the window's move events are not taken
-// for a drag.
-class ScopedFlag {
- public:
-  explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
-  ~ScopedFlag() { flag_ = false; }
-  ScopedFlag(const ScopedFlag&) = delete;
-  ScopedFlag& operator=(const ScopedFlag&) = delete;
-
- private:
-  bool& flag_;
-};
-
-}  // namespace
-
 void ClockForm::ApplyProfile(int32_t index) {
-  Profile& profile = profiles.at(index);
+  const Profile& profile = profiles.at(index);
   ApplyFont(profile);
-  {
-    const ScopedFlag placing(placing_window_);
-    ApplySize(profile);
-    ApplyPosition(profile);
-  }
+  ApplySize(profile);
+  ApplyPosition(profile);
   ApplyOpacity(profile);
   SetWindowColor(profile.analog_color);
   current_skin = SkinIndexByFileName(skins, profile.skin_file);
@@ -71,18 +51,17 @@ void ClockForm::DisplayScaleChanged() {
 }
 
 // Also for a size that matched nothing and for a 0 x 0 "Invisible" window. A place where no
-// mouse could grab the window is left for one in the work area (KeepGrabbable), and the
-// offsets follow it at once, as after a drag, so that the next save keeps the place shown.
-void ClockForm::ApplyPosition(Profile& profile) {
-  const Size screen = services_.screen.PrimarySize();
-  const Point wanted = PlaceFromProfile(profile, screen);
+// mouse could grab the window is left for one in the work area (KeepGrabbable) while it
+// lasts; the profile keeps its own, for the day that place can be seen again.
+void ClockForm::ApplyPosition(const Profile& profile) {
+  const Point wanted = PlaceFromProfile(profile, services_.screen.PrimarySize());
   const Rect bounds = services_.window.Bounds();
   const Point place =
       KeepGrabbable(wanted, {bounds.right - bounds.left, bounds.bottom - bounds.top},
                     services_.screen.Monitors(), services_.screen.PrimaryWorkArea());
   services_.window.SetLeft(place.x);
   services_.window.SetTop(place.y);
-  if (place != wanted) StoreOffsets(profile, place);
+  placed_at_ = place;
 }
 
 void ClockForm::StoreOffsets(Profile& profile, Point place) {

@@ -86,6 +86,7 @@ bool ClockForm::LoadProfilesOrDefault() {
     profiles_unread_ = true;
     throw;
   }
+  if (exists) saved_profiles_ = profiles;
   return exists;
 }
 

@@ -7,13 +7,16 @@
 // profile to the window, builds the first outline and arms the timer for the moment the
 // shown time next changes (the next second, or the next minute when no seconds are shown).
 // Tick rebuilds the outline when the shown time has changed and arms the timer again; in
-// between the clock sleeps. A dragged window's new place reaches the profile from the
-// window's move events (WindowMoved). The outline is the union of the analog face of the
+// between the clock sleeps. A dragged window's new place reaches the profile, and the file,
+// when the drag ends (DragEnded). The outline is the union of the analog face of the
 // current skin and the glyph shapes of the time and date lines; the window shows only what
 // lies inside it, painted by Paint in the two colours of the profile. The menu's commands
-// (menu_commands.cpp) change the profile in use and apply it again.
+// (menu_commands.cpp) change the profile in use, apply it again and save at once, so the
+// file always holds what the user sees. The program's own events (session_and_screens.cpp)
+// place the clock again when the screens change and save when the session ends.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,9 +76,21 @@ class ClockForm : private ClockState {
   // The system clock was set, or the machine woke from sleep: the time is shown at once
   // and the timer armed anew from it.
   void TimeChanged();
-  // The window was moved (dragged): the profile takes the new place at once, so any later
-  // save writes it. Moves ApplyProfile makes are the profile's own and are not taken back.
-  void WindowMoved();
+  // The user let go of the window after a drag: the profile takes the new place and the
+  // file is saved. A press that moved nothing changes nothing.
+  void DragEnded();
+  // The screens changed: the window is placed and sized again from the profile exactly as at
+  // start-up. The profile keeps its place, so that a clock brought into view from a monitor
+  // that went away goes back there when the monitor returns.
+  void ScreensChanged();
+  // The session is ending: every profile is saved. Then, as it ends, what changed since.
+  void SessionEnding();
+  void SessionEnded();
+  // The program was started again. A clock the user cannot reach (it shows nothing, or there
+  // is no tray icon to right-click) opens its menu at the mouse pointer.
+  void SecondStart(bool tray_icon_shown);
+  // Whether the window shows no pixel at all ("Invisible", or a skin that draws nothing).
+  bool ShowsNothing() const;
   void Paint(platform::Canvas& canvas);
 
   enum class MouseButton { Left, Right, Middle };
@@ -110,7 +125,7 @@ class ClockForm : private ClockState {
   void ChooseAnalogColor();
   void ChooseDigitalColor();
   void ChooseFont();
-  void ChooseSkin(int32_t index);  // does not save: the next saving command takes it along
+  void ChooseSkin(int32_t index);
   void OpenHelp();
   void OpenWebLink(int32_t number);  // 1 to 3, the pages of kWebLinks
   // Shows the outline with smooth edges, or as the plain region again.
@@ -153,6 +168,7 @@ class ClockForm : private ClockState {
   void ArmNextTick();
   void ArmTickFrom(const DateTime& now);
   void StoreWindowPlace();
+  void SaveIfChanged();
 
   void BuildOutline(const DateTime& now);
   Region OutlineAt(const OutlineLayout& layout, int32_t width, const DateTime& now);
@@ -168,14 +184,18 @@ class ClockForm : private ClockState {
 
   void ApplyFont(const Profile& profile);
   void ApplySize(const Profile& profile);
-  void ApplyPosition(Profile& profile);
+  void ApplyPosition(const Profile& profile);
   void ApplyOpacity(const Profile& profile);
   void StoreOffsets(Profile& profile, Point place);
   void PlaceInTopRightCorner();
 
   platform::Services& services_;
   bool timer_running_ = true;  // the tick runs from the window's creation to Stop
-  bool placing_window_ = false;  // ApplyProfile is moving the window
+  // Where the clock last put its window itself: a drag that ends there moved nothing.
+  std::optional<Point> placed_at_;
+  bool outline_empty_ = false;  // the last outline holds no pixel
+  // The profiles as vl.prf holds them (empty until read or saved): what a save would change.
+  Profiles saved_profiles_;
   int32_t window_color_ = kWindowBlue;
   // vl.prf existed at start-up but could not be read: the first save keeps it as vl.prf.bak.
   bool profiles_unread_ = false;

@@ -4,6 +4,18 @@
 
 namespace sorvane {
 
+namespace {
+
+template <typename Handler>
+void IgnoreErrors(Handler&& handler) {
+  try {
+    handler();
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
 void ClockFormEvents::Tick() {
   ReportErrors(errors_, [&] { form_.Tick(); });
 }
@@ -12,8 +24,8 @@ void ClockFormEvents::TimeChanged() {
   ReportErrors(errors_, [&] { form_.TimeChanged(); });
 }
 
-void ClockFormEvents::Moved() {
-  ReportErrors(errors_, [&] { form_.WindowMoved(); });
+void ClockFormEvents::DragEnded() {
+  ReportErrors(errors_, [&] { form_.DragEnded(); });
 }
 
 void ClockFormEvents::Paint(platform::Canvas& canvas) {
@@ -40,6 +52,24 @@ void ClockFormEvents::Closed() {
   ReportErrors(errors_, [&] { form_.Stop(); });
   // The clock window is the main window: its end is the program's.
   quit_();
+}
+
+// At log-off nothing may wait for the user; a screen change is the system's doing, and the
+// next one (or the next start) places the clock again.
+void ClockFormEvents::SessionEnding() {
+  IgnoreErrors([&] { form_.SessionEnding(); });
+}
+
+void ClockFormEvents::SessionEnded() {
+  IgnoreErrors([&] { form_.SessionEnded(); });
+}
+
+void ClockFormEvents::ScreensChanged() {
+  IgnoreErrors([&] { form_.ScreensChanged(); });
+}
+
+void ClockFormEvents::SecondStart(bool tray_icon_shown) {
+  ReportErrors(errors_, [&] { form_.SecondStart(tray_icon_shown); });
 }
 
 }  // namespace sorvane

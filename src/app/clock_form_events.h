@@ -1,28 +1,36 @@
 #pragma once
-// Hands the clock window's events and the chosen menu items to the clock form, under the
-// framework's error handler. The same for every shell; each says how its event loop ends.
+// Hands the clock window's and the program's events and the chosen menu items to the clock
+// form, under the framework's error handler. The same for every shell; each says how its
+// event loop ends. Nothing is shown while the session ends: its saves fail silently, leaving
+// the old file as every failed save does.
 #include <functional>
 #include <utility>
 
 #include "app/clock_form.h"
 #include "platform/clock_window_events.h"
+#include "platform/program_events.h"
 
 namespace sorvane {
 
-class ClockFormEvents final : public platform::ClockWindowEvents {
+class ClockFormEvents final : public platform::ClockWindowEvents, public platform::ProgramEvents {
  public:
   ClockFormEvents(ClockForm& form, platform::ErrorReporter& errors, std::function<void()> quit)
       : form_(form), errors_(errors), quit_(std::move(quit)) {}
 
   void Tick() override;
   void TimeChanged() override;
-  void Moved() override;
+  void DragEnded() override;
   void Paint(platform::Canvas& canvas) override;
   void RightButtonDown(int32_t x, int32_t y) override;
   void MiddleButtonDown(int32_t x, int32_t y) override;
   void Command(int32_t id) override;
   void DisplayScaleChanged() override;
   void Closed() override;
+
+  void SessionEnding() override;
+  void SessionEnded() override;
+  void ScreensChanged() override;
+  void SecondStart(bool tray_icon_shown) override;
 
  private:
   ClockForm& form_;

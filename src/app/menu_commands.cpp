@@ -1,6 +1,5 @@
 // The menu's commands. Each changes the profile in use, applies it again and rebuilds the
-// outline as far as the change needs, then writes the profiles file at once; choosing a
-// skin is the one change that waits for the next save.
+// outline as far as the change needs, then writes the profiles file at once.
 #include <stdexcept>
 
 #include "app/clock_form.h"
@@ -73,6 +72,7 @@ void ClockForm::RunCommand(const MenuItem& item) {
 void ClockForm::SaveAll() {
   if (profiles_unread_) KeepUnreadProfiles();
   SaveProfiles(services_.folders.settings, profiles, services_.files);
+  saved_profiles_ = profiles;
 }
 
 // Settings that could not be read at start-up are still the user's: no save replaces them
@@ -173,6 +173,7 @@ void ClockForm::ChooseSkin(int32_t index) {
   current_skin = index;
   CurrentProfile().skin_file = skins.at(static_cast<size_t>(index)).file_name;
   RebuildOutline();
+  SaveAll();
 }
 
 void ClockForm::ToggleSmoothEdges() {

@@ -42,11 +42,14 @@ void ClockForm::BuildOutline(const DateTime& now) {
   }
   if (!ShowsSmoothEdges()) {
     coverage_ = {};
-    services_.window.SetRegion(OutlineAt(*layout, width, now));
+    const Region outline = OutlineAt(*layout, width, now);
+    outline_empty_ = outline.IsEmpty();
+    services_.window.SetRegion(outline);
   } else {
     const int32_t samples = SmoothSamplesFor(width, HeightOf(bounds));
     const int32_t fine_width = width * samples;
     const Region fine = OutlineAt(*LayoutForStyle(profile.style, fine_width), fine_width, now);
+    outline_empty_ = fine.IsEmpty();
     ReduceToCoverage(fine, samples, samples, width, HeightOf(bounds), coverage_);
     ShowSmoothImage();
   }

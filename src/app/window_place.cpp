@@ -1,33 +1,27 @@
 // The window's place back into the profile: a drag moves the window without the clock, and
-// its new offsets must reach the profile before any save writes it.
+// its new offsets reach the profile, and the file, when the user lets go.
 #include "app/clock_form.h"
 #include "geometry/anchor.h"
 
 namespace sorvane {
 
-// Move events come from the window system while the clock itself applies a profile too;
-// those moves are the profile's own, and a half-finished one (left set, top not yet) must
-// not be taken for the profile's place. A failure (no screen size) is dropped: the next
-// move tries again.
-void ClockForm::WindowMoved() {
-  if (placing_window_) return;
-  try {
-    StoreWindowPlace();
-  } catch (...) {
-  }
+// Only a drag changes the stored place: the system's own moves (a screen that changed, a
+// window manager keeping windows on screen) and the clock's placing never do, so a clock
+// brought into view keeps the place the user chose for it.
+void ClockForm::DragEnded() {
+  if (profiles.empty()) return;
+  const Rect bounds = services_.window.Bounds();
+  if (placed_at_ == Point{bounds.left, bounds.top}) return;  // pressed, not moved
+  StoreWindowPlace();
+  SaveIfChanged();
 }
 
-// The offsets are kept from the profile's own edges, and only written when they changed.
+// The offsets are kept from the profile's own edges. The window now stands where the
+// profile says.
 void ClockForm::StoreWindowPlace() {
-  if (profiles.empty()) return;
-  Profile& profile = CurrentProfile();
   const Rect bounds = services_.window.Bounds();
-  const Point offsets =
-      AnchorOffsets(bounds.left, bounds.top, profile, services_.screen.PrimarySize());
-  if (offsets.x != profile.x_offset || offsets.y != profile.y_offset) {
-    profile.x_offset = offsets.x;
-    profile.y_offset = offsets.y;
-  }
+  StoreOffsets(CurrentProfile(), {bounds.left, bounds.top});
+  placed_at_ = Point{bounds.left, bounds.top};
 }
 
 }  // namespace sorvane

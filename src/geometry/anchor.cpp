@@ -74,8 +74,13 @@ Point KeepGrabbable(Point place, Size size, std::span<const Rect> monitors, cons
   for (const Rect& m : monitors) {
     if (ShowsGrabbablePiece(window, m)) return place;
   }
-  // A work area the system could not give is the whole primary monitor.
-  const Rect& area = IsEmpty(work_area) ? monitors.front() : work_area;
+  // A work area the system could not give is the whole primary monitor, and one it has not
+  // yet caught up with after a change of screens is cut to the monitor.
+  const Rect& primary = monitors.front();
+  const Rect cut{std::max(work_area.left, primary.left), std::max(work_area.top, primary.top),
+                 std::min(work_area.right, primary.right),
+                 std::min(work_area.bottom, primary.bottom)};
+  const Rect& area = IsEmpty(cut) ? primary : cut;
   return {Fit(window.left, window.right - window.left, area.left, area.right),
           Fit(window.top, window.bottom - window.top, area.top, area.bottom)};
 }

@@ -43,9 +43,10 @@ inline constexpr int32_t kGrabbableSide = 24;
 // piece of kGrabbableSide x kGrabbableSide pixels on some monitor (all of itself, when it is
 // smaller) stays exactly where its profile puts it. Any other -- on a monitor since unplugged,
 // hand-edited, or saved at the screen's edge -- could not be grabbed: it goes wholly into
-// `work_area` (the primary monitor less its taskbar) at the nearest place, or to its top-left
-// corner when larger than it. An empty window counts as one pixel. With no monitor list the
-// place is kept.
+// `work_area` (the primary monitor less its taskbar; the part of it on the primary monitor,
+// for a system that has not yet caught up with a smaller screen) at the nearest place, or to
+// its top-left corner when larger than it. An empty window counts as one pixel. With no monitor
+// list the place is kept.
 Point KeepGrabbable(Point place, Size size, std::span<const Rect> monitors, const Rect& work_area);
 
 }  // namespace sorvane

@@ -12,7 +12,8 @@ class ClockWindowEvents {
   virtual ~ClockWindowEvents() = default;
   virtual void Tick() = 0;
   virtual void TimeChanged() = 0;  // the system time was set, or the machine woke up
-  virtual void Moved() = 0;        // the window's place changed (a drag, or the clock's own)
+  // The user let go of the window after dragging it (or only pressed on it).
+  virtual void DragEnded() = 0;
   virtual void Paint(Canvas& canvas) = 0;
   virtual void RightButtonDown(int32_t x, int32_t y) = 0;  // window coordinates
   virtual void MiddleButtonDown(int32_t x, int32_t y) = 0;

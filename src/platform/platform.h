@@ -153,6 +153,8 @@ class MenuView {
  public:
   virtual ~MenuView() = default;
   virtual void PopupAt(int32_t screen_x, int32_t screen_y) = 0;
+  // At the mouse pointer, wherever it is: for a menu asked for from outside the clock.
+  virtual void PopupAtPointer() = 0;
 };
 
 // Starting the clock when the user logs in: on Linux an entry in the desktop's autostart

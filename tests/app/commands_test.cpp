@@ -64,10 +64,10 @@ TEST_F(Commands, RightButtonOpensTheMenuAtTheScreenPoint) {
 TEST_F(Commands, CloseSavesTheDraggedPositionThenCloses) {
   Start();
   hs.window.DragTo(300, 200);
-  form.WindowMoved();
-  EXPECT_EQ(hs.files.writes, 0);
-  form.SaveAndClose();
+  form.DragEnded();
   EXPECT_EQ(hs.files.writes, 1);
+  form.SaveAndClose();
+  EXPECT_EQ(hs.files.writes, 2);
   EXPECT_TRUE(hs.window.closed);
   EXPECT_LT(hs.journal.FirstIndexOf("files.ReplaceWith vl.prf"),
             hs.journal.FirstIndexOf("window.Close"));
@@ -81,9 +81,9 @@ TEST_F(Commands, CloseSavesTheDraggedPositionThenCloses) {
 TEST_F(Commands, CloseWithFailedSaveKeepsTheWindowOpen) {
   Start();
   const std::string before = *hs.files.Find(ProfilesPath());
-  hs.window.DragTo(300, 200);
-  form.WindowMoved();
   hs.files.fail_writes = true;
+  hs.window.DragTo(300, 200);
+  EXPECT_THROW(form.DragEnded(), FileError);
   EXPECT_THROW(form.SaveAndClose(), FileError);
   EXPECT_FALSE(hs.window.closed);
   EXPECT_EQ(*hs.files.Find(ProfilesPath()), before);

@@ -197,7 +197,7 @@ TEST_F(MenuCommands, ItemsWithoutACommandDoNothing) {
   EXPECT_TRUE(hs.dialogs.colors_offered.empty());
 }
 
-TEST_F(MenuCommands, SkinChoiceWaitsForTheNextSave) {
+TEST_F(MenuCommands, SkinChoiceIsSavedAtOnce) {
   PutSkin("a.skn", "Whole");
   hs.files.Put(headless::HeadlessServices::InProgramFolder("b.skn"),
                "Vitrelle skin file.\r\n\\names Half\r\n\\staticanalog\r\ncircle +\r\n0 0 150\r\n");
@@ -207,19 +207,14 @@ TEST_F(MenuCommands, SkinChoiceWaitsForTheNextSave) {
 
   form.RunMenuItem(menu_id::SkinItem(1));
   EXPECT_EQ(form.State().current_skin, 1);
-  EXPECT_EQ(form.CurrentProfile().skin_file, "b.skn");
   EXPECT_TRUE(form.Menu().At(menu_id::SkinItem(1)).checked);
   EXPECT_FALSE(form.Menu().At(menu_id::SkinItem(0)).checked);
   EXPECT_EQ(Rebuilds(), 1);
   EXPECT_NE(hs.window.CurrentRegion(), whole);
   EXPECT_FALSE(ProfileApplied());
-  EXPECT_EQ(hs.files.writes, 0);
-  EXPECT_EQ(SavedFile(), FormatProfiles({profile}));
-
-  form.RunMenuItem(menu_id::AnalogSeconds);
   Profile expected = profile;
   expected.skin_file = "b.skn";
-  expected.analog_seconds = true;
+  EXPECT_EQ(hs.files.writes, 1);
   EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
 }
 

@@ -117,24 +117,26 @@ TEST_F(Tick, AStoppedClockArmsNothing) {
   EXPECT_EQ(hs.window.tick_delays.size(), 1u);
 }
 
-TEST_F(Tick, AMoveStoresTheDraggedPositionWithoutSaving) {
+TEST_F(Tick, TheEndOfADragStoresAndSavesThePlace) {
   profile.x_edge = "right";
   profile.y_edge = "bottom";
   profile.x_offset = -300;
   profile.y_offset = -400;
   Start();
-  form.WindowMoved();
-  EXPECT_EQ(form.CurrentProfile().x_offset, -300);  // an unmoved window changes nothing
-  EXPECT_EQ(form.CurrentProfile().y_offset, -400);
+  form.DragEnded();
+  EXPECT_EQ(hs.files.writes, 0);  // pressed, not moved: nothing to store
 
   hs.window.DragTo(500, 100);
-  form.WindowMoved();
+  form.DragEnded();
   EXPECT_EQ(form.CurrentProfile().x_offset, 500 - 1023);
   EXPECT_EQ(form.CurrentProfile().y_offset, 100 - 767);
   EXPECT_EQ(form.CurrentProfile().x_edge, "right");
   EXPECT_EQ(form.CurrentProfile().y_edge, "bottom");
-  EXPECT_EQ(hs.files.writes, 0);
+  EXPECT_EQ(hs.files.writes, 1);
+  EXPECT_EQ(*hs.files.Find(ProfilesPath()), FormatProfiles({form.CurrentProfile()}));
   EXPECT_EQ(hs.window.RegionCount(), 1);  // moving alone rebuilds nothing
+  form.DragEnded();
+  EXPECT_EQ(hs.files.writes, 1);
 }
 
 TEST_F(Tick, AFailedRebuildIsSwallowedAndTriedAgainASecondLater) {
@@ -151,17 +153,6 @@ TEST_F(Tick, AFailedRebuildIsSwallowedAndTriedAgainASecondLater) {
   form.Tick();
   EXPECT_EQ(hs.window.RegionCount(), 2);
   EXPECT_EQ(form.State().last_minute, 21);
-}
-
-TEST_F(Tick, AFailedMoveIsDropped) {
-  Start();
-  hs.screen.fail = true;
-  hs.window.DragTo(200, 60);
-  EXPECT_NO_THROW(form.WindowMoved());
-  EXPECT_EQ(form.CurrentProfile().x_offset, 100);
-  hs.screen.fail = false;
-  form.WindowMoved();
-  EXPECT_EQ(form.CurrentProfile().x_offset, 200);
 }
 
 TEST_F(Tick, BeforeAnyProfileExistsTheTickDoesNothing) {

@@ -98,6 +98,9 @@ TEST(KeepGrabbable, AWindowStaysOnlyWhereAMouseCanGrabIt) {
   }
   EXPECT_EQ(KeepGrabbable({100, 745}, {250, 250}, monitors, Rect{}), (Point{100, 518}))
       << "no work area: the primary monitor";
+  EXPECT_EQ(KeepGrabbable({900, 650}, {137, 137}, {{Rect{0, 0, 800, 600}}}, Rect{0, 0, 1024, 768}),
+            (Point{663, 463}))
+      << "the work area of a screen since made smaller: what of it is on the screen";
   EXPECT_EQ(KeepGrabbable({-9000, 0}, {1000, 10}, {}, work_area), (Point{-9000, 0}));
   // "x 0 right" of earlier first starts: one column on a single monitor.
   const std::vector<Rect> one_monitor{monitors.front()};

@@ -42,8 +42,10 @@ class RecordingMenuView : public platform::MenuView {
   void PopupAt(int32_t screen_x, int32_t screen_y) override {
     popups.push_back({screen_x, screen_y});
   }
+  void PopupAtPointer() override { ++pointer_popups; }
 
   std::vector<Point> popups;
+  int pointer_popups = 0;
 };
 
 }  // namespace sorvane::headless

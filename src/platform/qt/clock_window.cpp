@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "platform/qt/app_title.h"
+#include "platform/qt/pointer_buttons.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/region_conversion.h"
 #include "region/window_fit.h"
@@ -18,6 +19,8 @@ constexpr int kInitialLeft = 144;
 constexpr int kInitialTop = 237;
 constexpr int kInitialSide = 302;
 constexpr int32_t kInitialColor = 0x00FF0000;  // blue (COLORREF) until the profile's clockcolor
+// How often the button is looked at while the window manager moves the window.
+constexpr int kSystemMoveLook = 200;  // ms
 
 }  // namespace
 
@@ -36,6 +39,12 @@ QtClockWindow::QtClockWindow()
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setGeometry(kInitialLeft, kInitialTop, kInitialSide, kInitialSide);
+  system_move_watch_.setInterval(kSystemMoveLook);
+  QObject::connect(&system_move_watch_, &QTimer::timeout, this, [this] {
+    if (LeftButtonDown()) return;
+    system_move_watch_.stop();
+    DragEnded();
+  });
 }
 
 Rect QtClockWindow::Bounds() const {
@@ -107,7 +116,10 @@ void QtClockWindow::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   switch (event->button()) {
     case Qt::LeftButton:
-      if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
+      if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+        WatchSystemMove();
+        return;
+      }
       grab_offset_ = event->globalPosition().toPoint() - pos();
       return;
     case Qt::RightButton:
@@ -128,17 +140,24 @@ void QtClockWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void QtClockWindow::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) grab_offset_.reset();
+  if (event->button() != Qt::LeftButton || !grab_offset_) return;
+  grab_offset_.reset();
+  DragEnded();
 }
 
-// Qt reports every change of place: the window manager's or our own drag, and the clock's
-// own moves.
-void QtClockWindow::moveEvent(QMoveEvent*) {
-  if (events_ != nullptr) events_->Moved();
+// Qt hears nothing of the end of a move the window manager runs, so the button is looked at
+// a few times a second until it is up: only for the length of the drag.
+void QtClockWindow::WatchSystemMove() {
+  system_move_watch_.start();
+}
+
+void QtClockWindow::DragEnded() {
+  if (events_ != nullptr) events_->DragEnded();
 }
 
 void QtClockWindow::closeEvent(QCloseEvent* event) {
   timer_.Stop();
+  system_move_watch_.stop();
   event->accept();
   if (events_ != nullptr) events_->Closed();
 }

@@ -3,11 +3,12 @@
 // outline by its mask (X SHAPE), so only the clock itself shows and takes the mouse.
 #include <QColor>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 
-#include "platform/platform.h"
 #include "platform/clock_window_events.h"
+#include "platform/platform.h"
 #include "platform/qt/wall_clock_timer.h"
 
 namespace sorvane::qt {
@@ -39,15 +40,19 @@ class QtClockWindow final : public QWidget, public platform::ClockWindow {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void WatchSystemMove();
+  void DragEnded();
+
   WallClockTimer timer_;  // single shot, armed by ScheduleTick
   platform::ClockWindowEvents* events_ = nullptr;
   int32_t color_;
   // While the window is moved by hand: the cursor's offset from the window's corner.
   std::optional<QPoint> grab_offset_;
+  // While the window manager moves the window: looks for the button's release.
+  QTimer system_move_watch_;
 };
 
 }  // namespace sorvane::qt

@@ -1,5 +1,6 @@
 #include "platform/qt/menu_view.h"
 
+#include <QCursor>
 #include <QPoint>
 
 #include "platform/qt/menu_builder.h"
@@ -29,6 +30,11 @@ void QtMenuView::PopupAt(int32_t screen_x, int32_t screen_y) {
   QMenu menu;
   Fill(menu);
   Run(menu.exec(QPoint(screen_x, screen_y)));
+}
+
+void QtMenuView::PopupAtPointer() {
+  const QPoint pointer = QCursor::pos();
+  PopupAt(pointer.x(), pointer.y());
 }
 
 }  // namespace sorvane::qt

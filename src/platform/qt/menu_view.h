@@ -23,6 +23,7 @@ class QtMenuView final : public platform::MenuView {
   // Shows the menu at a screen point until an item is chosen or it is dismissed; the
   // chosen item's id goes to the command handler.
   void PopupAt(int32_t screen_x, int32_t screen_y) override;
+  void PopupAtPointer() override;
   // The tray icon's menu: filled from the model whenever it is about to show.
   QMenu& TrayMenu() { return tray_menu_; }
 

@@ -10,6 +10,9 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/locale_reader.h"
 #include "platform/qt/menu_view.h"
+#include "platform/qt/screen_watcher.h"
+#include "platform/qt/second_start.h"
+#include "platform/qt/session_end.h"
 #include "platform/qt/shell_links.h"
 #include "platform/qt/single_instance.h"
 #include "platform/qt/sorted_files.h"
@@ -45,8 +48,13 @@ struct QtServices {
 
 int RunClock(QApplication& application) {
   // Before any window exists: copies started at the same moment cannot all run.
-  const SingleInstanceLock one_copy;
-  if (one_copy.AnotherCopyHoldsIt()) return 0;  // end silently, as on Windows
+  const QString runtime = RuntimeFolder();
+  const SingleInstanceLock one_copy(runtime);
+  if (one_copy.AnotherCopyHoldsIt()) {
+    // End without a word, as on Windows; a clock its user cannot reach shows its menu.
+    TellRunningCopy(runtime);
+    return 0;
+  }
   const platform::Folders folders = XdgFolders(QApplication::applicationDirPath());
   MakeSettingsFolder(folders);
   QtClockWindow window;
@@ -77,7 +85,12 @@ int RunClock(QApplication& application) {
   window.show();
   QtTrayIcon tray(system.menu);
   tray.Show();  // a desktop without a tray still has the clock's own menu
-  return application.exec();
+  SecondStartListener second_starts(runtime, [&] { events.SecondStart(tray.Shown()); });
+  ScreenWatcher screens([&events] { events.ScreensChanged(); });
+  const SessionEnd session_end(events);
+  const int exit_code = application.exec();
+  events.SessionEnded();  // the session manager's end: what changed since its save request
+  return exit_code;
 }
 
 }  // namespace sorvane::qt

@@ -5,17 +5,13 @@
 
 namespace sorvane::qt {
 
-namespace {
-
-QString LockPath(const QString& folder) {
-  const QString where =
-      folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) : folder;
-  return QDir(where).filePath(QStringLiteral("sorvane.lock"));
+QString RuntimeFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
-}  // namespace
-
-SingleInstanceLock::SingleInstanceLock(const QString& folder) : lock_(LockPath(folder)) {
+SingleInstanceLock::SingleInstanceLock(const QString& folder)
+    : lock_(QDir(folder.isEmpty() ? RuntimeFolder() : folder)
+                .filePath(QStringLiteral("sorvane.lock"))) {
   // Never stale by age: a clock runs for weeks. Only an owner that no longer runs loses it.
   lock_.setStaleLockTime(0);
   held_ = lock_.tryLock(0);

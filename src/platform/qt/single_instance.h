@@ -6,6 +6,10 @@
 
 namespace sorvane::qt {
 
+// The user's runtime folder ($XDG_RUNTIME_DIR), where the lock and the running copy's
+// socket live.
+QString RuntimeFolder();
+
 class SingleInstanceLock {
  public:
   // The lock file in `folder` ($XDG_RUNTIME_DIR when empty).

@@ -12,6 +12,8 @@ class QtTrayIcon {
   explicit QtTrayIcon(QtMenuView& menu);
   // Shows the icon; a tray that appears later takes it then (Qt watches for one).
   void Show() { icon_.show(); }
+  // Whether a tray shows the icon now, so that the user can reach the menu through it.
+  bool Shown() const { return icon_.isVisible() && QSystemTrayIcon::isSystemTrayAvailable(); }
 
  private:
   QSystemTrayIcon icon_;

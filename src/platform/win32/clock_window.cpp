@@ -178,7 +178,7 @@ void Win32ClockWindow::Close() {
 }
 
 bool Win32ClockWindow::AnotherCopyRunning() {
-  return UnownedWindowTitled(handle(), application_window_, kAppTitle);
+  return !UnownedWindowsTitled(application_window_, kAppTitle).empty();
 }
 
 LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -205,10 +205,12 @@ LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lpar
       painted_ = Region();  // a new size is a new surface
       return 0;
     case WM_MOVE:
-      // Sent for every change of place, during a drag too, and by the clock's own moves.
       // A window partly off the screen gets a new surface when it moves.
       painted_ = Region();
-      if (events_ != nullptr) events_->Moved();
+      return 0;
+    case WM_EXITSIZEMOVE:
+      // The system's move loop, begun by the press on the "caption", ends with the button.
+      if (events_ != nullptr) events_->DragEnded();
       return 0;
     case WM_COMMAND:
       if (events_ != nullptr) events_->Command(LOWORD(wparam));

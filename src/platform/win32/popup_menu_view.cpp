@@ -21,7 +21,7 @@ void PopupMenuView::PopupAt(int32_t screen_x, int32_t screen_y) {
   if (chosen != 0 && on_command_) on_command_(chosen);
 }
 
-void PopupMenuView::PopupAtCursor() {
+void PopupMenuView::PopupAtPointer() {
   POINT cursor{};
   GetCursorPos(&cursor);
   PopupAt(cursor.x, cursor.y);

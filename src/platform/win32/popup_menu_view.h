@@ -23,7 +23,7 @@ class PopupMenuView final : public platform::MenuView {
 
   // Shows the menu modally; the chosen item's id goes to the command handler.
   void PopupAt(int32_t screen_x, int32_t screen_y) override;
-  void PopupAtCursor();
+  void PopupAtPointer() override;
 
  private:
   MenuOwnerWindow owner_;

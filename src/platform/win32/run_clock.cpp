@@ -60,7 +60,12 @@ int RunClock(HINSTANCE instance) {
   // Before any window exists: copies started at the same moment cannot all see each other's
   // windows (and all end) or see none (and all stay).
   const SingleInstanceLock one_copy;
-  if (one_copy.AnotherCopyHoldsIt()) return 0;  // end silently, as a second copy does below
+  if (one_copy.AnotherCopyHoldsIt()) {
+    // End without a word, as a second copy does below; a clock its user cannot reach shows
+    // its menu instead.
+    AskRunningCopyForItsMenu(nullptr);
+    return 0;
+  }
   ApplicationWindow application(instance);
   Win32ClockWindow window(instance, application.handle());
   Win32Services system(instance, window.handle());
@@ -95,12 +100,16 @@ int RunClock(HINSTANCE instance) {
   if (!starts) {
     // Another copy runs: end silently, without a word to the clock's handlers.
     window.SetEvents(nullptr);
+    AskRunningCopyForItsMenu(application.handle());
     return 0;
   }
   window.Show();
   TrayIcon tray(instance, system.menu);
   tray.Add();  // a desktop without a notification area still has the clock's own menu
-  return RunMessageLoop();
+  application.SetEvents(&events, [&tray] { return tray.Shown(); });
+  const int exit_code = RunMessageLoop();
+  application.SetEvents(nullptr, nullptr);
+  return exit_code;
 }
 
 }  // namespace sorvane::win32

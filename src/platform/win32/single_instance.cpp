@@ -17,15 +17,23 @@ SingleInstanceLock::~SingleInstanceLock() {
   if (mutex_ != nullptr) CloseHandle(mutex_);
 }
 
-bool UnownedWindowTitled(HWND any_top_level, HWND own_app_window, const char* title) {
-  for (HWND window = GetWindow(any_top_level, GW_HWNDFIRST); window != nullptr;
-       window = GetWindow(window, GW_HWNDNEXT)) {
-    if (window == own_app_window || GetWindow(window, GW_OWNER) != nullptr) continue;
-    char text[128] = {};
-    GetWindowTextA(window, text, sizeof(text));
-    if (std::strcmp(text, title) == 0) return true;
-  }
-  return false;
+std::vector<HWND> UnownedWindowsTitled(HWND own_app_window, const char* title) {
+  struct Search {
+    HWND own;
+    const char* title;
+    std::vector<HWND> found;
+  } search{own_app_window, title, {}};
+  EnumWindows(
+      [](HWND window, LPARAM context) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(context);
+        if (window == s.own || GetWindow(window, GW_OWNER) != nullptr) return TRUE;
+        char text[128] = {};
+        GetWindowTextA(window, text, sizeof(text));
+        if (std::strcmp(text, s.title) == 0) s.found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 }  // namespace sorvane::win32

@@ -3,6 +3,8 @@
 // session, taken before anything else: exactly one of them holds it. A copy that started
 // earlier (or a version of the program without the mutex) shows itself by its hidden
 // application window, an unowned top-level window carrying the application title.
+#include <vector>
+
 #include "platform/win32/windows_api.h"
 
 namespace sorvane::win32 {
@@ -28,9 +30,9 @@ class SingleInstanceLock {
   bool another_holds_ = false;
 };
 
-// Walks the top-level windows in Z order from `any_top_level`'s first sibling and tells
-// whether one that is not `own_app_window` and has no owner is titled exactly `title`
-// (case counts; titles longer than 127 characters are compared by their first 127).
-bool UnownedWindowTitled(HWND any_top_level, HWND own_app_window, const char* title);
+// The top-level windows other than `own_app_window` that have no owner and are titled
+// exactly `title` (case counts; titles longer than 127 characters are compared by their
+// first 127), in Z order.
+std::vector<HWND> UnownedWindowsTitled(HWND own_app_window, const char* title);
 
 }  // namespace sorvane::win32

@@ -17,7 +17,7 @@ TrayIcon::TrayIcon(HINSTANCE instance, PopupMenuView& menu)
       icon_(static_cast<HICON>(
           LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0))) {
   menu_.owner().SetTrayMouseHandler([this](UINT mouse) {
-    if (mouse == WM_RBUTTONUP) menu_.PopupAtCursor();
+    if (mouse == WM_RBUTTONUP) menu_.PopupAtPointer();
   });
   menu_.owner().SetTaskbarCreatedHandler([this] {
     shown_ = false;

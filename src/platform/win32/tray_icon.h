@@ -18,6 +18,7 @@ class TrayIcon {
   // Whether the taskbar took the icon (there may be no taskbar at all).
   bool Add();
   void Remove();
+  bool Shown() const { return shown_; }
 
  private:
   NOTIFYICONDATAA Data() const;

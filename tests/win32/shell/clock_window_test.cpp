@@ -16,7 +16,7 @@ struct RecordedEvents final : platform::ClockWindowEvents {
   std::vector<std::string> calls;
   void Tick() override { calls.push_back("tick"); }
   void TimeChanged() override { calls.push_back("time changed"); }
-  void Moved() override { calls.push_back("moved"); }
+  void DragEnded() override { calls.push_back("drag ended"); }
   void Paint(platform::Canvas& canvas) override {
     canvas.FillRect(Rect{0, 0, 5, 5}, 0x00FF00);
     calls.push_back("paint");
@@ -112,15 +112,46 @@ TEST_F(ClockWindowTest, MessagesReachTheClockHandlers) {
   SendMessageA(window.handle(), WM_TIMECHANGE, 0, 0);
   SendMessageA(window.handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
   SendMessageA(window.handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
-  window.SetLeft(30);
+  window.SetLeft(30);  // the clock's own move is no drag
+  SendMessageA(window.handle(), WM_EXITSIZEMOVE, 0, 0);
   window.Repaint();
-  const std::vector<std::string> expected{"right 10,20",  "middle 7,3",   "tick",  "command 100",
-                                          "time changed", "time changed", "moved", "paint"};
+  const std::vector<std::string> expected{"right 10,20", "middle 7,3",   "tick",
+                                          "command 100", "time changed", "time changed",
+                                          "drag ended",  "paint"};
   EXPECT_EQ(events.calls, expected);
 
   DestroyWindow(window.handle());
   EXPECT_EQ(events.calls.back(), "destroyed");
   EXPECT_EQ(window.handle(), nullptr);
+}
+
+struct RecordedProgramEvents final : platform::ProgramEvents {
+  std::vector<std::string> calls;
+  void SessionEnding() override { calls.push_back("ending"); }
+  void SessionEnded() override { calls.push_back("ended"); }
+  void ScreensChanged() override { calls.push_back("screens"); }
+  void SecondStart(bool tray) override { calls.push_back(tray ? "second, tray" : "second"); }
+};
+
+// The session's end is answered yes; the screens' messages of one change are heard once.
+TEST_F(ClockWindowTest, TheApplicationWindowHearsTheProgramsEvents) {
+  RecordedProgramEvents events;
+  bool tray = false;
+  app.SetEvents(&events, [&tray] { return tray; });
+  EXPECT_EQ(SendMessageA(app.handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
+  SendMessageA(app.handle(), WM_ENDSESSION, FALSE, 0);  // the log-off was cancelled
+  SendMessageA(app.handle(), WM_ENDSESSION, TRUE, 0);
+  SendMessageA(app.handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
+  SendMessageA(app.handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  SendMessageA(app.handle(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  SendMessageA(app.handle(), ApplicationWindow::SecondStartMessage(), 0, 0);
+  tray = true;
+  SendMessageA(app.handle(), ApplicationWindow::SecondStartMessage(), 0, 0);
+  EXPECT_EQ(events.calls,
+            (std::vector<std::string>{"ending", "ended", "screens", "second", "second, tray"}));
+  app.SetEvents(nullptr, nullptr);
 }
 
 // Each arming gives one tick, at about the time asked for, and a later arming replaces an
