@@ -8,14 +8,20 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEARCH=win64
 _wine_env_xvfb_pid=""
 
+# WINE_ENV_XVNC=1 asks for a display whose size can change while programs run (Xvnc).
 wine_env_start() {
   if [ -z "${DISPLAY:-}" ]; then
-    # Xvfb picks a free display itself and writes its number to the file once it listens,
-    # so runs started side by side never race for the same one.
+    # The server picks a free display itself and writes its number to the file once it
+    # listens, so runs started side by side never race for the same one.
     local number_file n=""
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" </dev/null \
-      >/dev/null 2>&1 &
+    if [ -n "${WINE_ENV_XVNC:-}" ]; then
+      Xvnc -displayfd 3 -geometry 1024x768 -depth 24 -SecurityTypes None -nolisten tcp \
+        -rfbport -1 3>"$number_file" </dev/null >/dev/null 2>&1 &
+    else
+      Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" </dev/null \
+        >/dev/null 2>&1 &
+    fi
     _wine_env_xvfb_pid=$!
     for _ in $(seq 100); do
       n=$(head -n1 "$number_file" 2>/dev/null || true)
@@ -23,7 +29,7 @@ wine_env_start() {
       sleep 0.1
     done
     rm -f "$number_file"
-    [ -n "$n" ] || { echo "wine-env: Xvfb did not start" >&2; return 1; }
+    [ -n "$n" ] || { echo "wine-env: the virtual display did not start" >&2; return 1; }
     export DISPLAY=":$n"
   fi
   mkdir -p "$WINEPREFIX"

@@ -8,7 +8,7 @@ asks the same painter in the same Wine prefix).
 """
 import time
 
-from e2e_driver import Clock, numbers, profile_bytes, visible_point, xdotool
+from e2e_driver import Clock, numbers, profile_bytes, visible_point, wait_for, xdotool
 
 ITEM, SEP = "item", "sep"
 # The entries of each menu, in display order; the skin items follow the analog submenu's four.
@@ -97,15 +97,6 @@ def prf_lines(clock):
     return data.decode("latin-1").split("\r\n") if data else []
 
 
-def wait_for(condition, seconds=5.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if condition():
-            return True
-        time.sleep(0.3)
-    return condition()
-
-
 def clear_of_minute_change(seconds_needed=20):
     """Waits until the minute will not turn within `seconds_needed`: without seconds the
     outline changes only with the minute, and a check that compares two outlines taken
@@ -165,8 +156,8 @@ def check_menu_size_and_date(args, c):
         clock.stop()
 
 
-def check_menu_skin_and_close(args, c):
-    print("menu: skin chosen, saved by Close")
+def check_menu_skin_and_kill(args, c):
+    print("menu: skin chosen, saved at once, kept through a kill")
     clock = Clock(args, profile_bytes(seconds=0))
     try:
         clock.start()
@@ -181,13 +172,12 @@ def check_menu_skin_and_close(args, c):
                 changed = True
                 break
         c.expect(changed, "choosing the other skin changes the outline")
-        c.expect(clock.prf_bytes() == profile_bytes(seconds=0),
-                 "a skin choice alone writes nothing")
-        c.expect(user.choose((TOP, TOP_CLOSE)), "Close can be clicked")
-        c.expect(clock.wait_for_exit(15), "Close from the menu ends the program")
-        saved = [line for line in prf_lines(clock) if line.startswith("skinfile")]
-        c.expect(clock.prf_bytes() == profile_bytes(seconds=0, skin="test_square.skn"),
-                 f"Close saves the chosen skin, byte for byte: {saved}")
+        expected = profile_bytes(seconds=0, skin="test_square.skn")
+        c.expect(wait_for(lambda: clock.prf_bytes() == expected),
+                 f"the skin is saved at once, byte for byte: {prf_lines(clock)}")
+        clock.probe("terminate")
+        c.expect(clock.wait_for_exit(10) and clock.prf_bytes() == expected,
+                 "killed afterwards, the file still holds it")
     finally:
         clock.stop()
 
@@ -256,5 +246,5 @@ def check_menu_look(args, c):
         clock.stop()
 
 
-CHECKS = (check_menu_size_and_date, check_menu_skin_and_close, check_menu_dialogs,
+CHECKS = (check_menu_size_and_date, check_menu_skin_and_kill, check_menu_dialogs,
           check_tray_menu, check_menu_look)

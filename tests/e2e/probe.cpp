@@ -22,6 +22,8 @@
 //                              and presses its OK button
 //   probe outline-repaint      how many pixels of the clock's region change when the clock
 //                              is made to repaint all of it (read while the region stays put)
+//   probe resolution W H       sets the display to W x H as the Settings app does
+//                              (ChangeDisplaySettingsExA) and prints the screen size after
 #include <windows.h>
 #include <winternl.h>
 
@@ -528,11 +530,23 @@ int CompareWithRepaint() {
     if (ticked.empty() || repainted.size() != ticked.size()) continue;  // a tick came in between
     size_t changed = 0;
     for (size_t i = 0; i < ticked.size(); ++i) changed += ticked[i] != repainted[i];
-    std::printf("outline.area=%zu\noutline.changed=%zu\noutline.tries=%d\n", ticked.size(),
-                changed, tries);
+    std::printf("outline.area=%zu\noutline.changed=%zu\noutline.tries=%d\n", ticked.size(), changed,
+                tries);
     return 0;
   }
   return 1;
+}
+
+int SetResolution(int width, int height) {
+  DEVMODEA mode{};
+  mode.dmSize = sizeof(mode);
+  mode.dmPelsWidth = static_cast<DWORD>(width);
+  mode.dmPelsHeight = static_cast<DWORD>(height);
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+  const LONG result = ChangeDisplaySettingsExA(nullptr, &mode, nullptr, 0, nullptr);
+  std::printf("resolution.result=%ld\nscreen=%d,%d\n", result, GetSystemMetrics(SM_CXSCREEN),
+              GetSystemMetrics(SM_CYSCREEN));
+  return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
 }
 
 }  // namespace
@@ -556,6 +570,8 @@ int main(int argc, char** argv) {
   if (what == "lock" && argc > 3) return LockFile(argv[2], std::atof(argv[3]));
   if (what == "outline-repaint") return CompareWithRepaint();
   if (what == "hold" && argc > 3) return HoldWindow(argv[2], std::atof(argv[3]));
+  if (what == "resolution" && argc > 3)
+    return SetResolution(std::atoi(argv[2]), std::atoi(argv[3]));
   if (what == "catch" && argc > 6) {
     const RECT r{std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5])};
     return CatchClicks(r, std::atof(argv[6]));

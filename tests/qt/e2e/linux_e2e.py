@@ -81,7 +81,7 @@ class Clock(ClockFolder):
         return wait_for(self.window, 20)
 
     def window(self):
-        windows = self.screen.clock()
+        windows = self.screen.clock(self.process.pid)
         return windows[0] if len(windows) == 1 else None
 
     def rect(self):
@@ -148,6 +148,10 @@ def check_window(args, screen, c):
                             f" code {code})")
         c.expect(len(screen.clock()) == 1 and clock.process.poll() is None,
                  "one clock window, and the first copy still runs")
+        # Without a tray host the icon shows nowhere: the menu comes to the user instead.
+        c.expect(wait_for(screen.menus, 5), "with no tray, the second start opens the menu")
+        xdotool("key", "Escape")
+        c.expect(wait_for(lambda: not screen.menus(), 5), "which Escape closes")
         c.expect(clock.prf_bytes() is None, "the second copy writes no profiles file")
 
         entry = os.path.join(clock.folder, "config", "autostart", "sorvane.desktop")
@@ -183,8 +187,8 @@ def check_drag_menu_close(args, screen, c):
         drag(clock.visible_point(), (60, 40))
         c.expect(wait_for(lambda: clock.rect() == [160, 140, 297, 277], 5),
                  f"a left drag moves the window by (60, 40): {clock.rect()}")
-        time.sleep(1.5)  # the move reaches the profile
-        c.expect(clock.prf_bytes() == profile_bytes(), "dragging writes no profiles file")
+        c.expect(wait_for(lambda: clock.prf_bytes() == profile_bytes(x=160, y=140), 5),
+                 "the drag is saved as the mouse lets go")
 
         c.expect(choose(clock, keys_to("Size", SIZES, "Tiny")), "Size > Tiny is chosen")
         c.expect(wait_for(lambda: b"size Tiny\r\n" in (clock.prf_bytes() or b""), 5),
@@ -198,7 +202,8 @@ def check_drag_menu_close(args, screen, c):
                  "Analog Clock > Test Square is chosen")
         c.expect(wait_for(lambda: screen.shape_rects(clock.window()) != shape_before, 3),
                  "the other skin changes the outline")
-        c.expect(clock.prf_bytes() == saved, "a skin choice alone writes nothing")
+        c.expect(wait_for(lambda: clock.prf_bytes() == saved.replace(b"test_ring", b"test_square"),
+                          5), "the skin is saved at once")
         c.expect(choose(clock, keys_to("Close")), "Close is chosen")
         c.expect(clock.wait_for_exit(15), "Close from the menu ends the program")
         expected = profile_bytes(x=160, y=140, size="Tiny", skin="test_square.skn")
@@ -210,11 +215,21 @@ def check_drag_menu_close(args, screen, c):
         # The next start: the lock of the copy that ended is free, the profile in place.
         clock.start()
         drag(clock.visible_point(), (-50, 30))
-        time.sleep(1.5)
+        dragged = profile_bytes(x=110, y=170, size="Tiny", skin="test_square.skn")
+        wait_for(lambda: clock.prf_bytes() == dragged, 5)
         clock.kill()
-        c.expect(clock.prf_bytes() == expected, "killing the process writes nothing")
+        c.expect(clock.prf_bytes() == dragged, "a drag and then a kill: the drag is kept")
         c.expect(clock.start() is not None, "a copy started after the kill runs (the killed "
                                              "copy's lock is taken over)")
+        drag(clock.visible_point(), (20, 20))
+        wait_for(lambda: clock.prf_bytes() != dragged, 5)
+        os.remove(clock.prf)  # what the end of the session saves is seen alone
+        clock.process.send_signal(signal.SIGTERM)
+        c.expect(clock.wait_for_exit(15) and clock.process.returncode == 0,
+                 f"SIGTERM ends the program cleanly (code {clock.process.returncode})")
+        c.expect(clock.prf_bytes() == profile_bytes(x=130, y=190, size="Tiny",
+                                                     skin="test_square.skn"),
+                 "and saves every profile first")
     finally:
         clock.stop()
 
@@ -257,6 +272,56 @@ def check_tray_first_start(args, screen, c):
         tray.wait()
 
 
+def check_invisible_second_start(args, screen, c):
+    print("an invisible clock without a tray: a second start opens its menu")
+    clock = Clock(args, screen, profile_bytes())
+    try:
+        clock.start()
+        c.expect(choose(clock, keys_to("Analog Clock", ANALOG, "Enable Analog Clock")),
+                 "Analog Clock > Enable Analog Clock turns the only face off")
+        c.expect(wait_for(lambda: clock.rect() is None or clock.rect()[2] == clock.rect()[0], 5),
+                 "the clock shows nothing")
+        xdotool("mousemove", 500, 400)
+        second = clock.launch()
+        c.expect(second.wait(timeout=30) == 0, "the second copy ends by itself")
+        menu = wait_for(screen.menus, 5)
+        c.expect(menu and menu[0][:2] == [500, 400],
+                 f"the running clock's menu opens at the mouse pointer: {menu}")
+        for key in keys_to("Close"):
+            time.sleep(0.15)
+            xdotool("key", key)
+        c.expect(clock.wait_for_exit(15), "and Close in it ends the program")
+    finally:
+        clock.stop()
+
+
+def check_screens(args, screen, c):
+    """Needs a display whose size can change (Xvnc): xrandr -s while the clocks run."""
+    print("screens that change under the clock (xrandr on Xvnc)")
+    corner = profile_bytes(x=-136, y=-136).replace(b" left\r\n", b" right\r\n") \
+        .replace(b" top\r\n", b" bottom\r\n").replace(b"ancor hook", b"ancor desktop")
+    beyond = profile_bytes(x=900, y=650)
+    clocks = [Clock(args, screen, corner), Clock(args, screen, beyond)]
+    try:
+        for clock in clocks:
+            clock.start()
+        c.expect([k.rect() for k in clocks] == [[887, 631, 1024, 768], [900, 650, 1037, 787]],
+                 f"on 1024 x 768: at the corner, and partly beyond the edge: "
+                 f"{[k.rect() for k in clocks]}")
+        for size, expected in (("800x600", [[663, 463, 800, 600], [663, 463, 800, 600]]),
+                               ("1024x768", [[887, 631, 1024, 768], [900, 650, 1037, 787]])):
+            subprocess.run(["xrandr", "-s", size], check=True, stdout=subprocess.DEVNULL)
+            seen = wait_for(lambda: [k.rect() for k in clocks] == expected and expected, 10)
+            c.expect(seen, f"on {size}: the corner clock at the new corner, the other whole in "
+                           f"view or back at its place: {[k.rect() for k in clocks]}")
+        c.expect([k.prf_bytes() for k in clocks] == [corner, beyond],
+                 "neither profile changed")
+    finally:
+        subprocess.run(["xrandr", "-s", "1024x768"], stdout=subprocess.DEVNULL)
+        for clock in clocks:
+            clock.stop()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
@@ -265,10 +330,11 @@ def main():
     args = parser.parse_args()
     screen = Screen()
     c = Checks()
-    checks = [check_window, check_drag_menu_close, check_tray_first_start]
+    checks = [check_window, check_drag_menu_close, check_tray_first_start,
+              check_invisible_second_start]
+    if args.only:
+        checks = [check for check in checks + [check_screens] if args.only in check.__name__]
     for check in checks:
-        if args.only and args.only not in check.__name__:
-            continue
         began = time.monotonic()
         check(args, screen, c)
         print(f"  ({check.__name__}: {time.monotonic() - began:.1f} s)")

@@ -28,17 +28,23 @@ class Screen:
         except Exception:
             return ()
 
-    def clock(self):
-        """The clock window: a mapped top-level window titled Sorvane that is no popup."""
+    def clock(self, pid=None):
+        """The clock windows: mapped top-level windows titled Sorvane that are no popups, of
+        the process `pid` when one is given."""
         found = []
         for w in self.root.query_tree().children:
             try:
                 if (w.get_wm_name() == "Sorvane" and self._viewable(w)
-                        and not w.get_attributes().override_redirect):
+                        and not w.get_attributes().override_redirect
+                        and (pid is None or self.pid(w) == pid)):
                     found.append(w)
             except Exception:
                 continue
         return found
+
+    def pid(self, window):
+        prop = window.get_full_property(self.d.intern_atom("_NET_WM_PID"), X.AnyPropertyType)
+        return prop.value[0] if prop else None
 
     def rect(self, window):
         g = window.get_geometry()
