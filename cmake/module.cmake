@@ -38,6 +38,11 @@ function(sorvane_module_headers name dir out_var)
     endif()
   endforeach()
   if(has_folders)
+    # A build made while the folder had no folders of its own linked the whole of it: that
+    # link goes, or the links to its headers would be made inside the sources.
+    if(IS_SYMLINK ${root}/${relative})
+      file(REMOVE ${root}/${relative})
+    endif()
     file(MAKE_DIRECTORY ${root}/${relative})
     file(GLOB headers CONFIGURE_DEPENDS ${dir}/*.h)
     set(links)

@@ -19,10 +19,10 @@
 #include "files/skin.h"
 #include "geometry/analog_region.h"
 #include "geometry/clock_sizes.h"
-#include "platform/headless/headless_services.h"
+#include "support/headless_services.h"
 #include "region/region_workspace.h"
 #ifdef _WIN32
-#include "platform/win32/gdi_text_outlines.h"
+#include "shells/win32/gdi_text_outlines.h"
 #endif
 
 namespace {
@@ -59,7 +59,7 @@ struct Bench {
   headless::RecordingErrors errors;
   headless::RecordingMenuView menu;
   headless::MemoryFiles files;
-  platform::Services services{window,
+  ports::Services services{window,
                               screen,
                               clock,
                               text,
@@ -69,7 +69,7 @@ struct Bench {
                               menu,
                               files,
                               UsEnglishLocale(),
-                              platform::Folders::AllIn(headless::HeadlessServices::ProgramFolder()),
+                              ports::Folders::AllIn(headless::HeadlessServices::ProgramFolder()),
                               nullptr,
                               &window};
   std::vector<std::string> skin_files;

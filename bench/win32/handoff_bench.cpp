@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/win32/region_conversion.h"
+#include "shells/win32/region_conversion.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 namespace sorvane {
 
-ClockForm::ClockForm(platform::Services& services) : services_(services), menu_(BuildClockMenu()) {}
+ClockForm::ClockForm(ports::Services& services) : services_(services), menu_(BuildClockMenu()) {}
 
 bool ClockForm::Start() {
   // A second copy must leave before it reads or writes anything.

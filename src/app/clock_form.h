@@ -25,7 +25,7 @@
 #include "files/profile.h"
 #include "files/skin.h"
 #include "geometry/analog_face_memory.h"
-#include "platform/platform.h"
+#include "app/ports/services.h"
 #include "region/coverage.h"
 #include "region/region.h"
 #include "region/region_workspace.h"
@@ -50,7 +50,7 @@ struct ClockState {
   std::string time_separator;
   std::string date_separator;
   int date_order = 0;
-  platform::ClockFontState clock_font;  // starts as the window's own font
+  ports::ClockFontState clock_font;  // starts as the window's own font
   uint8_t char_set = 1;                 // DEFAULT_CHARSET until CharSetForLanguage runs
   DateFormatList date_formats;
   std::array<std::string, 11> date_format_captions;  // menu captions of formats 1 to 10
@@ -61,7 +61,7 @@ enum class Face { Analog, Digital };
 
 class ClockForm : private ClockState {
  public:
-  explicit ClockForm(platform::Services& services);
+  explicit ClockForm(ports::Services& services);
 
   // False when another copy of the clock is running: the caller ends the process without a
   // word. Errors (FileError, std::exception) propagate; the shell reports them and shows
@@ -91,7 +91,7 @@ class ClockForm : private ClockState {
   void SecondStart(bool tray_icon_shown);
   // Whether the window shows no pixel at all ("Invisible", or a skin that draws nothing).
   bool ShowsNothing() const;
-  void Paint(platform::Canvas& canvas);
+  void Paint(ports::Canvas& canvas);
 
   enum class MouseButton { Left, Right, Middle };
   void MouseDown(MouseButton button, int32_t x, int32_t y);
@@ -189,7 +189,7 @@ class ClockForm : private ClockState {
   void StoreOffsets(Profile& profile, Point place);
   void PlaceInTopRightCorner();
 
-  platform::Services& services_;
+  ports::Services& services_;
   bool timer_running_ = true;  // the tick runs from the window's creation to Stop
   // Where the clock last put its window itself: a drag that ends there moved nothing.
   std::optional<Point> placed_at_;
@@ -205,7 +205,7 @@ class ClockForm : private ClockState {
   // With smooth edges: the last outline's coverage, kept for a change of colour, and the
   // image made from it; both keep their storage from tick to tick.
   Coverage coverage_;
-  platform::LayeredImage image_;
+  ports::LayeredImage image_;
 };
 
 }  // namespace sorvane

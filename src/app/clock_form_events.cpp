@@ -1,6 +1,6 @@
 #include "app/clock_form_events.h"
 
-#include "platform/report_errors.h"
+#include "app/ports/report_errors.h"
 
 namespace sorvane {
 
@@ -28,7 +28,7 @@ void ClockFormEvents::DragEnded() {
   ReportErrors(errors_, [&] { form_.DragEnded(); });
 }
 
-void ClockFormEvents::Paint(platform::Canvas& canvas) {
+void ClockFormEvents::Paint(ports::Canvas& canvas) {
   ReportErrors(errors_, [&] { form_.Paint(canvas); });
 }
 

@@ -7,20 +7,20 @@
 #include <utility>
 
 #include "app/clock_form.h"
-#include "platform/clock_window_events.h"
-#include "platform/program_events.h"
+#include "app/ports/clock_window_events.h"
+#include "app/ports/program_events.h"
 
 namespace sorvane {
 
-class ClockFormEvents final : public platform::ClockWindowEvents, public platform::ProgramEvents {
+class ClockFormEvents final : public ports::ClockWindowEvents, public ports::ProgramEvents {
  public:
-  ClockFormEvents(ClockForm& form, platform::ErrorReporter& errors, std::function<void()> quit)
+  ClockFormEvents(ClockForm& form, ports::ErrorReporter& errors, std::function<void()> quit)
       : form_(form), errors_(errors), quit_(std::move(quit)) {}
 
   void Tick() override;
   void TimeChanged() override;
   void DragEnded() override;
-  void Paint(platform::Canvas& canvas) override;
+  void Paint(ports::Canvas& canvas) override;
   void RightButtonDown(int32_t x, int32_t y) override;
   void MiddleButtonDown(int32_t x, int32_t y) override;
   void Command(int32_t id) override;
@@ -34,7 +34,7 @@ class ClockFormEvents final : public platform::ClockWindowEvents, public platfor
 
  private:
   ClockForm& form_;
-  platform::ErrorReporter& errors_;
+  ports::ErrorReporter& errors_;
   std::function<void()> quit_;
 };
 

@@ -38,9 +38,9 @@ const std::string& DateLineFormat(const DateFormatList& formats, int32_t number)
   return formats[listed ? number : 1];
 }
 
-platform::FontSpec TextLineFont(std::string_view text, int32_t box_width,
-                                const platform::ClockFontState& clock_font, uint8_t char_set) {
-  platform::FontSpec font;
+ports::FontSpec TextLineFont(std::string_view text, int32_t box_width,
+                                const ports::ClockFontState& clock_font, uint8_t char_set) {
+  ports::FontSpec font;
   font.height = box_width / 4;
   font.width = box_width / (static_cast<int32_t>(text.size()) + 2);
   font.weight = kNormalWeight;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/platform.h"
+#include "app/ports/services.h"
 #include "timefmt/date_format.h"
 
 namespace sorvane {
@@ -25,8 +25,8 @@ const std::string& DateLineFormat(const DateFormatList& formats, int32_t number)
 // width shares the box among the characters plus two, so any line fills about the same
 // part of its box. Weight is always normal; only the face and the italic flag come from the
 // clock font. The face is cut to the 31 characters a logical font can hold.
-platform::FontSpec TextLineFont(std::string_view text, int32_t box_width,
-                                const platform::ClockFontState& clock_font, uint8_t char_set);
+ports::FontSpec TextLineFont(std::string_view text, int32_t box_width,
+                                const ports::ClockFontState& clock_font, uint8_t char_set);
 
 // Left edge that centres a text of the measured width in the box; a failed measurement
 // leaves the text at the box's left edge. Text wider than the box moves left of it.

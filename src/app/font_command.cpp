@@ -6,7 +6,7 @@ namespace sorvane {
 // Size, weight, underline and strike-out chosen in the dialog do not reach the clock: the
 // text height follows the window width and ApplyProfile keeps only face and slant.
 void ClockForm::ChooseFont() {
-  const std::optional<platform::ClockFontState> chosen = services_.dialogs.ChooseFont(clock_font);
+  const std::optional<ports::ClockFontState> chosen = services_.dialogs.ChooseFont(clock_font);
   if (!chosen) return;
   Profile& profile = CurrentProfile();
   profile.font_name = chosen->face;

@@ -19,7 +19,7 @@ uint32_t Scaled(uint32_t channel, uint32_t alpha) {
 
 }  // namespace
 
-ImageCanvas::ImageCanvas(platform::LayeredImage& image, int32_t width, int32_t height)
+ImageCanvas::ImageCanvas(ports::LayeredImage& image, int32_t width, int32_t height)
     : image_(image) {
   image_.width = std::max(width, 0);
   image_.height = std::max(height, 0);
@@ -38,7 +38,7 @@ void ImageCanvas::FillRect(const Rect& rect, int32_t color) {
   }
 }
 
-void ApplyCoverage(platform::LayeredImage& image, const Coverage& coverage) {
+void ApplyCoverage(ports::LayeredImage& image, const Coverage& coverage) {
   if (coverage.width != image.width || coverage.height != image.height) {
     throw std::invalid_argument("coverage and image differ in size");
   }

@@ -3,7 +3,7 @@
 // each pixel weighted by the share of it the outline covers.
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "app/ports/services.h"
 #include "region/coverage.h"
 
 namespace sorvane {
@@ -24,16 +24,16 @@ constexpr int32_t SmoothSamplesFor(int32_t width, int32_t height) {
 
 // A canvas that paints opaque pixels into an image, which it first makes width x height
 // (reusing its storage).
-class ImageCanvas final : public platform::Canvas {
+class ImageCanvas final : public ports::Canvas {
  public:
-  ImageCanvas(platform::LayeredImage& image, int32_t width, int32_t height);
+  ImageCanvas(ports::LayeredImage& image, int32_t width, int32_t height);
   void FillRect(const Rect& rect, int32_t color) override;  // COLORREF, clipped to the image
 
  private:
-  platform::LayeredImage& image_;
+  ports::LayeredImage& image_;
 };
 
 // Premultiplies every pixel by its coverage, which must be of the image's size.
-void ApplyCoverage(platform::LayeredImage& image, const Coverage& coverage);
+void ApplyCoverage(ports::LayeredImage& image, const Coverage& coverage);
 
 }  // namespace sorvane

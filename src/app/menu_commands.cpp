@@ -206,7 +206,7 @@ void ClockForm::OpenWebLink(int32_t number) {
 
 // A change that fails leaves the check mark as the desktop has it; the error reaches the box.
 void ClockForm::ToggleLoginStart() {
-  platform::LoginStart& login = *services_.login_start;
+  ports::LoginStart& login = *services_.login_start;
   const bool wanted = !login.IsOn();
   try {
     login.SetOn(wanted);

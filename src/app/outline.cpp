@@ -99,7 +99,7 @@ void ClockForm::ShowSmoothImage() {
 // The line in the box of the window's width whose top is `top`, centred in it.
 Region ClockForm::TextLineOutline(TextLine line, int32_t top, int32_t width, const DateTime& now) {
   const std::string text = TextOf(line, now);
-  const platform::FontSpec font = TextLineFont(text, width, clock_font, char_set);
+  const ports::FontSpec font = TextLineFont(text, width, clock_font, char_set);
   const int32_t left = CentredLeft(0, width, services_.text.MeasureWidth(font, text));
   return services_.text.Outline(font, text, left, top);
 }
@@ -116,7 +116,7 @@ std::string ClockForm::TextOf(TextLine line, const DateTime& now) const {
 
 // Only the inside of the outline is seen: the analog shapes show the window colour
 // (the profile's analog_color) and the text bands show the text colour.
-void ClockForm::Paint(platform::Canvas& canvas) {
+void ClockForm::Paint(ports::Canvas& canvas) {
   const Rect bounds = services_.window.Bounds();
   const int32_t width = WidthOf(bounds);
   const int32_t height = HeightOf(bounds);

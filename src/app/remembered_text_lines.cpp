@@ -4,20 +4,20 @@
 
 namespace sorvane {
 
-RememberedTextLines::RememberedTextLines(platform::TextOutlines& source, std::size_t lines)
+RememberedTextLines::RememberedTextLines(ports::TextOutlines& source, std::size_t lines)
     : source_(source), capacity_(std::max<std::size_t>(lines, 1)) {}
 
 // Failed measurements and empty outlines are not kept: a failure may pass (the system was
 // short of handles for a moment), and the next tick should try again rather than show a
 // line without text until the text changes.
-std::optional<int32_t> RememberedTextLines::MeasureWidth(const platform::FontSpec& font,
+std::optional<int32_t> RememberedTextLines::MeasureWidth(const ports::FontSpec& font,
                                                          const std::string& text) {
   Line& line = Remember(font, text);
   if (!line.width) line.width = source_.MeasureWidth(font, text);
   return line.width;
 }
 
-Region RememberedTextLines::Outline(const platform::FontSpec& font, const std::string& text,
+Region RememberedTextLines::Outline(const ports::FontSpec& font, const std::string& text,
                                     int32_t x, int32_t y) {
   Line& line = Remember(font, text);
   const Point origin{x, y};
@@ -33,7 +33,7 @@ Region RememberedTextLines::Outline(const platform::FontSpec& font, const std::s
   return outline;
 }
 
-RememberedTextLines::Line& RememberedTextLines::Remember(const platform::FontSpec& font,
+RememberedTextLines::Line& RememberedTextLines::Remember(const ports::FontSpec& font,
                                                          const std::string& text) {
   const auto found = std::find_if(lines_.begin(), lines_.end(), [&](const Line& line) {
     return line.text == text && line.font == font;

@@ -9,33 +9,33 @@
 #include <optional>
 #include <string>
 
-#include "platform/platform.h"
+#include "app/ports/services.h"
 
 namespace sorvane {
 
-class RememberedTextLines final : public platform::TextOutlines {
+class RememberedTextLines final : public ports::TextOutlines {
  public:
   // `lines` is how many different lines are kept (the most recently used ones); the clock
   // draws at most two per rebuild.
-  explicit RememberedTextLines(platform::TextOutlines& source, std::size_t lines = 4);
+  explicit RememberedTextLines(ports::TextOutlines& source, std::size_t lines = 4);
 
-  std::optional<int32_t> MeasureWidth(const platform::FontSpec& font,
+  std::optional<int32_t> MeasureWidth(const ports::FontSpec& font,
                                       const std::string& text) override;
-  Region Outline(const platform::FontSpec& font, const std::string& text, int32_t x,
+  Region Outline(const ports::FontSpec& font, const std::string& text, int32_t x,
                  int32_t y) override;
 
  private:
   struct Line {
-    platform::FontSpec font;
+    ports::FontSpec font;
     std::string text;
     std::optional<int32_t> width;  // nothing until measured
     std::optional<Point> origin;   // where `outline` was drawn; nothing until drawn
     Region outline;
   };
 
-  Line& Remember(const platform::FontSpec& font, const std::string& text);
+  Line& Remember(const ports::FontSpec& font, const std::string& text);
 
-  platform::TextOutlines& source_;
+  ports::TextOutlines& source_;
   std::size_t capacity_;
   std::list<Line> lines_;  // most recently used first
 };

@@ -1,7 +1,7 @@
 #pragma once
 // Points, sizes and rectangles of whole pixels, and the range every pixel coordinate of the
 // program lies in. Every module that deals in pixels uses these: the region engine, the
-// geometry of the clock, the platform interfaces and the clock form.
+// geometry of the clock, the ports and the clock form.
 #include <cstdint>
 
 namespace sorvane {

@@ -108,7 +108,7 @@ TEST_F(ApplyProfile, FontFaceAndSlantOnlyColourAndSkin) {
   profile.analog_color = 0x00123456;
   profile.skin_file = "b.skn";
   Start();
-  const platform::ClockFontState& font = form.State().clock_font;
+  const ports::ClockFontState& font = form.State().clock_font;
   EXPECT_EQ(font.face, "Courier New");
   EXPECT_TRUE(font.italic);
   EXPECT_FALSE(font.bold);  // the window's font was bold

@@ -6,7 +6,7 @@
 
 #include "app/clock_form.h"
 #include "files/profile.h"
-#include "platform/headless/headless_services.h"
+#include "support/headless_services.h"
 
 namespace sorvane::testing {
 

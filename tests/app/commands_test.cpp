@@ -10,7 +10,7 @@ struct Fill {
   friend bool operator==(const Fill&, const Fill&) = default;
 };
 
-class RecordingCanvas : public platform::Canvas {
+class RecordingCanvas : public ports::Canvas {
  public:
   void FillRect(const Rect& rect, int32_t color) override { fills.push_back({rect, color}); }
   std::vector<Fill> fills;
@@ -91,7 +91,7 @@ TEST_F(Commands, CloseWithFailedSaveKeepsTheWindowOpen) {
 
 TEST_F(Commands, CancelledFontDialogChangesNothing) {
   Start();
-  const platform::ClockFontState font = form.State().clock_font;
+  const ports::ClockFontState font = form.State().clock_font;
   form.ChooseFont();
   ASSERT_EQ(hs.dialogs.fonts_offered.size(), 1u);
   EXPECT_EQ(hs.dialogs.fonts_offered[0], font);
@@ -103,7 +103,7 @@ TEST_F(Commands, CancelledFontDialogChangesNothing) {
 TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
   profile.style = "Digital";
   Start();
-  platform::ClockFontState chosen;
+  ports::ClockFontState chosen;
   chosen.face = "Georgia";
   chosen.point_size = 24;
   chosen.bold = true;
@@ -115,7 +115,7 @@ TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
 
   EXPECT_EQ(form.CurrentProfile().font_name, "Georgia");
   EXPECT_TRUE(form.CurrentProfile().font_italic);
-  const platform::ClockFontState& font = form.State().clock_font;
+  const ports::ClockFontState& font = form.State().clock_font;
   EXPECT_EQ(font.face, "Georgia");
   EXPECT_TRUE(font.italic);
   EXPECT_FALSE(font.bold);
@@ -128,7 +128,7 @@ TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
 
   hs.clock.SetTime(10, 21, 0);
   form.Tick();
-  const platform::FontSpec& used = hs.text.outlines.back().font;
+  const ports::FontSpec& used = hs.text.outlines.back().font;
   EXPECT_EQ(used.face, "Georgia");
   EXPECT_TRUE(used.italic);
   EXPECT_EQ(used.weight, 400);

@@ -12,7 +12,7 @@ uint32_t AlphaOf(uint32_t pixel) {
   return pixel >> 24;
 }
 
-const platform::LayeredImage& LastImage(const headless::FakeWindow& window) {
+const ports::LayeredImage& LastImage(const headless::FakeWindow& window) {
   return window.images.back();
 }
 
@@ -33,7 +33,7 @@ TEST_F(Look, SmoothEdgesShowTheRegionsOutlineWithShadesAtItsEdges) {
 
   form.RunMenuItem(menu_id::SmoothEdges);
   ASSERT_TRUE(hs.window.shows_image);
-  const platform::LayeredImage& image = LastImage(hs.window);
+  const ports::LayeredImage& image = LastImage(hs.window);
   ASSERT_EQ(image.width, hs.window.width);
   ASSERT_EQ(image.height, hs.window.height);
   double alpha_area = 0;

@@ -4,13 +4,13 @@
 
 #include <stdexcept>
 
-#include "platform/headless/fake_text_outlines.h"
+#include "support/fake_text_outlines.h"
 
 namespace sorvane {
 namespace {
 
-platform::FontSpec Font(int32_t height) {
-  platform::FontSpec font;
+ports::FontSpec Font(int32_t height) {
+  ports::FontSpec font;
   font.height = height;
   font.width = height / 2;
   font.face = "Arial";
@@ -43,11 +43,11 @@ TEST(RememberedTextLines, AnotherFontOrPlaceIsDrawnAgain) {
   headless::FakeTextOutlines system;
   RememberedTextLines lines(system);
   struct Case {
-    platform::FontSpec font;
+    ports::FontSpec font;
     Point at;
     size_t calls_after;
   };
-  platform::FontSpec italic = Font(40);
+  ports::FontSpec italic = Font(40);
   italic.italic = true;
   const Case cases[] = {
       {Font(40), {0, 0}, 1}, {Font(40), {0, 0}, 1}, {Font(40), {1, 0}, 2},

@@ -32,12 +32,12 @@ TEST(TimeLineText, TwelveAndTwentyFourHourForms) {
 }
 
 TEST(TextLineFont, SizedFromBoxAndCharacterCount) {
-  platform::ClockFontState clock;
+  ports::ClockFontState clock;
   clock.face = "Segoe";
   clock.italic = true;
   clock.bold = true;
   clock.underline = true;
-  const platform::FontSpec font = TextLineFont("01:45:00 pm", 200, clock, 238);
+  const ports::FontSpec font = TextLineFont("01:45:00 pm", 200, clock, 238);
   EXPECT_EQ(font.height, 50);
   EXPECT_EQ(font.width, 15);  // 200 div 13
   EXPECT_EQ(font.weight, 400);

@@ -34,7 +34,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/menu_painter.h"
+#include "shells/win32/menu_painter.h"
 
 namespace {
 

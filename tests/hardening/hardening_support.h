@@ -15,7 +15,7 @@
 #include "app/menu_tree.h"
 #include "geometry/clock_sizes.h"
 #include "files/profile.h"
-#include "platform/headless/headless_services.h"
+#include "support/headless_services.h"
 
 namespace sorvane::hardening {
 
@@ -34,7 +34,7 @@ class CurrentRegionWindow : public headless::FakeWindow {
 // Draws like the headless text service but forgets each call once answered.
 class ForgetfulTextOutlines : public headless::FakeTextOutlines {
  public:
-  Region Outline(const platform::FontSpec& font, const std::string& text, int32_t x,
+  Region Outline(const ports::FontSpec& font, const std::string& text, int32_t x,
                  int32_t y) override {
     Region outline = FakeTextOutlines::Outline(font, text, x, y);
     outlines.clear();
@@ -49,7 +49,7 @@ struct QuietServices {
                          std::filesystem::path folder = headless::HeadlessServices::ProgramFolder())
       : services{window, screen, clock, text, dialogs, shell, errors, menu,
                  disk != nullptr ? *disk : files, UsEnglishLocale(),
-                 platform::Folders::AllIn(folder)} {}
+                 ports::Folders::AllIn(folder)} {}
   QuietServices(const QuietServices&) = delete;
   QuietServices& operator=(const QuietServices&) = delete;
 
@@ -62,13 +62,13 @@ struct QuietServices {
   headless::RecordingErrors errors;
   headless::RecordingMenuView menu;
   headless::MemoryFiles files;
-  platform::Services services;
+  ports::Services services;
 };
 
 // What the windowing framework does with an error a handler lets out: it shows the text in
 // its error box and the program goes on.
 template <typename Handler>
-void AsTheFrameworkDoes(platform::ErrorReporter& errors, Handler&& handler) {
+void AsTheFrameworkDoes(ports::ErrorReporter& errors, Handler&& handler) {
   try {
     handler();
   } catch (const std::exception& error) {
@@ -127,7 +127,7 @@ inline void SizeCommand(ClockForm& form, const std::string& size) {
 }
 
 // Sets any style word, as the two "Enable ... Clock" items do for the four they know.
-inline void StyleCommand(ClockForm& form, platform::Services& services, const std::string& style) {
+inline void StyleCommand(ClockForm& form, ports::Services& services, const std::string& style) {
   form.CurrentProfile().style = style;
   form.ApplyProfile(0);
   form.RebuildOutline();

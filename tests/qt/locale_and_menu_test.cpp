@@ -8,9 +8,9 @@
 #include <QMenu>
 
 #include "app/menu_tree.h"
-#include "platform/qt/locale_reader.h"
-#include "platform/qt/menu_builder.h"
-#include "platform/qt/menu_view.h"
+#include "shells/qt/locale_reader.h"
+#include "shells/qt/menu_builder.h"
+#include "shells/qt/menu_view.h"
 #include "timefmt/date_format.h"
 
 namespace sorvane::qt {

@@ -8,10 +8,10 @@
 #include <QThread>
 
 #include "app/clock_form.h"
-#include "platform/headless/headless_services.h"
-#include "platform/qt/clock_window.h"
-#include "platform/qt/system_services.h"
-#include "platform/qt/text_outlines.h"
+#include "support/headless_services.h"
+#include "shells/qt/clock_window.h"
+#include "shells/qt/system_services.h"
+#include "shells/qt/text_outlines.h"
 #include "region/window_fit.h"
 
 // Xlib's macros (None, Bool, Status...) clash with names in the headers above: it comes last.
@@ -57,7 +57,7 @@ void PutSkins(headless::MemoryFiles& files) {
 
 // One clock: the fake time, files and dialogs of `fakes`, Qt's screen and text outlines.
 struct ClockOn {
-  ClockOn(headless::HeadlessServices& fakes, platform::ClockWindow& window, QtTextOutlines& text,
+  ClockOn(headless::HeadlessServices& fakes, ports::ClockWindow& window, QtTextOutlines& text,
           QtScreen& screen, const std::string& profile, int hour, int minute, int second)
       : services{window,
                  screen,
@@ -69,14 +69,14 @@ struct ClockOn {
                  fakes.menu,
                  fakes.files,
                  UsEnglishLocale(),
-                 platform::Folders::AllIn(headless::HeadlessServices::ProgramFolder())},
+                 ports::Folders::AllIn(headless::HeadlessServices::ProgramFolder())},
         form(services) {
     PutSkins(fakes.files);
     fakes.files.Put(headless::HeadlessServices::InProgramFolder("vl.prf"), profile);
     fakes.clock.SetTime(hour, minute, second);
     started = form.Start();
   }
-  platform::Services services;
+  ports::Services services;
   ClockForm form;
   bool started = false;
 };

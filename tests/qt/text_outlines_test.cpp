@@ -1,5 +1,5 @@
 // Glyph outlines through Qt: filled, never stroked, with the counters of the digits open.
-#include "platform/qt/text_outlines.h"
+#include "shells/qt/text_outlines.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 namespace sorvane::qt {
 namespace {
 
-platform::FontSpec Font(int32_t height, int32_t width = 0) {
-  platform::FontSpec font;
+ports::FontSpec Font(int32_t height, int32_t width = 0) {
+  ports::FontSpec font;
   font.height = height;
   font.width = width;
   font.face = "DejaVu Sans";

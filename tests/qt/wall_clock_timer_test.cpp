@@ -1,5 +1,5 @@
 // The tick's timer: one arming, one call, at about the time asked; arming again replaces it.
-#include "platform/qt/wall_clock_timer.h"
+#include "shells/qt/wall_clock_timer.h"
 
 #include <gtest/gtest.h>
 

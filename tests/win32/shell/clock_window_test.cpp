@@ -1,4 +1,4 @@
-#include "platform/win32/clock_window.h"
+#include "shells/win32/clock_window.h"
 
 #include <gtest/gtest.h>
 
@@ -6,18 +6,18 @@
 #include <vector>
 
 #include "gdi_object_count.h"
-#include "platform/win32/application_window.h"
-#include "platform/win32/region_conversion.h"
+#include "shells/win32/application_window.h"
+#include "shells/win32/region_conversion.h"
 
 namespace sorvane::win32 {
 namespace {
 
-struct RecordedEvents final : platform::ClockWindowEvents {
+struct RecordedEvents final : ports::ClockWindowEvents {
   std::vector<std::string> calls;
   void Tick() override { calls.push_back("tick"); }
   void TimeChanged() override { calls.push_back("time changed"); }
   void DragEnded() override { calls.push_back("drag ended"); }
-  void Paint(platform::Canvas& canvas) override {
+  void Paint(ports::Canvas& canvas) override {
     canvas.FillRect(Rect{0, 0, 5, 5}, 0x00FF00);
     calls.push_back("paint");
   }
@@ -125,7 +125,7 @@ TEST_F(ClockWindowTest, MessagesReachTheClockHandlers) {
   EXPECT_EQ(window.handle(), nullptr);
 }
 
-struct RecordedProgramEvents final : platform::ProgramEvents {
+struct RecordedProgramEvents final : ports::ProgramEvents {
   std::vector<std::string> calls;
   void SessionEnding() override { calls.push_back("ending"); }
   void SessionEnded() override { calls.push_back("ended"); }
@@ -213,7 +213,7 @@ bool HasRegion(HWND window) {
   return GetWindowRgn(window, copy.get()) != ERROR;
 }
 
-platform::LayeredImage Image(int32_t width, int32_t height) {
+ports::LayeredImage Image(int32_t width, int32_t height) {
   return {width, height, std::vector<uint32_t>(static_cast<size_t>(width * height), 0x80800000u)};
 }
 

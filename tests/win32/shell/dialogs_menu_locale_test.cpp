@@ -3,8 +3,8 @@
 #include <set>
 #include <string>
 
-#include "platform/win32/common_dialogs.h"
-#include "platform/win32/locale_reader.h"
+#include "shells/win32/common_dialogs.h"
+#include "shells/win32/locale_reader.h"
 
 namespace sorvane::win32 {
 namespace {
@@ -12,10 +12,10 @@ namespace {
 TEST(FontDialogRecord, TheClockFontTravelsThroughTheLogicalFont) {
   struct Case {
     const char* name;
-    platform::ClockFontState font;
+    ports::ClockFontState font;
   };
-  platform::ClockFontState window_font;  // Microsoft Sans Serif, 13 px, bold, charset 204
-  platform::ClockFontState italic = window_font;
+  ports::ClockFontState window_font;  // Microsoft Sans Serif, 13 px, bold, charset 204
+  ports::ClockFontState italic = window_font;
   italic.face = "Courier New";
   italic.bold = false;
   italic.italic = true;
@@ -34,7 +34,7 @@ TEST(FontDialogRecord, TheClockFontTravelsThroughTheLogicalFont) {
 }
 
 TEST(FontDialogRecord, LongFaceNamesAreCutTo31Characters) {
-  platform::ClockFontState font;
+  ports::ClockFontState font;
   font.face = std::string(40, 'F');
   const LOGFONTA log = ClockFontToLogFont(font);
   EXPECT_EQ(std::string(log.lfFaceName), std::string(31, 'F'));

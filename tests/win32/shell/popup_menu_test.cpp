@@ -7,9 +7,9 @@
 #include "app/clock_form.h"
 #include "app/menu_tree.h"
 #include "files/profile.h"
-#include "platform/headless/headless_services.h"
-#include "platform/win32/menu_builder.h"
-#include "platform/win32/menu_painter.h"
+#include "support/headless_services.h"
+#include "shells/win32/menu_builder.h"
+#include "shells/win32/menu_painter.h"
 
 namespace sorvane::win32 {
 namespace {

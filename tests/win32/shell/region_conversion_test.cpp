@@ -1,4 +1,4 @@
-#include "platform/win32/region_conversion.h"
+#include "shells/win32/region_conversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // "Start with Windows" in a key of the test's own, so the user's Run key is never touched.
-#include "platform/win32/run_key_login_start.h"
+#include "shells/win32/run_key_login_start.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "gdi_object_count.h"
-#include "platform/win32/gdi_holders.h"
-#include "platform/win32/gdi_text_outlines.h"
-#include "platform/win32/region_conversion.h"
+#include "shells/win32/gdi_holders.h"
+#include "shells/win32/gdi_text_outlines.h"
+#include "shells/win32/region_conversion.h"
 
 namespace sorvane::win32 {
 namespace {
 
-platform::FontSpec Font(int32_t height, int32_t width) {
-  platform::FontSpec font;
+ports::FontSpec Font(int32_t height, int32_t width) {
+  ports::FontSpec font;
   font.height = height;
   font.width = width;
   font.face = "Arial";
@@ -61,7 +61,7 @@ TEST(GdiTextOutlines, WidthGrowsWithTheTextAndMatchesTheOutline) {
 
 TEST(GdiTextOutlines, ItalicLeansTheGlyphs) {
   GdiTextOutlines text;
-  platform::FontSpec italic = Font(80, 40);
+  ports::FontSpec italic = Font(80, 40);
   italic.italic = true;
   EXPECT_NE(text.Outline(italic, "I", 0, 0), text.Outline(Font(80, 40), "I", 0, 0));
 }
@@ -92,7 +92,7 @@ TEST(GdiTextOutlines, FontsTakingTurnsGiveTheSameLinesAsFreshOnes) {
   for (int round = 0; round < 3; ++round) {
     for (int32_t height : {24, 40, 24, 56, 31, 73, 40}) {
       GdiTextOutlines fresh;
-      const platform::FontSpec font = Font(height, height / 3);
+      const ports::FontSpec font = Font(height, height / 3);
       EXPECT_EQ(shared.Outline(font, "10:08:37", 5, 9), fresh.Outline(font, "10:08:37", 5, 9))
           << height;
       EXPECT_EQ(shared.MeasureWidth(font, "Tuesday"), fresh.MeasureWidth(font, "Tuesday"))
@@ -102,7 +102,7 @@ TEST(GdiTextOutlines, FontsTakingTurnsGiveTheSameLinesAsFreshOnes) {
 }
 
 // The whole line through one text path, as GDI draws it, to hold the assembled lines against.
-Region WholeLinePath(const platform::FontSpec& description, const std::string& text, int32_t x,
+Region WholeLinePath(const ports::FontSpec& description, const std::string& text, int32_t x,
                      int32_t y) {
   const LOGFONTA log = ToLogFont(description);
   FontHandle handle(CreateFontIndirectA(&log));
@@ -129,7 +129,7 @@ TEST(GdiTextOutlines, AssembledLinesMatchTheWholeLinePath) {
     for (const bool italic : {false, true}) {
       for (const int32_t box : {50, 137, 250, 608, 1920}) {
         for (const std::string line : lines) {
-          platform::FontSpec font = Font(box / 4, box / static_cast<int32_t>(line.size() + 2));
+          ports::FontSpec font = Font(box / 4, box / static_cast<int32_t>(line.size() + 2));
           font.face = face;
           font.italic = italic;
           for (const Point at : {Point{0, 0}, Point{-20, 11}, Point{37, 250}}) {

@@ -1,5 +1,5 @@
 // The notification-area icon: added, removed, and added again when a new taskbar comes up.
-#include "platform/win32/tray_icon.h"
+#include "shells/win32/tray_icon.h"
 
 #include <gtest/gtest.h>
 #include <shellapi.h>

@@ -1,0 +1,21 @@
+#pragma once
+// What a shell reports to the program as a whole, from wherever its system tells it: the
+// end of the session, a change of the screens, a second start of the program.
+namespace sorvane::ports {
+
+class ProgramEvents {
+ public:
+  virtual ~ProgramEvents() = default;
+  // The session is about to end (log-off, shutdown, a signal to end): everything is saved
+  // now, with nothing shown, since the program may not get another chance.
+  virtual void SessionEnding() = 0;
+  // The session ends now: what changed since SessionEnding is saved too.
+  virtual void SessionEnded() = 0;
+  // A screen was added or removed, the primary one changed, or a size or work area did.
+  virtual void ScreensChanged() = 0;
+  // The program was started again while this copy runs; `tray_icon_shown` says whether the
+  // user can reach the menu through the notification area.
+  virtual void SecondStart(bool tray_icon_shown) = 0;
+};
+
+}  // namespace sorvane::ports

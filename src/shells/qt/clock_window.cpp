@@ -1,0 +1,165 @@
+#include "shells/qt/clock_window.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "shells/qt/app_title.h"
+#include "shells/qt/pointer_buttons.h"
+#include "shells/qt/qt_canvas.h"
+#include "shells/qt/region_conversion.h"
+#include "region/window_fit.h"
+
+namespace sorvane::qt {
+
+namespace {
+
+// Size and place of a new window; the profile replaces both at start-up.
+constexpr int kInitialLeft = 144;
+constexpr int kInitialTop = 237;
+constexpr int kInitialSide = 302;
+constexpr int32_t kInitialColor = 0x00FF0000;  // blue (COLORREF) until the profile's clockcolor
+// How often the button is looked at while the window manager moves the window.
+constexpr int kSystemMoveLook = 200;  // ms
+
+}  // namespace
+
+QtClockWindow::QtClockWindow()
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
+      timer_(
+          [this] {
+            if (events_ != nullptr) events_->Tick();
+          },
+          [this] {
+            if (events_ != nullptr) events_->TimeChanged();
+          }),
+      color_(kInitialColor) {
+  setWindowTitle(QString::fromLatin1(kAppTitle));
+  // Every pixel is painted in the window's own colours: no background to erase first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setGeometry(kInitialLeft, kInitialTop, kInitialSide, kInitialSide);
+  system_move_watch_.setInterval(kSystemMoveLook);
+  QObject::connect(&system_move_watch_, &QTimer::timeout, this, [this] {
+    if (LeftButtonDown()) return;
+    system_move_watch_.stop();
+    DragEnded();
+  });
+}
+
+Rect QtClockWindow::Bounds() const {
+  const QRect g = geometry();
+  return Rect{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
+}
+
+void QtClockWindow::SetWidth(int32_t width) {
+  resize(width, height());
+}
+void QtClockWindow::SetHeight(int32_t height) {
+  resize(width(), height);
+}
+void QtClockWindow::SetLeft(int32_t left) {
+  move(left, y());
+}
+void QtClockWindow::SetTop(int32_t top) {
+  move(x(), top);
+}
+
+void QtClockWindow::SetColor(int32_t color) {
+  if (color == color_) return;
+  color_ = color;
+  update();
+}
+
+// The backing store holds every pixel of the window painted, so pixels a new outline shows
+// already have their colour: only the mask changes.
+void QtClockWindow::SetRegion(const Region& region) {
+  // Only what the window can show, in what one X request can carry (window_fit.h).
+  setMask(MaskFor(RegionForWindow(region, width(), height())));
+}
+
+// The window manager's compositor blends the window; without one it stays opaque.
+void QtClockWindow::SetOpacity(int32_t percent) {
+  setWindowOpacity(percent / 100.0);
+}
+
+void QtClockWindow::Repaint() {
+  update();
+}
+
+// Starting the timer again replaces the earlier time.
+void QtClockWindow::ScheduleTick(int32_t milliseconds) {
+  timer_.Start(milliseconds);
+}
+
+// Queued, so the command that asked for it finishes before the window goes.
+void QtClockWindow::Close() {
+  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+// The single-instance lock, taken before this window was made, already decided: a copy
+// that gets this far is the only one.
+bool QtClockWindow::AnotherCopyRunning() {
+  return false;
+}
+
+void QtClockWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QtCanvas canvas(painter);
+  canvas.FillRect(Rect{0, 0, width(), height()}, color_);
+  if (events_ != nullptr) events_->Paint(canvas);
+}
+
+// A left press moves the window: by the window manager where there is one that can, by
+// hand otherwise.
+void QtClockWindow::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  switch (event->button()) {
+    case Qt::LeftButton:
+      if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+        WatchSystemMove();
+        return;
+      }
+      grab_offset_ = event->globalPosition().toPoint() - pos();
+      return;
+    case Qt::RightButton:
+      if (events_ != nullptr) events_->RightButtonDown(at.x(), at.y());
+      return;
+    case Qt::MiddleButton:
+      if (events_ != nullptr) events_->MiddleButtonDown(at.x(), at.y());
+      return;
+    default:
+      return;
+  }
+}
+
+void QtClockWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (grab_offset_ && (event->buttons() & Qt::LeftButton)) {
+    move(event->globalPosition().toPoint() - *grab_offset_);
+  }
+}
+
+void QtClockWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !grab_offset_) return;
+  grab_offset_.reset();
+  DragEnded();
+}
+
+// Qt hears nothing of the end of a move the window manager runs, so the button is looked at
+// a few times a second until it is up: only for the length of the drag.
+void QtClockWindow::WatchSystemMove() {
+  system_move_watch_.start();
+}
+
+void QtClockWindow::DragEnded() {
+  if (events_ != nullptr) events_->DragEnded();
+}
+
+void QtClockWindow::closeEvent(QCloseEvent* event) {
+  timer_.Stop();
+  system_move_watch_.stop();
+  event->accept();
+  if (events_ != nullptr) events_->Closed();
+}
+
+}  // namespace sorvane::qt

@@ -1,0 +1,52 @@
+#include "shells/qt/dialogs.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QString>
+#include <algorithm>
+
+#include "shells/qt/qt_canvas.h"
+
+namespace sorvane::qt {
+
+QFont ToQFont(const ports::ClockFontState& font) {
+  QFont qfont(QString::fromStdString(font.face));
+  qfont.setPointSize(std::max(font.point_size, 1));
+  qfont.setBold(font.bold);
+  qfont.setItalic(font.italic);
+  qfont.setUnderline(font.underline);
+  qfont.setStrikeOut(font.strike_out);
+  return qfont;
+}
+
+// The character set and the colour are not the dialog's to choose here: they stay.
+ports::ClockFontState FromQFont(const QFont& font, const ports::ClockFontState& before) {
+  ports::ClockFontState chosen = before;
+  chosen.face = font.family().toStdString();
+  chosen.point_size = std::max(font.pointSize(), 1);
+  // At 96 dots per inch, as the clock's sizes are.
+  chosen.height = std::max(1, (chosen.point_size * 96 + 36) / 72);
+  chosen.bold = font.bold();
+  chosen.italic = font.italic();
+  chosen.underline = font.underline();
+  chosen.strike_out = font.strikeOut();
+  return chosen;
+}
+
+std::optional<int32_t> QtDialogs::ChooseColor(int32_t initial) {
+  const QColor chosen = QColorDialog::getColor(FromColorRef(initial), owner_);
+  if (!chosen.isValid()) return std::nullopt;  // Cancel
+  return ToColorRef(chosen);
+}
+
+// Scalable fonts only, as the clock draws their outlines.
+std::optional<ports::ClockFontState> QtDialogs::ChooseFont(
+    const ports::ClockFontState& current) {
+  bool chosen = false;
+  const QFont font = QFontDialog::getFont(&chosen, ToQFont(current), owner_, QString(),
+                                          QFontDialog::ScalableFonts);
+  if (!chosen) return std::nullopt;
+  return FromQFont(font, current);
+}
+
+}  // namespace sorvane::qt

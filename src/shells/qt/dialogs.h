@@ -1,0 +1,25 @@
+#pragma once
+// The colour and font dialogs, Qt's own.
+#include <QFont>
+#include <QWidget>
+
+#include "app/ports/services.h"
+
+namespace sorvane::qt {
+
+// The clock font as the font dialog shows it, and the dialog's answer back.
+QFont ToQFont(const ports::ClockFontState& font);
+ports::ClockFontState FromQFont(const QFont& font, const ports::ClockFontState& before);
+
+class QtDialogs final : public ports::Dialogs {
+ public:
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+  std::optional<int32_t> ChooseColor(int32_t initial) override;
+  std::optional<ports::ClockFontState> ChooseFont(
+      const ports::ClockFontState& current) override;
+
+ private:
+  QWidget* owner_ = nullptr;
+};
+
+}  // namespace sorvane::qt

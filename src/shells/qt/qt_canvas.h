@@ -1,0 +1,24 @@
+#pragma once
+// Solid fills through a QPainter, in the clock's COLORREF colours.
+#include <QColor>
+#include <QPainter>
+
+#include "app/ports/services.h"
+
+namespace sorvane::qt {
+
+// 0x00BBGGRR, as the profiles file stores colours, to Qt's colour.
+QColor FromColorRef(int32_t color);
+// And back, for the colour dialog's answer.
+int32_t ToColorRef(const QColor& color);
+
+class QtCanvas final : public ports::Canvas {
+ public:
+  explicit QtCanvas(QPainter& painter) : painter_(painter) {}
+  void FillRect(const Rect& rect, int32_t color) override;
+
+ private:
+  QPainter& painter_;
+};
+
+}  // namespace sorvane::qt

@@ -1,0 +1,76 @@
+#include "shells/win32/common_dialogs.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "shells/win32/gdi_holders.h"
+
+namespace sorvane::win32 {
+
+namespace {
+
+// CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_SCALABLEONLY: scalable screen fonts only,
+// and no effects (underline, strike-out, colour) to choose.
+constexpr DWORD kFontDialogFlags = 0x20041;
+static_assert(kFontDialogFlags == (CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_SCALABLEONLY));
+
+}  // namespace
+
+LOGFONTA ClockFontToLogFont(const ports::ClockFontState& font) {
+  LOGFONTA log{};
+  log.lfHeight = -font.height;  // negative: the character height, not the cell's
+  log.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  log.lfItalic = font.italic ? 1 : 0;
+  log.lfUnderline = font.underline ? 1 : 0;
+  log.lfStrikeOut = font.strike_out ? 1 : 0;
+  log.lfCharSet = font.char_set;
+  const size_t length = std::min(font.face.size(), sizeof(log.lfFaceName) - 1);
+  std::copy_n(font.face.data(), length, log.lfFaceName);
+  return log;
+}
+
+ports::ClockFontState ClockFontFromDialog(const LOGFONTA& log, INT point_size_tenths,
+                                             COLORREF color) {
+  ports::ClockFontState font;
+  font.face = std::string(log.lfFaceName, strnlen(log.lfFaceName, sizeof(log.lfFaceName)));
+  font.height = std::abs(log.lfHeight);
+  font.point_size = point_size_tenths / 10;
+  font.bold = log.lfWeight >= FW_BOLD;
+  font.italic = log.lfItalic != 0;
+  font.underline = log.lfUnderline != 0;
+  font.strike_out = log.lfStrikeOut != 0;
+  font.char_set = log.lfCharSet;
+  font.color = static_cast<int32_t>(color);
+  return font;
+}
+
+std::optional<int32_t> Win32Dialogs::ChooseColor(int32_t initial) {
+  CHOOSECOLORA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner_;
+  dialog.rgbResult = static_cast<COLORREF>(initial);
+  dialog.lpCustColors = custom_colors_.data();
+  // CC_RGBINIT opens the dialog at the colour in use.
+  dialog.Flags = CC_FULLOPEN | CC_SOLIDCOLOR | CC_ANYCOLOR | CC_RGBINIT;
+  if (!::ChooseColorA(&dialog)) return std::nullopt;
+  return static_cast<int32_t>(dialog.rgbResult);
+}
+
+std::optional<ports::ClockFontState> Win32Dialogs::ChooseFont(
+    const ports::ClockFontState& current) {
+  LOGFONTA log = ClockFontToLogFont(current);
+  WindowDc window_dc(owner_);
+  CHOOSEFONTA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner_;
+  dialog.hDC = window_dc.get();
+  dialog.lpLogFont = &log;
+  dialog.iPointSize = current.point_size * 10;
+  dialog.Flags = kFontDialogFlags;
+  dialog.rgbColors = static_cast<COLORREF>(current.color);
+  if (!::ChooseFontA(&dialog)) return std::nullopt;
+  return ClockFontFromDialog(log, dialog.iPointSize, dialog.rgbColors);
+}
+
+}  // namespace sorvane::win32

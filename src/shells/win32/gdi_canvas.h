@@ -1,0 +1,18 @@
+#pragma once
+// Solid fills on a device context, for the paint handler.
+#include "shells/win32/windows_api.h"
+
+#include "app/ports/services.h"
+
+namespace sorvane::win32 {
+
+class GdiCanvas final : public ports::Canvas {
+ public:
+  explicit GdiCanvas(HDC dc) : dc_(dc) {}
+  void FillRect(const Rect& rect, int32_t color) override;
+
+ private:
+  HDC dc_;
+};
+
+}  // namespace sorvane::win32

@@ -1,0 +1,26 @@
+#include "support/scripted_dialogs.h"
+
+namespace sorvane::headless {
+
+namespace {
+template <typename T>
+std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers) {
+  if (answers.empty()) return std::nullopt;
+  std::optional<T> answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+}  // namespace
+
+std::optional<int32_t> ScriptedDialogs::ChooseColor(int32_t initial) {
+  colors_offered.push_back(initial);
+  return NextAnswer(color_answers);
+}
+
+std::optional<ports::ClockFontState> ScriptedDialogs::ChooseFont(
+    const ports::ClockFontState& current) {
+  fonts_offered.push_back(current);
+  return NextAnswer(font_answers);
+}
+
+}  // namespace sorvane::headless
