@@ -118,7 +118,7 @@ void ClockForm::SetWindowColor(int32_t color) {
 }
 
 DateTime ClockForm::Now() const {
-  return services_.clock.Now();
+  return services_.clock.Local(services_.clock.Now());
 }
 
 void ClockForm::RecordRebuildTime(const TimeOfDay& time) {

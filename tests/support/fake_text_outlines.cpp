@@ -15,8 +15,8 @@ std::optional<int32_t> FakeTextOutlines::MeasureWidth(const ports::FontSpec& fon
   return CellWidth(font) * static_cast<int32_t>(text.size());
 }
 
-Region FakeTextOutlines::Outline(const ports::FontSpec& font, const std::string& text,
-                                 int32_t x, int32_t y) {
+Region FakeTextOutlines::Outline(const ports::FontSpec& font, const std::string& text, int32_t x,
+                                 int32_t y) {
   if (fail_outline) throw std::runtime_error("no outlines for the text");
   outlines.push_back({font, text, x, y});
   const int32_t cell = CellWidth(font);

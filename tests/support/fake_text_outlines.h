@@ -26,8 +26,8 @@ class FakeTextOutlines : public ports::TextOutlines {
 
   static int32_t CellWidth(const ports::FontSpec& font);
 
-  bool fail_measure = false;  // MeasureWidth then reports failure
-  bool fail_outline = false;  // Outline then throws std::runtime_error
+  bool fail_measure = false;   // MeasureWidth then reports failure
+  bool fail_outline = false;   // Outline then throws std::runtime_error
   std::vector<Call> outlines;  // every Outline call, in order
   int measures = 0;
 };

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "support/journal.h"
 #include "app/ports/services.h"
+#include "support/journal.h"
 
 namespace sorvane::headless {
 
@@ -32,10 +32,10 @@ class FakeWindow : public ports::ClockWindow, public ports::SmoothEdges {
 
   // The window's starting place and size, before any profile is applied.
   int32_t left = 144, top = 237, width = 302, height = 302;
-  int32_t color = 0x00FF0000;                  // blue
-  std::vector<Region> regions;                 // every region set, in order
+  int32_t color = 0x00FF0000;               // blue
+  std::vector<Region> regions;              // every region set, in order
   std::vector<ports::LayeredImage> images;  // every image shown, in order
-  bool shows_image = false;                    // an image was shown after the last region
+  bool shows_image = false;                 // an image was shown after the last region
   int32_t opacity = 100;
   int32_t dpi = 96;
   int repaints = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Every port of the system as a fake, wired together with one journal, ready to hand to the
 // clock form: the whole program runs in a test with no operating system under it.
+#include "app/ports/services.h"
 #include "support/fake_clock.h"
 #include "support/fake_screen.h"
 #include "support/fake_text_outlines.h"
@@ -9,7 +10,6 @@
 #include "support/memory_files.h"
 #include "support/recorders.h"
 #include "support/scripted_dialogs.h"
-#include "app/ports/services.h"
 
 namespace sorvane::headless {
 

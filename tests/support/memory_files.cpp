@@ -13,7 +13,9 @@ bool SameWithoutCase(std::string_view a, std::string_view b) {
   });
 }
 
-std::string NameOf(const std::filesystem::path& file) { return file.filename().string(); }
+std::string NameOf(const std::filesystem::path& file) {
+  return file.filename().string();
+}
 }  // namespace
 
 std::string MemoryFiles::Key(const std::filesystem::path& file) {

@@ -28,8 +28,8 @@ class MemoryFiles : public FileService {
   // The file's bytes; nothing when it does not exist.
   const std::string* Find(const std::filesystem::path& file) const;
 
-  bool fail_reads = false;   // every ReadAll throws FileError
-  bool fail_writes = false;  // every ReplaceWith throws FileError and changes nothing
+  bool fail_reads = false;           // every ReadAll throws FileError
+  bool fail_writes = false;          // every ReplaceWith throws FileError and changes nothing
   std::set<std::string> unreadable;  // keys (see Key) of single files whose reads fail
   int reads = 0;
   int writes = 0;

@@ -23,4 +23,16 @@ std::optional<ports::ClockFontState> ScriptedDialogs::ChooseFont(
   return NextAnswer(font_answers);
 }
 
+std::optional<std::string> ScriptedDialogs::ChooseZone(const std::vector<ports::ChoiceRow>& rows,
+                                                       const std::string& current) {
+  zone_rows_offered.push_back(rows);
+  zones_current.push_back(current);
+  return NextAnswer(zone_answers);
+}
+
+std::optional<std::string> ScriptedDialogs::EditLabel(const std::string& initial) {
+  labels_offered.push_back(initial);
+  return NextAnswer(label_answers);
+}
+
 }  // namespace sorvane::headless

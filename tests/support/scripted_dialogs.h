@@ -12,13 +12,20 @@ namespace sorvane::headless {
 class ScriptedDialogs : public ports::Dialogs {
  public:
   std::optional<int32_t> ChooseColor(int32_t initial) override;
-  std::optional<ports::ClockFontState> ChooseFont(
-      const ports::ClockFontState& current) override;
+  std::optional<ports::ClockFontState> ChooseFont(const ports::ClockFontState& current) override;
+  std::optional<std::string> ChooseZone(const std::vector<ports::ChoiceRow>& rows,
+                                        const std::string& current) override;
+  std::optional<std::string> EditLabel(const std::string& initial) override;
 
   std::deque<std::optional<int32_t>> color_answers;
   std::deque<std::optional<ports::ClockFontState>> font_answers;
   std::vector<int32_t> colors_offered;
   std::vector<ports::ClockFontState> fonts_offered;
+  std::deque<std::optional<std::string>> zone_answers;
+  std::deque<std::optional<std::string>> label_answers;
+  std::vector<std::vector<ports::ChoiceRow>> zone_rows_offered;
+  std::vector<std::string> zones_current;  // what each zone chooser was opened at
+  std::vector<std::string> labels_offered;
 };
 
 }  // namespace sorvane::headless

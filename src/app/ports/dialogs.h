@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sorvane::ports {
 
@@ -20,6 +21,13 @@ struct ClockFontState {
   friend bool operator==(const ClockFontState&, const ClockFontState&) = default;
 };
 
+// One row of a list the user chooses from: what the row gives back, and what it shows.
+struct ChoiceRow {
+  std::string key;
+  std::string caption;
+  friend bool operator==(const ChoiceRow&, const ChoiceRow&) = default;
+};
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -27,6 +35,14 @@ class Dialogs {
   virtual std::optional<int32_t> ChooseColor(int32_t initial) = 0;
   // The font dialog opened at `current`; nothing on Cancel.
   virtual std::optional<ClockFontState> ChooseFont(const ClockFontState& current) = 0;
+  // The time-zone chooser: the rows in the order given, a filter box above them that keeps
+  // the rows whose caption holds what is typed (letter case aside), the row of `current`
+  // selected; the keyboard alone can filter, move and choose. The chosen row's key, or
+  // nothing on Cancel.
+  virtual std::optional<std::string> ChooseZone(const std::vector<ChoiceRow>& rows,
+                                                const std::string& current) = 0;
+  // A one-line text box opened with `initial` selected; its text on OK, nothing on Cancel.
+  virtual std::optional<std::string> EditLabel(const std::string& initial) = 0;
 };
 
 }  // namespace sorvane::ports

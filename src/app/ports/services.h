@@ -7,10 +7,10 @@
 
 #include "app/ports/clock_window.h"
 #include "app/ports/dialogs.h"
-#include "app/ports/local_clock.h"
 #include "app/ports/screen.h"
 #include "app/ports/shell.h"
 #include "app/ports/text_outlines.h"
+#include "app/ports/time_source.h"
 #include "files/file_service.h"
 #include "timefmt/locale_data.h"
 
@@ -29,7 +29,7 @@ struct Folders {
 struct Services {
   ClockWindow& window;
   Screen& screen;
-  LocalClock& clock;
+  TimeSource& clock;
   TextOutlines& text;
   Dialogs& dialogs;
   Shell& shell;
