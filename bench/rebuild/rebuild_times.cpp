@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/clock_form.h"
-#include "app/remembered_text_lines.h"
+#include "app/program/remembered_text_lines.h"
 #include "files/profile.h"
 #include "files/skin.h"
 #include "geometry/analog_region.h"

@@ -35,6 +35,9 @@ struct Profile {
   // Written only when they differ from their defaults, so older files stay as they are.
   bool smooth_edges = false;  // "smooth": per-pixel coverage instead of the window region
   int32_t opacity = 100;      // "opacity": percent, one of kOpacities
+  // Written only when set. An id the system does not know is kept as read.
+  std::string time_zone;  // "timezone": the IANA id of the zone shown; empty for local time
+  std::string label;      // "label": the line shown above the clock; empty for none
   friend bool operator==(const Profile&, const Profile&) = default;
 };
 

@@ -74,6 +74,10 @@ void ApplyKeyLine(Profile& p, const std::string& key, const std::string& line) {
     int32_t percent = 0;
     SetNumber(word2, percent);
     if (IsAcceptedOpacity(percent)) p.opacity = percent;
+  } else if (key == "timezone") {
+    p.time_zone = word2;
+  } else if (key == "label") {
+    p.label = line.size() > 6 ? line.substr(6) : std::string();  // all after "label "
   } else if (key == "skinfile") {
     p.skin_file = word2;
   } else if (key == "fontname") {

@@ -1,5 +1,5 @@
 // Writing "vl.prf": the header and eighteen lines per profile, every line ending in CR LF;
-// the look's two lines only for a profile that has changed them.
+// the look's two lines, the time zone and the label only for a profile that has them.
 #include "files/profile.h"
 
 namespace sorvane {
@@ -26,6 +26,8 @@ void AppendProfile(std::string& out, const Profile& p) {
   Line(out, "dateformatnumber  " + std::to_string(p.date_format));  // two blanks, always
   if (p.smooth_edges) Line(out, "smooth 1");
   if (p.opacity != 100) Line(out, "opacity " + std::to_string(p.opacity));
+  if (!p.time_zone.empty()) Line(out, "timezone " + p.time_zone);
+  if (!p.label.empty()) Line(out, "label " + p.label);
   Line(out, "style " + p.style);
   Line(out, "showseconds " + Flag(p.analog_seconds));
   Line(out, "showsecondsd " + Flag(p.digital_seconds));

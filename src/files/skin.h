@@ -17,10 +17,10 @@ namespace sorvane {
 
 // One circle or polygon of a shape, with how it joins the elements before it.
 struct ShapeElement {
-  int32_t x = 0;           // a circle's centre
+  int32_t x = 0;  // a circle's centre
   int32_t y = 0;
-  int32_t radius = 0;      // above 0: a circle; otherwise a polygon of `points`
-  char operation = 0;      // '+', '-', '&', '%' or 0 (none)
+  int32_t radius = 0;  // above 0: a circle; otherwise a polygon of `points`
+  char operation = 0;  // '+', '-', '&', '%' or 0 (none)
   std::vector<Point> points;
   friend bool operator==(const ShapeElement&, const ShapeElement&) = default;
 };
@@ -53,11 +53,11 @@ using SkinCreated = std::function<void(const std::string& name, int32_t index)>;
 // exists but cannot be read throws FileError; the skins read before it are kept in
 // `skins`, which is why the catalogue is passed in rather than returned.
 void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
-              const SkinCreated& on_created);
+               const SkinCreated& on_created);
 // The same, telling `observer` of every line that is ignored or changes nothing the clock
 // draws (for the skin authors' tool; the clock passes no observer).
 void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
-              const SkinCreated& on_created, const SkinObserver& observer);
+               const SkinCreated& on_created, const SkinObserver& observer);
 
 // The skins of several folders in one new catalogue, folder after folder. A file name met
 // again in a later folder stands for the earlier file (a user's own copy of a shipped skin

@@ -23,16 +23,7 @@ constexpr std::string_view kHeader = "Vitrelle skin file.";
 constexpr std::string_view kExtension = ".skn";
 
 enum class Mode { None, AnalogOrder, DigitalOrder, Shapes, Polygon, Circle };
-enum class ListKind {
-  None,
-  HourHand,
-  MinuteHand,
-  SecondHand,
-  Face,
-  DigitalFace,
-  Mark,
-  Digit
-};
+enum class ListKind { None, HourHand, MinuteHand, SecondHand, Face, DigitalFace, Mark, Digit };
 
 // Which list of the current skin the working list is stored into. It names a list, not a
 // skin: the store always goes to the skin created last.
@@ -167,7 +158,7 @@ class SkinReader {
     // A section carried over from an earlier file's skin goes on in the new skin: the old
     // skin keeps what the section held so far, and the new one gets it too.
     if (!skins_.empty() && target_.kind != ListKind::None) ListOf(target_) = working_;
-    skins_.emplace_back();  // index_ is always the index of this new last record
+    skins_.emplace_back();         // index_ is always the index of this new last record
     digital_ = DigitalSections{};  // the new skin's, empty as its other lists
     skins_.back().name = name;
     skins_.back().file_name = file_name;
@@ -304,8 +295,7 @@ class SkinReader {
 
   void InspectSection(const Words& w) {
     const ListKind named = NamedSection(w.keyword);
-    if (named != ListKind::None || w.keyword == "\\analogorder" ||
-        w.keyword == "\\digitalorder") {
+    if (named != ListKind::None || w.keyword == "\\analogorder" || w.keyword == "\\digitalorder") {
       if (w.second != kNoWord) Note(SkinNote::ExtraWords, w);
       if (named != ListKind::None && !StoredList({named, 0}).empty()) {
         Note(SkinNote::SectionRepeated, w);
@@ -432,12 +422,12 @@ class SkinReader {
 }  // namespace
 
 void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
-              const SkinCreated& on_created) {
+               const SkinCreated& on_created) {
   LoadSkins(folder, files, skins, on_created, SkinObserver());
 }
 
 void LoadSkins(const std::filesystem::path& folder, FileService& files, Skins& skins,
-              const SkinCreated& on_created, const SkinObserver& observer) {
+               const SkinCreated& on_created, const SkinObserver& observer) {
   skins.clear();
   SkinReader reader(skins, on_created, observer);
   for (const std::string& name : files.List(folder, kExtension)) {

@@ -50,6 +50,35 @@ bool IsEmpty(const Rect& r) {
   return r.right <= r.left || r.bottom <= r.top;
 }
 
+Rect Intersection(const Rect& a, const Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom)};
+}
+
+bool Contains(const Rect& area, const Box& box) {
+  return area.left <= box.left && area.top <= box.top && box.right <= area.right &&
+         box.bottom <= area.bottom;
+}
+
+// The monitor holding the middle of `window`, cut to the work area when it is the primary
+// one; the primary (or the work area) when none holds it.
+Rect AreaOf(const Rect& window, std::span<const Rect> monitors, const Rect& work_area) {
+  const int64_t x = (int64_t{window.left} + window.right) / 2;
+  const int64_t y = (int64_t{window.top} + window.bottom) / 2;
+  size_t index = 0;
+  for (size_t i = 0; i < monitors.size(); ++i) {
+    const Rect& m = monitors[i];
+    if (m.left <= x && x < m.right && m.top <= y && y < m.bottom) {
+      index = i;
+      break;
+    }
+  }
+  if (monitors.empty()) return work_area;
+  if (index != 0 || IsEmpty(work_area)) return monitors[index];
+  const Rect cut = Intersection(work_area, monitors.front());
+  return IsEmpty(cut) ? monitors.front() : cut;
+}
+
 }  // namespace
 
 AnchorBox AnchorBoxOf(const Profile& profile, Size screen) {
@@ -77,12 +106,28 @@ Point KeepGrabbable(Point place, Size size, std::span<const Rect> monitors, cons
   // A work area the system could not give is the whole primary monitor, and one it has not
   // yet caught up with after a change of screens is cut to the monitor.
   const Rect& primary = monitors.front();
-  const Rect cut{std::max(work_area.left, primary.left), std::max(work_area.top, primary.top),
-                 std::min(work_area.right, primary.right),
-                 std::min(work_area.bottom, primary.bottom)};
+  const Rect cut = Intersection(work_area, primary);
   const Rect& area = IsEmpty(cut) ? primary : cut;
   return {Fit(window.left, window.right - window.left, area.left, area.right),
           Fit(window.top, window.bottom - window.top, area.top, area.bottom)};
+}
+
+Point PlaceBeside(const Rect& beside, Size size, std::span<const Rect> monitors,
+                  const Rect& work_area) {
+  const Rect area = AreaOf(beside, monitors, work_area);
+  const int64_t width = std::max(size.width, 1);
+  const int64_t height = std::max(size.height, 1);
+  const Point candidates[] = {
+      {beside.right, beside.top},
+      {ClampToInt32(beside.left - width), beside.top},
+      {beside.left, beside.bottom},
+      {beside.left, ClampToInt32(beside.top - height)},
+  };
+  for (const Point& place : candidates) {
+    if (Contains(area, BoxAt(place, size))) return place;
+  }
+  return {Fit(beside.right, width, area.left, area.right),
+          Fit(beside.top, height, area.top, area.bottom)};
 }
 
 }  // namespace sorvane

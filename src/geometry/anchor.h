@@ -49,4 +49,11 @@ inline constexpr int32_t kGrabbableSide = 24;
 // list the place is kept.
 Point KeepGrabbable(Point place, Size size, std::span<const Rect> monitors, const Rect& work_area);
 
+// Where a new window of `size` goes beside the window `beside`: to its right, else its
+// left, below it or above it, the first of them that shows whole on the monitor holding the
+// middle of `beside` (the primary one less its taskbar, `work_area`). Where none of them
+// does, the place to its right brought as near as it can into that area.
+Point PlaceBeside(const Rect& beside, Size size, std::span<const Rect> monitors,
+                  const Rect& work_area);
+
 }  // namespace sorvane

@@ -3,17 +3,7 @@
 namespace sorvane {
 namespace {
 
-// Unknown style words draw the analog face; they differ from "Analog" only at full screen,
-// where the face keeps the whole screen height even with the date line on.
-enum class Style { Analog, Digital, AnaDigi, Invisible, Other };
-
-Style StyleOf(std::string_view style) {
-  if (style == "Digital") return Style::Digital;
-  if (style == "AnaDigi") return Style::AnaDigi;
-  if (style == "Invisible") return Style::Invisible;
-  if (style == "Analog") return Style::Analog;
-  return Style::Other;
-}
+using Style = ClockStyle;
 
 // A text band (time line or date line) is a quarter of the side high.
 Size FixedSide(int32_t s, Style style, bool show_date) {
@@ -57,6 +47,14 @@ Size FullScreen(Size screen, Style style, bool show_date) {
 
 }  // namespace
 
+ClockStyle ParseClockStyle(std::string_view word) {
+  if (word == "Digital") return Style::Digital;
+  if (word == "AnaDigi") return Style::AnaDigi;
+  if (word == "Invisible") return Style::Invisible;
+  if (word == "Analog") return Style::Analog;
+  return Style::Other;
+}
+
 std::optional<int> FindClockSize(std::string_view name) {
   for (std::size_t i = 0; i < kClockSizes.size(); ++i) {
     if (kClockSizes[i].name == name) return static_cast<int>(i) + 1;
@@ -71,9 +69,8 @@ int32_t ScaledToDpi(int32_t side, int32_t dpi) {
   return static_cast<int32_t>((product + half) / 96);
 }
 
-Size WindowSizeFor(int32_t side, std::string_view style, bool show_date, Size screen) {
-  const Style s = StyleOf(style);
-  return side > 0 ? FixedSide(side, s, show_date) : FullScreen(screen, s, show_date);
+Size WindowSizeFor(int32_t side, ClockStyle style, bool show_date, Size screen) {
+  return side > 0 ? FixedSide(side, style, show_date) : FullScreen(screen, style, show_date);
 }
 
 }  // namespace sorvane

@@ -32,10 +32,15 @@ std::optional<int> FindClockSize(std::string_view name);
 // (halves away from zero). 0, "FullScreen", stays 0.
 int32_t ScaledToDpi(int32_t side, int32_t dpi);
 
+// What a clock shows, from the profile's style word. "Invisible" is the menu's (both faces
+// off); any other word draws the analog face, and differs from "Analog" only at full
+// screen, where the face keeps the whole screen height even with the date line on.
+enum class ClockStyle { Analog, Digital, AnaDigi, Invisible, Other };
+ClockStyle ParseClockStyle(std::string_view word);  // exact spelling
+
 // Window width and height for a size row of side `side` (0 = full screen, sized from
-// `screen`), the profile's style ("Analog", "Digital", "AnaDigi", "Invisible"; any other
-// word draws the analog face) and whether the date line is shown. The analog face is always
-// the width-by-width square at the top of the window.
-Size WindowSizeFor(int32_t side, std::string_view style, bool show_date, Size screen);
+// `screen`), the style and whether the date line is shown. The analog face is always the
+// width-by-width square below the label line, which is not counted here.
+Size WindowSizeFor(int32_t side, ClockStyle style, bool show_date, Size screen);
 
 }  // namespace sorvane

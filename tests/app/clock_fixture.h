@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/clock_form.h"
 #include "files/profile.h"
 #include "support/headless_services.h"
+#include "support/one_clock.h"
 
 namespace sorvane::testing {
 
@@ -46,11 +46,11 @@ class ClockTest : public ::testing::Test {
   template <typename Change>
   void Reapply(Change change) {
     change(form.CurrentProfile());
-    form.ApplyProfile(0);
+    form.ApplyProfile();
   }
 
   headless::HeadlessServices hs;
-  ClockForm form{hs.services};
+  headless::OneClock form{hs};
   Profile profile;
 };
 

@@ -12,7 +12,9 @@ struct Fill {
 
 class RecordingCanvas : public ports::Canvas {
  public:
-  void FillRect(const Rect& rect, int32_t color) override { fills.push_back({rect, color}); }
+  void FillRect(const Rect& rect, ports::Color color) override {
+    fills.push_back({rect, ports::RefFromColor(color)});
+  }
   std::vector<Fill> fills;
 };
 
@@ -46,18 +48,11 @@ TEST_F(Commands, PaintFillsTheTextBandInTheTextColour) {
   }
 }
 
-TEST_F(Commands, PaintBeforeAnyProfileFillsTheWindowBlue) {
-  RecordingCanvas canvas;
-  form.Paint(canvas);
-  EXPECT_EQ(canvas.fills, (std::vector<Fill>{{{0, 0, 302, 302}, kWindowBlue}}));
-}
-
 TEST_F(Commands, RightButtonOpensTheMenuAtTheScreenPoint) {
   Start();
-  form.MouseDown(ClockForm::MouseButton::Middle, 10, 20);
-  form.MouseDown(ClockForm::MouseButton::Left, 10, 20);
+  hs.host.events.at(0)->MiddleButtonDown(10, 20);
   EXPECT_TRUE(hs.menu.popups.empty());
-  form.MouseDown(ClockForm::MouseButton::Right, 10, 20);
+  form.RightClick(10, 20);
   EXPECT_EQ(hs.menu.popups, (std::vector<Point>{{110, 70}}));
 }
 
@@ -68,9 +63,9 @@ TEST_F(Commands, CloseSavesTheDraggedPositionThenCloses) {
   EXPECT_EQ(hs.files.writes, 1);
   form.SaveAndClose();
   EXPECT_EQ(hs.files.writes, 2);
-  EXPECT_TRUE(hs.window.closed);
+  EXPECT_TRUE(hs.host.quit);
   EXPECT_LT(hs.journal.FirstIndexOf("files.ReplaceWith vl.prf"),
-            hs.journal.FirstIndexOf("window.Close"));
+            hs.journal.FirstIndexOf("host.Quit"));
   Profile moved = profile;
   moved.x_offset = 300;
   moved.y_offset = 200;
@@ -85,7 +80,7 @@ TEST_F(Commands, CloseWithFailedSaveKeepsTheWindowOpen) {
   hs.window.DragTo(300, 200);
   EXPECT_THROW(form.DragEnded(), FileError);
   EXPECT_THROW(form.SaveAndClose(), FileError);
-  EXPECT_FALSE(hs.window.closed);
+  EXPECT_FALSE(hs.host.quit);
   EXPECT_EQ(*hs.files.Find(ProfilesPath()), before);
 }
 

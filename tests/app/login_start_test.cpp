@@ -1,6 +1,6 @@
 // "Start at Login": an item only where the shell offers it, showing what the desktop does,
 // never a setting of vl.prf.
-#include "app/menu_tree.h"
+#include "app/clock/menu_tree.h"
 #include "clock_fixture.h"
 
 namespace sorvane::testing {
@@ -54,7 +54,7 @@ TEST_F(LoginStartTest, MenuOpeningReadsTheDesktopAgain) {
   hs.services.login_start = &login;
   Start();
   login.on = true;
-  form.MouseDown(ClockForm::MouseButton::Right, 5, 5);
+  form.RightClick(5, 5);
   EXPECT_TRUE(form.Menu().At(menu_id::StartAtLogin).checked);
   login.on = false;
   form.RefreshMenu();

@@ -1,6 +1,6 @@
 // Smooth edges, opacity and the display scale, through the clock's commands.
-#include "app/layered_image.h"
-#include "app/menu_tree.h"
+#include "app/clock/layered_image.h"
+#include "app/clock/menu_tree.h"
 #include "clock_fixture.h"
 
 namespace sorvane::testing {

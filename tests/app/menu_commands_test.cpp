@@ -2,8 +2,8 @@
 // window and the menu, whether it rebuilds the outline, and what it writes to vl.prf.
 #include <functional>
 
-#include "app/menu_tree.h"
-#include "app/web_links.h"
+#include "app/clock/menu_tree.h"
+#include "app/clock/web_links.h"
 #include "clock_fixture.h"
 #include "geometry/clock_sizes.h"
 
@@ -19,7 +19,7 @@ class MenuCommands : public ClockTest {
     hs.files.writes = 0;
     regions_before_ = hs.window.RegionCount();
   }
-  bool ProfileApplied() const { return hs.journal.Count("window.SetLeft") > 0; }
+  bool ProfileApplied() const { return hs.journal.Count("window.SetBounds") > 0; }
   int Rebuilds() const { return hs.window.RegionCount() - regions_before_; }
   std::string SavedFile() const { return *hs.files.Find(ProfilesPath()); }
   Size WindowSize() const {
@@ -71,7 +71,7 @@ TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     headless::HeadlessServices services;
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     Profile expected = profile;
     c.before(expected);
     services.files.Put(ProfilesPath(), FormatProfiles({expected}));
@@ -85,7 +85,7 @@ TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
     c.change(expected);
     EXPECT_EQ(clock.CurrentProfile(), expected);
     const headless::Journal& j = services.journal;
-    EXPECT_EQ(j.Count("window.SetLeft") > 0, c.applies_profile);
+    EXPECT_EQ(j.Count("window.SetBounds") > 0, c.applies_profile);
     EXPECT_EQ(services.window.RegionCount() - regions, c.rebuild ? 1 : 0);
     EXPECT_EQ(services.files.writes, 1);
     EXPECT_EQ(*services.files.Find(ProfilesPath()), FormatProfiles({expected}));
@@ -95,13 +95,13 @@ TEST_F(MenuCommands, EachCommandChangesRebuildsAndSavesAsItShould) {
     // Applied, then rebuilt, then saved.
     const int save = j.FirstIndexOf("files.ReplaceWith");
     if (c.applies_profile) {
-      EXPECT_LT(j.FirstIndexOf("window.SetLeft"), save);
+      EXPECT_LT(j.FirstIndexOf("window.SetBounds"), save);
     }
     if (c.rebuild) {
       EXPECT_LT(j.FirstIndexOf("window.SetRegion"), save);
     }
     if (c.applies_profile && c.rebuild) {
-      EXPECT_LT(j.FirstIndexOf("window.SetLeft"), j.FirstIndexOf("window.SetRegion"));
+      EXPECT_LT(j.FirstIndexOf("window.SetBounds"), j.FirstIndexOf("window.SetRegion"));
     }
   }
 }
@@ -129,7 +129,7 @@ TEST_F(MenuCommands, SizeAndDateChangeTheWindow) {
   form.RunMenuItem(menu_id::ShowDate);
   EXPECT_EQ(WindowSize(), (Size{100, 125}));
   form.RunMenuItem(menu_id::SizeItem(7));
-  const Size full = WindowSizeFor(0, "Analog", true, {1024, 768});
+  const Size full = WindowSizeFor(0, ClockStyle::Analog, true, {1024, 768});
   EXPECT_EQ(WindowSize(), (Size{full.width, full.height}));
   EXPECT_EQ(full.height, 768);
 }
@@ -155,7 +155,7 @@ TEST_F(MenuCommands, EnableItemsMoveBetweenTheFourStyles) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.before) + " " + std::to_string(c.clicked));
     headless::HeadlessServices services;
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     Profile p = profile;
     // "Invisible" is reached from the menu only: both faces of a digital clock turned off.
     const bool invisible = std::string(c.before) == "Invisible";
@@ -225,7 +225,7 @@ TEST_F(MenuCommands, CloseWritesTheChosenSkin) {
   StartFresh();
   form.RunMenuItem(menu_id::SkinItem(1));
   form.RunMenuItem(menu_id::Close);
-  EXPECT_TRUE(hs.window.closed);
+  EXPECT_TRUE(hs.host.quit);
   Profile expected = profile;
   expected.skin_file = "b.skn";
   EXPECT_EQ(SavedFile(), FormatProfiles({expected}));
@@ -300,7 +300,7 @@ TEST_F(MenuCommands, HelpOpensTheStartTopicOfTheHelpFile) {
   StartFresh();
   form.RunMenuItem(menu_id::Help);
   // The folder's own backslash and the one put before the file name, as written.
-  EXPECT_EQ(hs.shell.help_opened, std::vector<std::string>{"clock\\\\snk.chm::/1_1.html>mainwin"});
+  EXPECT_EQ(hs.shell.help_opened, std::vector<std::string>{"1_1.html"});
   EXPECT_EQ(hs.files.writes, 0);
 }
 

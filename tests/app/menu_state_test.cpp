@@ -1,5 +1,5 @@
 // The menu's check marks and enabled states as start-up sets them from the profile.
-#include "app/menu_tree.h"
+#include "app/clock/menu_tree.h"
 #include "clock_fixture.h"
 
 namespace sorvane::testing {
@@ -32,7 +32,7 @@ TEST_F(MenuState, FacesAndTwelveHourPairFollowTheStyle) {
   };
   for (const Case& c : cases) {
     headless::HeadlessServices services;
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     Profile p = profile;
     p.style = c.style;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
@@ -49,7 +49,7 @@ TEST_F(MenuState, InvisibleStyleLeavesFacesAndHourPairAsTheyWere) {
   profile.style = "Digital";
   Start();
   form.CurrentProfile().style = "Invisible";
-  form.CheckMenuFromProfile();
+  form.First().CheckMenuFromProfile();
   const MenuModel& menu = form.Menu();
   EXPECT_FALSE(menu.At(menu_id::EnableAnalog).checked);
   EXPECT_TRUE(menu.At(menu_id::EnableDigital).checked);
@@ -68,7 +68,7 @@ TEST_F(MenuState, SizeChecksTheItemOfTheSameNameOrLeavesSmall) {
   };
   for (const Case& c : cases) {
     headless::HeadlessServices services;
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     Profile p = profile;
     p.size = c.size;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
@@ -82,7 +82,7 @@ TEST_F(MenuState, SizeChecksTheItemOfTheSameNameOrLeavesSmall) {
 TEST_F(MenuState, DateFormatNumberChecksItsItemOrNone) {
   for (int32_t number : {-1, 0, 1, 2, 5, 9, 10, 11, 100}) {
     headless::HeadlessServices services;
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     Profile p = profile;
     p.date_format = number;
     services.files.Put(ProfilesPath(), FormatProfiles({p}));
@@ -106,7 +106,7 @@ TEST_F(MenuState, SwitchesAndHourFormatFollowTheProfile) {
   };
   for (const Case& c : cases) {
     headless::HeadlessServices services;
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     Profile p = profile;
     p.style = "Digital";
     p.twelve_hour = c.twelve_hour;
@@ -137,7 +137,7 @@ TEST_F(MenuState, CurrentSkinIsCheckedAndNoFixedItemBecomesARadio) {
   for (const Case& c : cases) {
     profile.skin_file = c.skin_file;
     WriteProfile(profile);
-    ClockForm clock(hs.services);
+    headless::OneClock clock(hs);
     ASSERT_TRUE(clock.Start());
     const MenuItem& analog = clock.Menu().At(menu_id::AnalogSubmenu);
     std::vector<int32_t> skins_checked;

@@ -4,7 +4,7 @@
 // check item "[x]", an unchecked one "[ ]"; a disabled item ends in " (disabled)".
 #include <string>
 
-#include "app/menu_model.h"
+#include "app/ports/menu_model.h"
 #include "files/tokenizer.h"
 
 namespace sorvane::testing {

@@ -41,7 +41,7 @@ TEST_F(Outline, LinesSitWhereTheStyleLaysThemOut) {
   const std::string date = FormatDate(form.State().date_formats[1], now, hs.services.locale,
                                       form.State().date_separator);
   for (const Case& c : cases) {
-    form.CurrentProfile().style = c.style;
+    Reapply([&](Profile& p) { p.style = c.style; });
     hs.text.outlines.clear();
     form.RebuildOutline();
     ASSERT_EQ(hs.text.outlines.size(), c.lines.size()) << c.style;
@@ -60,7 +60,7 @@ TEST_F(Outline, LinesSitWhereTheStyleLaysThemOut) {
 TEST_F(Outline, OtherStylesKeepTheOutlineTheyHave) {
   Start();
   for (const char* style : {"Invisible", "analog", "", "Digital "}) {
-    form.CurrentProfile().style = style;
+    Reapply([&](Profile& p) { p.style = style; });
     form.RebuildOutline();
   }
   EXPECT_EQ(hs.window.RegionCount(), 1);

@@ -1,4 +1,4 @@
-#include "app/remembered_text_lines.h"
+#include "app/program/remembered_text_lines.h"
 
 #include <gtest/gtest.h>
 

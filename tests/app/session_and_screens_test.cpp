@@ -2,7 +2,7 @@
 // second start of the program.
 #include <functional>
 
-#include "app/clock_form_events.h"
+#include "app/program/program_events.h"
 #include "clock_fixture.h"
 
 namespace sorvane::testing {
@@ -70,7 +70,7 @@ TEST_F(SessionAndScreens, TheClockFollowsTheScreensAndKeepsItsPlace) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     headless::HeadlessServices services;
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     Profile p = profile;
     p.size = "Small";
     c.profile(p);
@@ -113,7 +113,7 @@ TEST_F(SessionAndScreens, TheSessionsEndSavesEverythingSilently) {
   second.style = "Digital";
   hs.files.Put(ProfilesPath(), FormatProfiles({profile, second}));
   ASSERT_TRUE(form.Start());
-  ClockFormEvents events(form, hs.errors, [] {});
+  ProgramEventHandler events(form.program, hs.errors);
 
   hs.files.Put(ProfilesPath(), "");  // emptied meanwhile: the log-off writes it whole again
   events.SessionEnding();
@@ -123,7 +123,7 @@ TEST_F(SessionAndScreens, TheSessionsEndSavesEverythingSilently) {
 
   hs.files.fail_writes = true;  // a drag whose save failed is saved as the session ends
   hs.window.DragTo(300, 200);
-  events.DragEnded();
+  hs.host.events.at(0)->DragEnded();
   events.SessionEnding();
   EXPECT_EQ(hs.errors.shown.size(), 1u) << "only the drag's failure is shown";
   hs.files.fail_writes = false;
@@ -146,7 +146,7 @@ TEST_F(SessionAndScreens, ASecondStartOpensTheMenuOfAClockNoOneCanReach) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.invisible << " " << c.skin << " " << c.tray_icon_shown);
     headless::HeadlessServices services;
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     services.files.Put(ProfilesPath(), FormatProfiles({profile}));
     if (c.skin)
       services.files.Put(headless::HeadlessServices::InProgramFolder("a.skn"), DiscSkin("A"));

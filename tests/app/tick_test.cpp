@@ -33,7 +33,7 @@ TEST_F(Tick, RebuildsOnceASecondWhileSecondsShowOtherwiseOnceAMinute) {
     profile.analog_seconds = c.analog_seconds;
     profile.digital_seconds = c.digital_seconds;
     services.files.Put(ProfilesPath(), FormatProfiles({profile}));
-    ClockForm clock(services.services);
+    headless::OneClock clock(services);
     ASSERT_TRUE(clock.Start());
     const bool seconds = c.analog_seconds || c.digital_seconds;
     const int repaints = services.window.repaints;
@@ -81,7 +81,7 @@ TEST_F(Tick, ArmsTheTimerForTheNextChangeOfTheShownTime) {
   profile.analog_seconds = true;
   profile.digital_seconds = true;
   Start();
-  EXPECT_EQ(hs.window.tick_delays, std::vector<int32_t>{1005});  // started at 10:20:30.000
+  EXPECT_EQ(hs.host.tick_delays, std::vector<int32_t>{1005});  // started at 10:20:30.000
   for (const Step& step : steps) {
     hs.clock.now = DateTime{2002, 12, 31, step.h, step.m, step.s, step.ms};
     const int regions = hs.window.RegionCount();
@@ -104,7 +104,7 @@ TEST_F(Tick, ArmsTheTimerForTheNextChangeOfTheShownTime) {
     }
     SCOPED_TRACE(::testing::Message()
                  << step.h << ":" << step.m << ":" << step.s << "." << step.ms);
-    EXPECT_EQ(hs.window.ArmedDelay(), step.armed);
+    EXPECT_EQ(hs.host.ArmedDelay(), step.armed);
     EXPECT_EQ(hs.window.RegionCount() > regions, step.rebuilds);
   }
 }
@@ -114,7 +114,7 @@ TEST_F(Tick, AStoppedClockArmsNothing) {
   form.Stop();
   form.Tick();
   form.TimeChanged();
-  EXPECT_EQ(hs.window.tick_delays.size(), 1u);
+  EXPECT_EQ(hs.host.tick_delays.size(), 1u);
 }
 
 TEST_F(Tick, TheEndOfADragStoresAndSavesThePlace) {
@@ -147,7 +147,7 @@ TEST_F(Tick, AFailedRebuildIsSwallowedAndTriedAgainASecondLater) {
   EXPECT_NO_THROW(form.Tick());
   EXPECT_EQ(hs.window.RegionCount(), 1);
   EXPECT_EQ(form.State().last_minute, 20);
-  EXPECT_EQ(hs.window.ArmedDelay(), 1000);  // not at the next minute
+  EXPECT_EQ(hs.host.ArmedDelay(), 1000);  // not at the next minute
 
   hs.text.fail_outline = false;
   form.Tick();

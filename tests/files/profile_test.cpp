@@ -105,14 +105,18 @@ TEST(Profiles, ReadsBackWhatItWrites) {
   a.date_format = -7;
   a.smooth_edges = true;
   a.opacity = 85;
+  a.time_zone = "Asia/Kolkata";
+  a.label = " Team in Pune ";
   Profile b = Default();
+  b.time_zone = "Mars/Olympus_Mons";  // unknown to every system: kept as read
   b.name = "StartUp";  // two profiles of one name are both kept
   b.size = "FullScreen";
   const Profiles list{a, b, Default()};
   EXPECT_EQ(LoadText(FormatProfiles(list)), list);
   const std::string text = FormatProfiles({a});
   EXPECT_NE(text.find("\r\nx -40 right\r\n"), std::string::npos);
-  EXPECT_NE(text.find("\r\ndateformatnumber  -7\r\nsmooth 1\r\nopacity 85\r\nstyle "),
+  EXPECT_NE(text.find("\r\ndateformatnumber  -7\r\nsmooth 1\r\nopacity 85\r\n"
+                      "timezone Asia/Kolkata\r\nlabel  Team in Pune \r\nstyle "),
             std::string::npos);
   Profile only_opacity = Default();
   only_opacity.opacity = 50;
@@ -183,6 +187,9 @@ TEST(Profiles, KeyLinesChangeOnlyFieldsWhoseValuesPass) {
       {{"opacity 60"}, [](Profile&) {}},
       {{"opacity 50", "opacity 0"}, [](Profile& p) { p.opacity = 50; }},
       {{"opacity 085"}, [](Profile& p) { p.opacity = 85; }},
+      {{"TIMEZONE America/New_York extra"}, [](Profile& p) { p.time_zone = "America/New_York"; }},
+      {{"label New York office"}, [](Profile& p) { p.label = "New York office"; }},
+      {{"label "}, [](Profile&) {}},
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.lines.front());

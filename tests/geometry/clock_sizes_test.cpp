@@ -51,7 +51,7 @@ TEST(WindowSizeFor, FixedSizesAddQuarterBandsForTimeAndDate) {
       {213, "Analog", true, {213, 266}},   {100, "AnaDigi", false, {100, 125}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WindowSizeFor(c.side, c.style, c.show_date, screen), c.size)
+    EXPECT_EQ(WindowSizeFor(c.side, ParseClockStyle(c.style), c.show_date, screen), c.size)
         << c.side << " " << c.style << " " << c.show_date;
   }
 }
@@ -76,10 +76,10 @@ TEST(WindowSizeFor, FullScreenFollowsTheScreen) {
       {"Other", true, {768, 768}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(WindowSizeFor(0, c.style, c.show_date, screen), c.size)
+    EXPECT_EQ(WindowSizeFor(0, ParseClockStyle(c.style), c.show_date, screen), c.size)
         << c.style << " " << c.show_date;
   }
-  EXPECT_EQ(WindowSizeFor(0, "AnaDigi", true, {1920, 1080}), (Size{608, 1080}));
+  EXPECT_EQ(WindowSizeFor(0, ClockStyle::AnaDigi, true, {1920, 1080}), (Size{608, 1080}));
 }
 
 }  // namespace

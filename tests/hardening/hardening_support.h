@@ -11,24 +11,30 @@
 #include <optional>
 #include <string>
 
-#include "app/clock_form.h"
-#include "app/menu_tree.h"
-#include "geometry/clock_sizes.h"
+#include "app/clock/menu_tree.h"
 #include "files/profile.h"
+#include "geometry/clock_sizes.h"
 #include "support/headless_services.h"
+#include "support/one_clock.h"
 
 namespace sorvane::hardening {
 
-// Holds only the region it shows now and the timer's last arming, as a real window does,
-// and counts the regions it was handed.
+// Holds only the region it shows now, as a real window does, and counts the regions it was
+// handed.
 class CurrentRegionWindow : public headless::FakeWindow {
  public:
   void SetRegion(const Region& region) override {
     regions.assign(1, region);
     ++regions_set;
   }
-  void ScheduleTick(int32_t milliseconds) override { tick_delays.assign(1, milliseconds); }
   long regions_set = 0;
+};
+
+// Keeps only the timer's last arming, as a real timer does.
+class CurrentTimerHost : public headless::FakeHost {
+ public:
+  explicit CurrentTimerHost(headless::FakeWindow& window) : FakeHost(window, nullptr) {}
+  void ScheduleTick(int32_t milliseconds) override { tick_delays.assign(1, milliseconds); }
 };
 
 // Draws like the headless text service but forgets each call once answered.
@@ -47,13 +53,22 @@ class ForgetfulTextOutlines : public headless::FakeTextOutlines {
 struct QuietServices {
   explicit QuietServices(FileService* disk = nullptr,
                          std::filesystem::path folder = headless::HeadlessServices::ProgramFolder())
-      : services{window, screen, clock, text, dialogs, shell, errors, menu,
-                 disk != nullptr ? *disk : files, UsEnglishLocale(),
+      : services{host,
+                 screen,
+                 clock,
+                 text,
+                 dialogs,
+                 shell,
+                 errors,
+                 menu,
+                 disk != nullptr ? *disk : files,
+                 UsEnglishLocale(),
                  ports::Folders::AllIn(folder)} {}
   QuietServices(const QuietServices&) = delete;
   QuietServices& operator=(const QuietServices&) = delete;
 
   CurrentRegionWindow window;
+  CurrentTimerHost host{window};
   headless::FakeScreen screen;
   headless::FakeClock clock;
   ForgetfulTextOutlines text;
@@ -120,16 +135,17 @@ inline Profile HugeAnalogProfile() {
 
 // A click on the "Size" menu item of `size`, as the shell hands it to the clock. Errors go
 // to the caller, as they leave a command.
-inline void SizeCommand(ClockForm& form, const std::string& size) {
+inline void SizeCommand(headless::OneClock& form, const std::string& size) {
   const std::optional<int> row = FindClockSize(size);
   ASSERT_TRUE(row.has_value()) << size;
   form.RunMenuItem(menu_id::SizeItem(*row));
 }
 
 // Sets any style word, as the two "Enable ... Clock" items do for the four they know.
-inline void StyleCommand(ClockForm& form, ports::Services& services, const std::string& style) {
+inline void StyleCommand(headless::OneClock& form, ports::Services& services,
+                         const std::string& style) {
   form.CurrentProfile().style = style;
-  form.ApplyProfile(0);
+  form.ApplyProfile();
   form.RebuildOutline();
   SaveProfiles(services.folders.settings, form.State().profiles, services.files);
 }

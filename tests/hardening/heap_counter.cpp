@@ -52,13 +52,33 @@ using sorvane::hardening::Allocate;
 using sorvane::hardening::AllocateOrThrow;
 using sorvane::hardening::Release;
 
-void* operator new(std::size_t size) { return AllocateOrThrow(size); }
-void* operator new[](std::size_t size) { return AllocateOrThrow(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void operator delete(void* block) noexcept { Release(block); }
-void operator delete[](void* block) noexcept { Release(block); }
-void operator delete(void* block, std::size_t) noexcept { Release(block); }
-void operator delete[](void* block, std::size_t) noexcept { Release(block); }
-void operator delete(void* block, const std::nothrow_t&) noexcept { Release(block); }
-void operator delete[](void* block, const std::nothrow_t&) noexcept { Release(block); }
+void* operator new(std::size_t size) {
+  return AllocateOrThrow(size);
+}
+void* operator new[](std::size_t size) {
+  return AllocateOrThrow(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+  return Allocate(size);
+}
+void operator delete(void* block) noexcept {
+  Release(block);
+}
+void operator delete[](void* block) noexcept {
+  Release(block);
+}
+void operator delete(void* block, std::size_t) noexcept {
+  Release(block);
+}
+void operator delete[](void* block, std::size_t) noexcept {
+  Release(block);
+}
+void operator delete(void* block, const std::nothrow_t&) noexcept {
+  Release(block);
+}
+void operator delete[](void* block, const std::nothrow_t&) noexcept {
+  Release(block);
+}

@@ -35,7 +35,7 @@ class HostileInputs : public ::testing::Test {
   const Region& Shown() const { return qs.window.CurrentRegion(); }
 
   QuietServices qs;
-  ClockForm form{qs.services};
+  headless::OneClock form{qs.services, qs.host};
   bool started = false;
 };
 
@@ -64,11 +64,15 @@ TEST_F(HostileInputs, SkinThatCannotBeReadStopsTheCatalogueButNotTheClock) {
 // Deterministic garbage: random bytes, line ends, and fragments of real keys with random
 // values, so the reader meets both noise and almost-right lines.
 std::string Garbage(std::size_t size, bool with_header) {
-  static const char* const kFragments[] = {
-      "\\profile ", "x ", "y ", "size ", "style ", "ancor ", "timecolor ", "clockcolor ",
-      "dateformatnumber ", "skinfile ", "showseconds ", "datashow ", "format12 ",
-      "fontname ", "fontitalic ", "FullScreen", "AnaDigi", "-", "2147483648", "-2147483649",
-      "right", "bottom", "\t", "\r", "\n", "\r\n"};
+  static const char* const kFragments[] = {"\\profile ", "x ",           "y ",
+                                           "size ",      "style ",       "ancor ",
+                                           "timecolor ", "clockcolor ",  "dateformatnumber ",
+                                           "skinfile ",  "showseconds ", "datashow ",
+                                           "format12 ",  "fontname ",    "fontitalic ",
+                                           "FullScreen", "AnaDigi",      "-",
+                                           "2147483648", "-2147483649",  "right",
+                                           "bottom",     "\t",           "\r",
+                                           "\n",         "\r\n"};
   std::string text = with_header ? "Vitrelle profiles file.\r\n" : "";
   uint64_t state = 0x9E3779B97F4A7C15u;
   auto next = [&state] {
@@ -80,15 +84,21 @@ std::string Garbage(std::size_t size, bool with_header) {
   while (text.size() < size) {
     const uint64_t r = next();
     switch (r % 4) {
-      case 0: text += kFragments[(r >> 8) % std::size(kFragments)]; break;
-      case 1: text += std::to_string(static_cast<int64_t>(r >> 16) % 100000 - 50000); break;
+      case 0:
+        text += kFragments[(r >> 8) % std::size(kFragments)];
+        break;
+      case 1:
+        text += std::to_string(static_cast<int64_t>(r >> 16) % 100000 - 50000);
+        break;
       case 2: {
         // Ctrl-Z ends a data file, which would spare the reader the rest of the garbage.
         const char c = static_cast<char>((r >> 8) & 0xFF);
         text += c == '\x1A' ? '?' : c;
         break;
       }
-      default: text += "\r\n"; break;
+      default:
+        text += "\r\n";
+        break;
     }
   }
   return text;
@@ -99,11 +109,11 @@ TEST_F(HostileInputs, TenMegabytesOfGarbageAsProfiles) {
     QuietServices fresh;
     fresh.files.Put(InClockFolder(kProfilesFileName), Garbage(10u << 20, header));
     fresh.files.Put(InClockFolder("disc.skn"), DiscSkin("Disc"));
-    ClockForm clock(fresh.services);
+    headless::OneClock clock(fresh.services, fresh.host);
     bool ok = false;
     const double ms = BestMilliseconds([&] { ok = clock.Start(); }, 1);
-    PrintFigure(std::string("start-up on 10 MB of garbage, header ") + (header ? "yes" : "no"),
-                ms, "ms");
+    PrintFigure(std::string("start-up on 10 MB of garbage, header ") + (header ? "yes" : "no"), ms,
+                "ms");
 
     EXPECT_TRUE(ok);
     EXPECT_TRUE(fresh.errors.shown.empty()) << "garbage is content, not an I/O error";
@@ -167,9 +177,11 @@ std::string SkinFile(const Skin& skin) {
 Region TimedFace(const Skins& skins, int32_t side, const std::string& what, int runs = 3) {
   Region face;
   PrintFigure("rebuild, " + what + ", " + std::to_string(side) + " px",
-              BestMilliseconds([&] {
-                face = AnalogClockRegion(skins, 0, {10, 8, 37}, true, side / 2, side / 2, side);
-              }, runs),
+              BestMilliseconds(
+                  [&] {
+                    face = AnalogClockRegion(skins, 0, {10, 8, 37}, true, side / 2, side / 2, side);
+                  },
+                  runs),
               "ms");
   return face;
 }
@@ -231,10 +243,11 @@ TEST_F(HostileInputs, TenThousandShapesEachStandApart) {
 void StartOnSkinFile(HostileInputs& test, const Skin& skin, const std::string& what) {
   test.PutSkinFile(SkinFile(skin));
   Skins read;
-  PrintFigure("read alone of " + what,
-              BestMilliseconds([&] { LoadSkins(test.qs.services.folders.skins.front(), test.qs.files,
-                                              read, {}); }, 3),
-              "ms");
+  PrintFigure(
+      "read alone of " + what,
+      BestMilliseconds(
+          [&] { LoadSkins(test.qs.services.folders.skins.front(), test.qs.files, read, {}); }, 3),
+      "ms");
   const double ms = BestMilliseconds([&] { test.StartAt("FullScreen", 1920, 1080); }, 1);
   PrintFigure("start-up on " + what + " (read and first outline)", ms, "ms");
   ASSERT_TRUE(test.started);

@@ -99,7 +99,7 @@ TEST_P(SaveFailureOnDisk, ShowsTheErrorKeepsTheChangeAndTheOldFile) {
   std::ofstream(profiles, std::ios::binary) << before;
 
   QuietServices qs(&DiskFiles(), folder.path());
-  ClockForm form(qs.services);
+  headless::OneClock form(qs.services, qs.host);
   ASSERT_TRUE(form.Start());
   const long regions_before = qs.window.regions_set;
 
@@ -129,7 +129,7 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
   QuietServices qs;
   const std::string before = FormatProfiles({HugeAnalogProfile()});
   qs.files.Put(InClockFolder(kProfilesFileName), before);
-  ClockForm form(qs.services);
+  headless::OneClock form(qs.services, qs.host);
   ASSERT_TRUE(form.Start());
 
   // A read-only file, a folder that refuses new files and a full disk all reach the clock
@@ -145,13 +145,13 @@ TEST(SaveFailureThroughFileService, EveryFailedWriteKeepsChangeAndFileThenRecove
   }
   EXPECT_EQ(form.CurrentProfile().size, "Small");
   EXPECT_EQ(form.CurrentProfile().style, "AnaDigi");
-  EXPECT_FALSE(qs.window.closed) << "a clock whose settings were not saved stays open";
+  EXPECT_FALSE(qs.host.quit) << "a clock whose settings were not saved stays open";
   EXPECT_EQ(*qs.files.Find(InClockFolder(kProfilesFileName)), before);
 
   // Once the disk takes writes again, the next save carries every change made meanwhile.
   qs.files.fail_writes = false;
   form.SaveAndClose();
-  EXPECT_TRUE(qs.window.closed);
+  EXPECT_TRUE(qs.host.quit);
   const Profiles saved = LoadProfiles(qs.services.folders.settings, Profile{}, qs.files);
   ASSERT_EQ(saved.size(), 1u);
   EXPECT_EQ(saved[0].size, "Small");

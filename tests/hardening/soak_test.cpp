@@ -1,6 +1,7 @@
 // A day of ticks with seconds shown: 86,400 ticks through the clock, every style switched
-// from the menu along the way (the two "Enable ... Clock" items, as the shell sends them). The outline must be rebuilt at every tick that shows a face,
-// the window must get exactly one region per rebuild, and the heap must stay flat.
+// from the menu along the way (the two "Enable ... Clock" items, as the shell sends them). The
+// outline must be rebuilt at every tick that shows a face, the window must get exactly one region
+// per rebuild, and the heap must stay flat.
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -20,7 +21,9 @@ constexpr int kTicksPerDay = 86400;
 constexpr int kTicksPerStyle = 900;  // a quarter of an hour, so each hour runs every style
 const std::array<const char*, 4> kStyles{"Analog", "AnaDigi", "Digital", "Invisible"};
 
-bool ShowsAFace(const std::string& style) { return style != "Invisible"; }
+bool ShowsAFace(const std::string& style) {
+  return style != "Invisible";
+}
 
 TEST(Soak, ADayOfTicksKeepsRegionsAndHeapFlat) {
   QuietServices qs;
@@ -35,7 +38,7 @@ TEST(Soak, ADayOfTicksKeepsRegionsAndHeapFlat) {
   qs.files.Put(InClockFolder(kProfilesFileName), FormatProfiles({profile}));
   qs.clock.SetTime(0, 0, 0);
 
-  ClockForm form(qs.services);
+  headless::OneClock form(qs.services, qs.host);
   ASSERT_TRUE(form.Start());
   ASSERT_EQ(form.State().skins.size(), 1u);
 

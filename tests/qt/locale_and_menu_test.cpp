@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <QMenu>
 
-#include "app/menu_tree.h"
+#include "app/clock/menu_tree.h"
 #include "shells/qt/locale_reader.h"
 #include "shells/qt/menu_builder.h"
 #include "shells/qt/menu_view.h"

@@ -8,29 +8,23 @@ Rect FakeWindow::Bounds() const {
   return {left, top, left + width, top + height};
 }
 
-void FakeWindow::SetWidth(int32_t value) {
-  width = value;
-  Note(journal_, "window.SetWidth " + std::to_string(value));
+void FakeWindow::SetBounds(const Rect& bounds) {
+  left = bounds.left;
+  top = bounds.top;
+  width = bounds.right - bounds.left;
+  height = bounds.bottom - bounds.top;
+  Note(journal_, "window.SetBounds " + std::to_string(left) + "," + std::to_string(top) + " " +
+                     std::to_string(width) + "x" + std::to_string(height));
 }
 
-void FakeWindow::SetHeight(int32_t value) {
-  height = value;
-  Note(journal_, "window.SetHeight " + std::to_string(value));
+void FakeWindow::Show() {
+  shown = true;
+  Note(journal_, "window.Show");
 }
 
-void FakeWindow::SetLeft(int32_t value) {
-  left = value;
-  Note(journal_, "window.SetLeft " + std::to_string(value));
-}
-
-void FakeWindow::SetTop(int32_t value) {
-  top = value;
-  Note(journal_, "window.SetTop " + std::to_string(value));
-}
-
-void FakeWindow::SetColor(int32_t value) {
-  color = value;
-  Note(journal_, "window.SetColor " + std::to_string(value));
+void FakeWindow::SetColor(ports::Color value) {
+  color = ports::RefFromColor(value);
+  Note(journal_, "window.SetColor " + std::to_string(color));
 }
 
 void FakeWindow::SetRegion(const Region& region) {
@@ -53,21 +47,6 @@ void FakeWindow::ShowImage(const ports::LayeredImage& image) {
 void FakeWindow::Repaint() {
   ++repaints;
   Note(journal_, "window.Repaint");
-}
-
-void FakeWindow::ScheduleTick(int32_t milliseconds) {
-  tick_delays.push_back(milliseconds);
-  Note(journal_, "window.ScheduleTick " + std::to_string(milliseconds));
-}
-
-void FakeWindow::Close() {
-  closed = true;
-  Note(journal_, "window.Close");
-}
-
-bool FakeWindow::AnotherCopyRunning() {
-  Note(journal_, "window.AnotherCopyRunning");
-  return another_copy;
 }
 
 void FakeWindow::DragTo(int32_t new_left, int32_t new_top) {

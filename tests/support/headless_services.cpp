@@ -3,7 +3,7 @@
 namespace sorvane::headless {
 
 HeadlessServices::HeadlessServices()
-    : services{window,
+    : services{host,
                screen,
                clock,
                text,
@@ -14,7 +14,6 @@ HeadlessServices::HeadlessServices()
                files,
                UsEnglishLocale(),
                ports::Folders::AllIn(ProgramFolder()),
-               nullptr,
-               &window} {}
+               nullptr} {}
 
 }  // namespace sorvane::headless

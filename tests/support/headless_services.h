@@ -3,6 +3,7 @@
 // clock form: the whole program runs in a test with no operating system under it.
 #include "app/ports/services.h"
 #include "support/fake_clock.h"
+#include "support/fake_host.h"
 #include "support/fake_screen.h"
 #include "support/fake_text_outlines.h"
 #include "support/fake_window.h"
@@ -26,7 +27,8 @@ class HeadlessServices {
   }
 
   Journal journal;
-  FakeWindow window{&journal};
+  FakeWindow window{&journal};  // the first clock's
+  FakeHost host{window, &journal};
   FakeScreen screen;
   FakeClock clock{&journal};
   FakeTextOutlines text;

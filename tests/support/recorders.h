@@ -9,7 +9,7 @@ namespace sorvane::headless {
 
 class RecordingShell : public ports::Shell {
  public:
-  void OpenHelp(const std::string& topic_path) override { help_opened.push_back(topic_path); }
+  void OpenHelp(const ports::HelpTopic& topic) override { help_opened.push_back(topic.page); }
   void OpenUrl(const std::string& address) override { urls_opened.push_back(address); }
 
   std::vector<std::string> help_opened;
@@ -37,15 +37,33 @@ class FakeLoginStart : public ports::LoginStart {
   bool fail = false;
 };
 
+// Remembers every menu it was asked to show and gives the queued answers (the chosen ids;
+// none: dismissed).
 class RecordingMenuView : public ports::MenuView {
  public:
-  void PopupAt(int32_t screen_x, int32_t screen_y) override {
-    popups.push_back({screen_x, screen_y});
+  int32_t PopupAt(const MenuModel& menu, Point screen) override {
+    popups.push_back(screen);
+    menus.push_back(&menu);
+    return NextAnswer();
   }
-  void PopupAtPointer() override { ++pointer_popups; }
+  int32_t PopupAtPointer(const MenuModel& menu) override {
+    ++pointer_popups;
+    menus.push_back(&menu);
+    return NextAnswer();
+  }
 
   std::vector<Point> popups;
   int pointer_popups = 0;
+  std::vector<const MenuModel*> menus;  // each menu shown, in order
+  std::vector<int32_t> answers;         // the ids chosen, first first
+
+ private:
+  int32_t NextAnswer() {
+    if (answers.empty()) return 0;
+    const int32_t id = answers.front();
+    answers.erase(answers.begin());
+    return id;
+  }
 };
 
 }  // namespace sorvane::headless

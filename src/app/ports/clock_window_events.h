@@ -3,23 +3,21 @@
 // its system's messages or events into these calls.
 #include <cstdint>
 
-#include "app/ports/services.h"
+#include "app/ports/clock_window.h"
 
 namespace sorvane::ports {
 
 class ClockWindowEvents {
  public:
   virtual ~ClockWindowEvents() = default;
-  virtual void Tick() = 0;
-  virtual void TimeChanged() = 0;  // the system time was set, or the machine woke up
-  // The user let go of the window after dragging it (or only pressed on it).
-  virtual void DragEnded() = 0;
   virtual void Paint(Canvas& canvas) = 0;
   virtual void RightButtonDown(int32_t x, int32_t y) = 0;  // window coordinates
   virtual void MiddleButtonDown(int32_t x, int32_t y) = 0;
-  virtual void Command(int32_t id) = 0;    // a menu item chosen
+  // The user let go of the window after dragging it (or only pressed on it).
+  virtual void DragEnded() = 0;
   virtual void DisplayScaleChanged() = 0;  // moved to a monitor of another scale
-  virtual void Closed() = 0;               // the window is gone
+  // The system closed the window (not the program): the program ends.
+  virtual void Closed() = 0;
 };
 
 }  // namespace sorvane::ports

@@ -4,7 +4,7 @@
 // Both shells use it.
 #include <exception>
 
-#include "app/ports/services.h"
+#include "app/ports/shell.h"
 
 namespace sorvane::ports {
 

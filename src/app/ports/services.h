@@ -7,6 +7,7 @@
 
 #include "app/ports/clock_window.h"
 #include "app/ports/dialogs.h"
+#include "app/ports/program_host.h"
 #include "app/ports/screen.h"
 #include "app/ports/shell.h"
 #include "app/ports/text_outlines.h"
@@ -25,9 +26,9 @@ struct Folders {
   static Folders AllIn(const std::filesystem::path& folder) { return {folder, {folder}, folder}; }
 };
 
-// Everything the clock form is given when it is made.
+// Everything the program is given when it is made.
 struct Services {
-  ClockWindow& window;
+  ProgramHost& host;
   Screen& screen;
   TimeSource& clock;
   TextOutlines& text;
@@ -38,8 +39,7 @@ struct Services {
   FileService& files;
   LocaleData locale;
   Folders folders;
-  LoginStart* login_start = nullptr;    // none: the menu has no such item
-  SmoothEdges* smooth_edges = nullptr;  // none: the clock always shows its region
+  LoginStart* login_start = nullptr;  // none: the menu has no such item
 };
 
 }  // namespace sorvane::ports

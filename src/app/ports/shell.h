@@ -4,13 +4,23 @@
 #include <cstdint>
 #include <string>
 
+#include "app/ports/menu_model.h"
+#include "region/rect.h"
+
 namespace sorvane::ports {
+
+// A page of the help, by its file name among the help's pages ("1_1.html").
+struct HelpTopic {
+  std::string page;
+  friend bool operator==(const HelpTopic&, const HelpTopic&) = default;
+};
 
 class Shell {
  public:
   virtual ~Shell() = default;
-  virtual void OpenHelp(const std::string& topic_path) = 0;  // HtmlHelpA, HH_DISPLAY_TOPIC
-  virtual void OpenUrl(const std::string& address) = 0;      // ShellExecuteA
+  // In the system's help viewer (on Windows the compiled help, snk.chm), or the browser.
+  virtual void OpenHelp(const HelpTopic& topic) = 0;
+  virtual void OpenUrl(const std::string& address) = 0;  // in the default browser
 };
 
 // The framework's error box.
@@ -20,13 +30,15 @@ class ErrorReporter {
   virtual void ShowError(const std::string& text) = 0;
 };
 
-// Opens the popup menu at a screen point (the menu itself comes from the menu model).
+// Shows a popup menu drawn from a menu model until an item is chosen or the menu is
+// dismissed, and gives back the chosen item's id (0 for none). Nothing changes the model
+// while it is open: the chosen item's command runs after the menu has closed.
 class MenuView {
  public:
   virtual ~MenuView() = default;
-  virtual void PopupAt(int32_t screen_x, int32_t screen_y) = 0;
+  virtual int32_t PopupAt(const MenuModel& menu, Point screen) = 0;
   // At the mouse pointer, wherever it is: for a menu asked for from outside the clock.
-  virtual void PopupAtPointer() = 0;
+  virtual int32_t PopupAtPointer(const MenuModel& menu) = 0;
 };
 
 // Starting the clock when the user logs in: on Linux an entry in the desktop's autostart

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <vector>
 
-#include "app/menu_model.h"
+#include "app/ports/menu_model.h"
 
 namespace sorvane::qt {
 

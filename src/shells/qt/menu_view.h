@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <functional>
 
-#include "app/menu_model.h"
+#include "app/ports/menu_model.h"
 #include "app/ports/services.h"
 
 namespace sorvane::qt {

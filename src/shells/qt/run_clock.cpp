@@ -4,7 +4,7 @@
 
 #include "app/clock_form.h"
 #include "app/clock_form_events.h"
-#include "app/remembered_text_lines.h"
+#include "app/program/remembered_text_lines.h"
 #include "files/file_service.h"
 #include "shells/qt/clock_window.h"
 #include "shells/qt/dialogs.h"

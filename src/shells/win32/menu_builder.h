@@ -5,7 +5,7 @@
 #include <memory>
 #include <type_traits>
 
-#include "app/menu_model.h"
+#include "app/ports/menu_model.h"
 #include "shells/win32/windows_api.h"
 
 namespace sorvane::win32 {

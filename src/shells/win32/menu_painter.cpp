@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/menu_model.h"
+#include "app/ports/menu_model.h"
 
 namespace sorvane::win32 {
 

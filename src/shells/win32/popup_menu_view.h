@@ -3,7 +3,7 @@
 // check marks and enabled states are those of the moment, and shown modally at a point.
 #include <functional>
 
-#include "app/menu_model.h"
+#include "app/ports/menu_model.h"
 #include "app/ports/services.h"
 #include "shells/win32/menu_owner_window.h"
 #include "shells/win32/windows_api.h"

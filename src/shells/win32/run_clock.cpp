@@ -5,7 +5,7 @@
 
 #include "app/clock_form.h"
 #include "app/clock_form_events.h"
-#include "app/remembered_text_lines.h"
+#include "app/program/remembered_text_lines.h"
 #include "files/file_service.h"
 #include "app/ports/report_errors.h"
 #include "shells/win32/application_window.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/clock_form.h"
-#include "app/menu_tree.h"
+#include "app/clock/menu_tree.h"
 #include "files/profile.h"
 #include "support/headless_services.h"
 #include "shells/win32/menu_builder.h"
