@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/clock_form.h"
+#include "app/program/program.h"
 #include "app/program/remembered_text_lines.h"
 #include "files/profile.h"
 #include "files/skin.h"
@@ -59,25 +59,19 @@ struct Bench {
   headless::RecordingErrors errors;
   headless::RecordingMenuView menu;
   headless::MemoryFiles files;
-  ports::Services services{window,
-                              screen,
-                              clock,
-                              text,
-                              dialogs,
-                              shell,
-                              errors,
-                              menu,
-                              files,
-                              UsEnglishLocale(),
-                              ports::Folders::AllIn(headless::HeadlessServices::ProgramFolder()),
-                              nullptr,
-                              &window};
   std::vector<std::string> skin_files;
+
+  // The services of one program whose clock's window is `window`.
+  ports::Services ServicesWith(ports::ProgramHost& host) {
+    return {host,   screen, clock, text,  dialogs, shell, errors,
+            menu,   files,  UsEnglishLocale(),
+            ports::Folders::AllIn(headless::HeadlessServices::ProgramFolder())};
+  }
 };
 
 // One run is one tick: the clock shows the next second, so the time line is drawn anew each
 // run while the date line stays what it was.
-double MedianMicroseconds(ClockForm& form, Bench& bench, int runs) {
+double MedianMicroseconds(Clock& clock, Bench& bench, int runs) {
   std::vector<double> times;
   times.reserve(static_cast<std::size_t>(runs));
   constexpr int kStart = 10 * 3600 + 8 * 60 + 37;
@@ -87,7 +81,7 @@ double MedianMicroseconds(ClockForm& form, Bench& bench, int runs) {
     const int second = (kStart + 86400 + i) % 86400;
     bench.clock.SetTime(second / 3600, second / 60 % 60, second % 60);
     const auto start = std::chrono::steady_clock::now();
-    form.RebuildOutline();
+    clock.RebuildOutline();
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
     if (i >= 0) times.push_back(took.count());
     bench.window.regions.clear();  // the fake keeps every region; a window holds one
@@ -115,10 +109,13 @@ double Time(Bench& bench, const Profile& profile, int runs, Size* window_size) {
   bench.files.Put(headless::HeadlessServices::InProgramFolder(kProfilesFileName),
                   FormatProfiles({profile}));
   bench.clock.SetTime(10, 8, 37);
-  ClockForm form(bench.services);
-  if (!form.Start()) std::exit(2);
+  headless::FakeHost host(bench.window, nullptr);
+  ports::Services services = bench.ServicesWith(host);
+  Program program(services);
+  program.Start();
+  if (program.ClockCount() != 1) std::exit(2);
   if (window_size != nullptr) *window_size = {bench.window.width, bench.window.height};
-  return MedianMicroseconds(form, bench, runs);
+  return MedianMicroseconds(program.ClockAt(0), bench, runs);
 }
 
 // The whole analog face drawn from nothing, as after a change of skin or size; a tick draws

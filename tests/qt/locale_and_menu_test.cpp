@@ -89,17 +89,26 @@ TEST(MenuBuilder, TheQMenuIsTheModelItemByItem) {
   ExpectMenuIsModel(menu, model.Items());
 }
 
-// The tray's menu is filled when it is about to show, and an item chosen in a submenu
-// reaches the command handler with its id.
+// The tray's menu is the program's, filled when it is about to show, and an item chosen in
+// a submenu reaches the program with its id.
 TEST(MenuBuilder, TrayMenuFillsOnShowAndReportsTheChosenId) {
-  const MenuModel model = ModelWithSkinsAndStates();
+  struct Program final : ports::ProgramEvents {
+    void Tick() override {}
+    void TimeChanged() override {}
+    void SessionEnding() override {}
+    void SessionEnded() override {}
+    void ScreensChanged() override {}
+    void SecondStart(bool) override {}
+    const MenuModel* TrayMenu() override { return &model; }
+    void TrayMenuItemChosen(int32_t id) override { chosen.push_back(id); }
+    MenuModel model = ModelWithSkinsAndStates();
+    std::vector<int32_t> chosen;
+  } program;
   QtMenuView view;
-  std::vector<int32_t> chosen;
-  view.SetModelSource([&] { return &model; });
-  view.SetCommandHandler([&](int32_t id) { chosen.push_back(id); });
+  view.SetTraySource(&program);
   emit view.TrayMenu().aboutToShow();
   emit view.TrayMenu().aboutToShow();  // filled afresh, not twice over
-  ExpectMenuIsModel(view.TrayMenu(), model.Items());
+  ExpectMenuIsModel(view.TrayMenu(), program.model.Items());
   EXPECT_EQ(view.TrayMenu().findChildren<QMenu*>().size(), 7);  // the model's seven submenus
   QAction* tiny = nullptr;
   for (QAction* action : view.TrayMenu().findChildren<QAction*>()) {
@@ -107,7 +116,7 @@ TEST(MenuBuilder, TrayMenuFillsOnShowAndReportsTheChosenId) {
   }
   ASSERT_NE(tiny, nullptr);
   tiny->trigger();
-  EXPECT_EQ(chosen, std::vector<int32_t>{menu_id::SizeItem(5)});
+  EXPECT_EQ(program.chosen, std::vector<int32_t>{menu_id::SizeItem(5)});
 }
 
 }  // namespace

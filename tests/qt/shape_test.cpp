@@ -7,7 +7,7 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include "app/clock_form.h"
+#include "app/program/program.h"
 #include "support/headless_services.h"
 #include "shells/qt/clock_window.h"
 #include "shells/qt/system_services.h"
@@ -55,11 +55,26 @@ void PutSkins(headless::MemoryFiles& files) {
   put("bars.skn", bars);
 }
 
-// One clock: the fake time, files and dialogs of `fakes`, Qt's screen and text outlines.
+// Windows of the Qt shell for the clock, nothing else of a program's host.
+struct QtWindowHost final : ports::ProgramHost {
+  std::unique_ptr<ports::ClockWindow> MakeClockWindow(ports::ClockWindowEvents& events) override {
+    auto made = std::make_unique<QtClockWindow>(&events);
+    window = made.get();
+    return made;
+  }
+  void ScheduleTick(int32_t) override {}
+  void Defer(std::function<void()>) override {}
+  void Quit() override {}
+  bool SmoothEdgesAvailable() const override { return false; }
+  QtClockWindow* window = nullptr;
+};
+
+// One clock: the fake time, files and dialogs of `fakes`, Qt's screen and text outlines, its
+// window made by `host`.
 struct ClockOn {
-  ClockOn(headless::HeadlessServices& fakes, ports::ClockWindow& window, QtTextOutlines& text,
+  ClockOn(headless::HeadlessServices& fakes, ports::ProgramHost& host, QtTextOutlines& text,
           QtScreen& screen, const std::string& profile, int hour, int minute, int second)
-      : services{window,
+      : services{host,
                  screen,
                  fakes.clock,
                  text,
@@ -70,14 +85,16 @@ struct ClockOn {
                  fakes.files,
                  UsEnglishLocale(),
                  ports::Folders::AllIn(headless::HeadlessServices::ProgramFolder())},
-        form(services) {
+        program(services) {
     PutSkins(fakes.files);
     fakes.files.Put(headless::HeadlessServices::InProgramFolder("vl.prf"), profile);
     fakes.clock.SetTime(hour, minute, second);
-    started = form.Start();
+    program.Start();
+    program.ShowClocks();
+    started = program.ClockCount() == 1;
   }
   ports::Services services;
-  ClockForm form;
+  Program program;
   bool started = false;
 };
 
@@ -114,7 +131,7 @@ TEST(WindowShape, IsTheClocksOutlineForTheProfileAndTime) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     headless::HeadlessServices reference;  // a window that only records the outline
-    const ClockOn computed(reference, reference.window, text, screen, c.profile, c.hour, c.minute,
+    const ClockOn computed(reference, reference.host, text, screen, c.profile, c.hour, c.minute,
                            c.second);
     ASSERT_TRUE(computed.started);
     const Region expected = RegionForWindow(reference.window.CurrentRegion(),
@@ -122,9 +139,10 @@ TEST(WindowShape, IsTheClocksOutlineForTheProfileAndTime) {
     EXPECT_LE(expected.Rects().size(), kMostRectsInOneRequest);
 
     headless::HeadlessServices fakes;
-    QtClockWindow window;
-    const ClockOn shown_clock(fakes, window, text, screen, c.profile, c.hour, c.minute, c.second);
-    window.show();
+    QtWindowHost host;
+    const ClockOn shown_clock(fakes, host, text, screen, c.profile, c.hour, c.minute, c.second);
+    ASSERT_NE(host.window, nullptr);
+    QtClockWindow& window = *host.window;
     Region shown;
     QElapsedTimer waited;
     waited.start();

@@ -18,21 +18,15 @@ namespace {
 constexpr int kInitialLeft = 144;
 constexpr int kInitialTop = 237;
 constexpr int kInitialSide = 302;
-constexpr int32_t kInitialColor = 0x00FF0000;  // blue (COLORREF) until the profile's clockcolor
+const QColor kInitialColor(0, 0, 255);  // blue until the profile's clockcolor
 // How often the button is looked at while the window manager moves the window.
 constexpr int kSystemMoveLook = 200;  // ms
 
 }  // namespace
 
-QtClockWindow::QtClockWindow()
+QtClockWindow::QtClockWindow(ports::ClockWindowEvents* events)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
-      timer_(
-          [this] {
-            if (events_ != nullptr) events_->Tick();
-          },
-          [this] {
-            if (events_ != nullptr) events_->TimeChanged();
-          }),
+      events_(events),
       color_(kInitialColor) {
   setWindowTitle(QString::fromLatin1(kAppTitle));
   // Every pixel is painted in the window's own colours: no background to erase first.
@@ -52,22 +46,14 @@ Rect QtClockWindow::Bounds() const {
   return Rect{g.x(), g.y(), g.x() + g.width(), g.y() + g.height()};
 }
 
-void QtClockWindow::SetWidth(int32_t width) {
-  resize(width, height());
-}
-void QtClockWindow::SetHeight(int32_t height) {
-  resize(width(), height);
-}
-void QtClockWindow::SetLeft(int32_t left) {
-  move(left, y());
-}
-void QtClockWindow::SetTop(int32_t top) {
-  move(x(), top);
+void QtClockWindow::SetBounds(const Rect& b) {
+  setGeometry(b.left, b.top, b.right - b.left, b.bottom - b.top);
 }
 
-void QtClockWindow::SetColor(int32_t color) {
-  if (color == color_) return;
-  color_ = color;
+void QtClockWindow::SetColor(ports::Color color) {
+  const QColor wanted(color.red, color.green, color.blue);
+  if (wanted == color_) return;
+  color_ = wanted;
   update();
 }
 
@@ -87,26 +73,13 @@ void QtClockWindow::Repaint() {
   update();
 }
 
-// Starting the timer again replaces the earlier time.
-void QtClockWindow::ScheduleTick(int32_t milliseconds) {
-  timer_.Start(milliseconds);
-}
-
-// Queued, so the command that asked for it finishes before the window goes.
-void QtClockWindow::Close() {
-  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-}
-
-// The single-instance lock, taken before this window was made, already decided: a copy
-// that gets this far is the only one.
-bool QtClockWindow::AnotherCopyRunning() {
-  return false;
-}
-
 void QtClockWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   QtCanvas canvas(painter);
-  canvas.FillRect(Rect{0, 0, width(), height()}, color_);
+  canvas.FillRect(Rect{0, 0, width(), height()},
+                  ports::Color{static_cast<uint8_t>(color_.red()),
+                               static_cast<uint8_t>(color_.green()),
+                               static_cast<uint8_t>(color_.blue())});
   if (events_ != nullptr) events_->Paint(canvas);
 }
 
@@ -123,6 +96,7 @@ void QtClockWindow::mousePressEvent(QMouseEvent* event) {
       grab_offset_ = event->globalPosition().toPoint() - pos();
       return;
     case Qt::RightButton:
+      if (on_press_) on_press_(this);
       if (events_ != nullptr) events_->RightButtonDown(at.x(), at.y());
       return;
     case Qt::MiddleButton:
@@ -155,8 +129,9 @@ void QtClockWindow::DragEnded() {
   if (events_ != nullptr) events_->DragEnded();
 }
 
+// Only a window closed from outside (the window manager) gets here: the program's own go
+// with their clocks.
 void QtClockWindow::closeEvent(QCloseEvent* event) {
-  timer_.Stop();
   system_move_watch_.stop();
   event->accept();
   if (events_ != nullptr) events_->Closed();

@@ -5,35 +5,34 @@
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "app/ports/clock_window_events.h"
-#include "app/ports/services.h"
-#include "shells/qt/wall_clock_timer.h"
+#include "app/ports/clock_window.h"
 
 namespace sorvane::qt {
 
 class QtClockWindow final : public QWidget, public ports::ClockWindow {
  public:
-  QtClockWindow();
+  // A hidden window whose events go to `events` (none: nothing is forwarded).
+  explicit QtClockWindow(ports::ClockWindowEvents* events = nullptr);
 
-  // Where events go; nothing is forwarded while unset.
   void SetEvents(ports::ClockWindowEvents* events) { events_ = events; }
+  // Told of a right-button press before the clock hears of it.
+  void SetPressHandler(std::function<void(QWidget*)> handler) { on_press_ = std::move(handler); }
 
   Rect Bounds() const override;
-  void SetWidth(int32_t width) override;
-  void SetHeight(int32_t height) override;
-  void SetLeft(int32_t left) override;
-  void SetTop(int32_t top) override;
-  void SetColor(int32_t color) override;
+  void SetBounds(const Rect& bounds) override;
+  void Show() override { show(); }
+  void SetColor(ports::Color color) override;
   void SetRegion(const Region& region) override;
+  // Never asked while the shell offers no smooth edges.
+  void ShowImage(const ports::LayeredImage&) override {}
   void SetOpacity(int32_t percent) override;
   // Qt lays the window out in device-independent pixels and scales them itself.
   int32_t Dpi() const override { return 96; }
   void Repaint() override;
-  void ScheduleTick(int32_t milliseconds) override;
-  void Close() override;
-  bool AnotherCopyRunning() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -46,9 +45,9 @@ class QtClockWindow final : public QWidget, public ports::ClockWindow {
   void WatchSystemMove();
   void DragEnded();
 
-  WallClockTimer timer_;  // single shot, armed by ScheduleTick
   ports::ClockWindowEvents* events_ = nullptr;
-  int32_t color_;
+  std::function<void(QWidget*)> on_press_;
+  QColor color_;
   // While the window is moved by hand: the cursor's offset from the window's corner.
   std::optional<QPoint> grab_offset_;
   // While the window manager moves the window: looks for the button's release.

@@ -10,31 +10,24 @@ namespace sorvane::qt {
 QtMenuView::QtMenuView() {
   QObject::connect(&tray_menu_, &QMenu::aboutToShow, &tray_menu_, [this] {
     ClearMenu(tray_menu_);
-    Fill(tray_menu_);
+    const MenuModel* model = program_ != nullptr ? program_->TrayMenu() : nullptr;
+    if (model != nullptr) BuildMenu(tray_menu_, model->Items());
   });
-  QObject::connect(&tray_menu_, &QMenu::triggered, &tray_menu_,
-                   [this](QAction* chosen) { Run(chosen); });
+  QObject::connect(&tray_menu_, &QMenu::triggered, &tray_menu_, [this](QAction* chosen) {
+    const int32_t id = ItemIdOf(chosen);
+    if (id != 0 && program_ != nullptr) program_->TrayMenuItemChosen(id);
+  });
 }
 
-void QtMenuView::Fill(QMenu& menu) const {
-  const MenuModel* model = model_ ? model_() : nullptr;
-  if (model != nullptr) BuildMenu(menu, model->Items());
-}
-
-void QtMenuView::Run(const QAction* chosen) const {
-  const int32_t id = ItemIdOf(chosen);
-  if (id != 0 && on_command_) on_command_(id);
-}
-
-void QtMenuView::PopupAt(int32_t screen_x, int32_t screen_y) {
+int32_t QtMenuView::PopupAt(const MenuModel& model, Point screen) {
   QMenu menu;
-  Fill(menu);
-  Run(menu.exec(QPoint(screen_x, screen_y)));
+  BuildMenu(menu, model.Items());
+  return ItemIdOf(menu.exec(QPoint(screen.x, screen.y)));
 }
 
-void QtMenuView::PopupAtPointer() {
+int32_t QtMenuView::PopupAtPointer(const MenuModel& model) {
   const QPoint pointer = QCursor::pos();
-  PopupAt(pointer.x(), pointer.y());
+  return PopupAt(model, {pointer.x(), pointer.y()});
 }
 
 }  // namespace sorvane::qt

@@ -1,38 +1,29 @@
 #pragma once
-// The clock's popup menu: built afresh from the menu model each time it opens, so its
-// check marks and enabled states are those of the moment. Opened by a right click on the
-// clock (modal, at the mouse) and as the tray icon's context menu.
+// The clocks' popup menu: built afresh from a menu model each time it opens, so that its
+// check marks and enabled states are those of the moment. Opened by a right click on a
+// clock (modal, at the mouse) and as the tray icon's context menu, which is the program's
+// tray menu.
 #include <QMenu>
-#include <functional>
 
-#include "app/ports/menu_model.h"
-#include "app/ports/services.h"
+#include "app/ports/program_events.h"
+#include "app/ports/shell.h"
 
 namespace sorvane::qt {
 
 class QtMenuView final : public ports::MenuView {
  public:
-  using CommandHandler = std::function<void(int32_t)>;
-  using ModelSource = std::function<const MenuModel*()>;
-
   QtMenuView();
 
-  void SetModelSource(ModelSource source) { model_ = std::move(source); }
-  void SetCommandHandler(CommandHandler handler) { on_command_ = std::move(handler); }
+  // Where the tray menu comes from and its chosen items go; none: the tray menu is empty.
+  void SetTraySource(ports::ProgramEvents* program) { program_ = program; }
 
-  // Shows the menu at a screen point until an item is chosen or it is dismissed; the
-  // chosen item's id goes to the command handler.
-  void PopupAt(int32_t screen_x, int32_t screen_y) override;
-  void PopupAtPointer() override;
-  // The tray icon's menu: filled from the model whenever it is about to show.
+  int32_t PopupAt(const MenuModel& menu, Point screen) override;
+  int32_t PopupAtPointer(const MenuModel& menu) override;
+  // The tray icon's menu: filled from the program whenever it is about to show.
   QMenu& TrayMenu() { return tray_menu_; }
 
  private:
-  void Fill(QMenu& menu) const;
-  void Run(const QAction* chosen) const;
-
-  ModelSource model_;
-  CommandHandler on_command_;
+  ports::ProgramEvents* program_ = nullptr;
   QMenu tray_menu_;
 };
 

@@ -17,9 +17,9 @@ int32_t ToColorRef(const QColor& color) {
                               (static_cast<uint32_t>(rgb.blue()) << 16));
 }
 
-void QtCanvas::FillRect(const Rect& rect, int32_t color) {
+void QtCanvas::FillRect(const Rect& rect, ports::Color color) {
   painter_.fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
-                    FromColorRef(color));
+                    QColor(color.red, color.green, color.blue));
 }
 
 }  // namespace sorvane::qt

@@ -1,9 +1,9 @@
 #pragma once
-// Solid fills through a QPainter, in the clock's COLORREF colours.
+// Solid fills through a QPainter, and the colours of vl.prf (COLORREF) as Qt's.
 #include <QColor>
 #include <QPainter>
 
-#include "app/ports/services.h"
+#include "app/ports/clock_window.h"
 
 namespace sorvane::qt {
 
@@ -15,7 +15,7 @@ int32_t ToColorRef(const QColor& color);
 class QtCanvas final : public ports::Canvas {
  public:
   explicit QtCanvas(QPainter& painter) : painter_(painter) {}
-  void FillRect(const Rect& rect, int32_t color) override;
+  void FillRect(const Rect& rect, ports::Color color) override;
 
  private:
   QPainter& painter_;

@@ -11,16 +11,8 @@ constexpr const char* kFirstHelpPage = "1_1.html";
 
 }  // namespace
 
-QUrl HelpPageUrl(const std::string& topic_path, const std::filesystem::path& help_folder) {
-  std::string page = kFirstHelpPage;
-  const size_t topic = topic_path.find("::/");
-  if (topic != std::string::npos) {
-    const size_t start = topic + 3;
-    const size_t end = topic_path.find('>', start);
-    const std::string named =
-        topic_path.substr(start, end == std::string::npos ? end : end - start);
-    if (!named.empty()) page = named;
-  }
+QUrl HelpPageUrl(const ports::HelpTopic& topic, const std::filesystem::path& help_folder) {
+  const std::string page = topic.page.empty() ? kFirstHelpPage : topic.page;
   return QUrl::fromLocalFile(QString::fromStdString((help_folder / page).string()));
 }
 
@@ -33,8 +25,8 @@ QUrl AddressUrl(const std::string& address) {
   return QUrl::fromLocalFile(path);
 }
 
-void QtShell::OpenHelp(const std::string& topic_path) {
-  QDesktopServices::openUrl(HelpPageUrl(topic_path, help_folder_));
+void QtShell::OpenHelp(const ports::HelpTopic& topic) {
+  QDesktopServices::openUrl(HelpPageUrl(topic, help_folder_));
 }
 
 void QtShell::OpenUrl(const std::string& address) {

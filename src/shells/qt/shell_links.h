@@ -1,17 +1,15 @@
 #pragma once
-// Help and the web links open in the user's browser. The clock names them as it does on
-// Windows (a topic of the compiled help, a page in the program's links folder); here the help
-// is the same pages as HTML files in the help folder.
+// Help and the web links open in the user's browser: the help is the pages of the compiled
+// Windows help as HTML files in the help folder, a web link a page in its links folder.
 #include <QUrl>
 #include <filesystem>
 
-#include "app/ports/services.h"
+#include "app/ports/shell.h"
 
 namespace sorvane::qt {
 
-// The page a help topic path names: "<folder>\snk.chm::/1_1.html>mainwin" is 1_1.html of
-// `help_folder`.
-QUrl HelpPageUrl(const std::string& topic_path, const std::filesystem::path& help_folder);
+// The help topic's page in `help_folder`; the first page when the topic names none.
+QUrl HelpPageUrl(const ports::HelpTopic& topic, const std::filesystem::path& help_folder);
 // A web link's address: an address with a scheme as it stands, a file path (with the
 // clock's backslashes) as a file URL.
 QUrl AddressUrl(const std::string& address);
@@ -19,7 +17,7 @@ QUrl AddressUrl(const std::string& address);
 class QtShell final : public ports::Shell {
  public:
   explicit QtShell(std::filesystem::path help_folder) : help_folder_(std::move(help_folder)) {}
-  void OpenHelp(const std::string& topic_path) override;
+  void OpenHelp(const ports::HelpTopic& topic) override;
   void OpenUrl(const std::string& address) override;
 
  private:

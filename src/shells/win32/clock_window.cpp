@@ -9,7 +9,6 @@
 #include "shells/win32/gdi_holders.h"
 #include "shells/win32/layered_window.h"
 #include "shells/win32/region_conversion.h"
-#include "shells/win32/single_instance.h"
 #include "region/window_fit.h"
 #include "resource_ids.h"
 
@@ -25,8 +24,9 @@ constexpr int kInitialSide = 302;
 
 }  // namespace
 
-Win32ClockWindow::Win32ClockWindow(HINSTANCE instance, HWND application_window)
-    : application_window_(application_window) {
+Win32ClockWindow::Win32ClockWindow(HINSTANCE instance, HWND application_window,
+                                   ports::ClockWindowEvents* events)
+    : events_(events) {
   const WindowClass window_class{kClassName, LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP)),
                                  LoadCursorA(nullptr, MAKEINTRESOURCEA(32512))};  // IDC_ARROW
   // WS_POPUP without WS_CAPTION or WS_BORDER: no frame, so the client area is the window.
@@ -46,35 +46,13 @@ Rect Win32ClockWindow::Bounds() const {
   return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-void Win32ClockWindow::MoveTo(const Rect& b) {
+void Win32ClockWindow::SetBounds(const Rect& b) {
   SetWindowPos(handle(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32ClockWindow::SetWidth(int32_t width) {
-  Rect b = Bounds();
-  b.right = b.left + width;
-  MoveTo(b);
-}
-
-void Win32ClockWindow::SetHeight(int32_t height) {
-  Rect b = Bounds();
-  b.bottom = b.top + height;
-  MoveTo(b);
-}
-
-void Win32ClockWindow::SetLeft(int32_t left) {
-  Rect b = Bounds();
-  MoveTo(Rect{left, b.top, left + (b.right - b.left), b.bottom});
-}
-
-void Win32ClockWindow::SetTop(int32_t top) {
-  Rect b = Bounds();
-  MoveTo(Rect{b.left, top, b.right, top + (b.bottom - b.top)});
-}
-
-void Win32ClockWindow::SetColor(int32_t color) {
-  const auto new_color = static_cast<COLORREF>(color);
+void Win32ClockWindow::SetColor(ports::Color color) {
+  const COLORREF new_color = RGB(color.red, color.green, color.blue);
   if (new_color == color_) return;
   color_ = new_color;
   painted_ = Region();
@@ -164,43 +142,18 @@ void Win32ClockWindow::Repaint() {
   UpdateWindow(handle());
 }
 
-// A Windows timer repeats; this one is killed as it fires (OnTimer), so each arming gives
-// one tick. Arming again replaces the earlier time. The system cannot wait less than
-// USER_TIMER_MINIMUM, which also serves for "at once".
-void Win32ClockWindow::ScheduleTick(int32_t milliseconds) {
-  const auto delay = static_cast<UINT>(std::max<int32_t>(milliseconds, USER_TIMER_MINIMUM));
-  SetTimer(handle(), kTimerId, delay, nullptr);
-}
-
-// Posted, so the command that asked for it finishes before the window goes.
-void Win32ClockWindow::Close() {
-  PostMessageA(handle(), WM_CLOSE, 0, 0);
-}
-
-bool Win32ClockWindow::AnotherCopyRunning() {
-  return !UnownedWindowsTitled(application_window_, kAppTitle).empty();
-}
-
 LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_LBUTTONDOWN:
       // Every left press becomes a press on a caption bar: the system drags the window.
       return SendMessageA(handle(), WM_NCLBUTTONDOWN, HTCAPTION, lparam);
     case WM_RBUTTONDOWN:
+      if (on_press_) on_press_(handle());
       if (events_ != nullptr) events_->RightButtonDown(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
       return 0;
     case WM_MBUTTONDOWN:
       if (events_ != nullptr) events_->MiddleButtonDown(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
       return 0;
-    case WM_TIMER:
-      OnTimer(wparam);
-      return 0;
-    case WM_TIMECHANGE:
-      if (events_ != nullptr) events_->TimeChanged();
-      return 0;
-    case WM_POWERBROADCAST:
-      OnPowerBroadcast(wparam);
-      return TRUE;
     case WM_SIZE:
       painted_ = Region();  // a new size is a new surface
       return 0;
@@ -211,9 +164,6 @@ LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lpar
     case WM_EXITSIZEMOVE:
       // The system's move loop, begun by the press on the "caption", ends with the button.
       if (events_ != nullptr) events_->DragEnded();
-      return 0;
-    case WM_COMMAND:
-      if (events_ != nullptr) events_->Command(LOWORD(wparam));
       return 0;
     case WM_DPICHANGED:
       // The suggested rectangle is ignored: the clock keeps its place and takes the size
@@ -238,7 +188,7 @@ void Win32ClockWindow::EraseBackground(HDC dc) {
   RECT client{};
   GetClientRect(handle(), &client);
   GdiCanvas(dc).FillRect(Rect{client.left, client.top, client.right, client.bottom},
-                         static_cast<int32_t>(color_));
+                         ports::Color{GetRValue(color_), GetGValue(color_), GetBValue(color_)});
 }
 
 void Win32ClockWindow::OnPaint() {
@@ -251,20 +201,8 @@ void Win32ClockWindow::OnPaint() {
   events_->Paint(canvas);
 }
 
-void Win32ClockWindow::OnTimer(WPARAM id) {
-  if (id != kTimerId) return;
-  KillTimer(handle(), kTimerId);
-  if (events_ != nullptr) events_->Tick();
-}
-
-// The timer slept with the machine: the time shown may be minutes old, and the next turn
-// is to be reckoned from the time now.
-void Win32ClockWindow::OnPowerBroadcast(WPARAM event) {
-  if (event == PBT_APMRESUMEAUTOMATIC && events_ != nullptr) events_->TimeChanged();
-}
-
+// Only a window the system destroys gets here: the program's own windows go unbound.
 void Win32ClockWindow::OnDestroy() {
-  KillTimer(handle(), kTimerId);
   if (events_ != nullptr) events_->Closed();
 }
 

@@ -3,7 +3,9 @@
 // Only the inside of its window region exists for the screen and the mouse; with smooth
 // edges it is a layered window showing an image instead, whose clear pixels let the mouse
 // through.
-#include "app/ports/services.h"
+#include <functional>
+
+#include "app/ports/clock_window.h"
 #include "shells/win32/base_window.h"
 #include "app/ports/clock_window_events.h"
 #include "shells/win32/layered_window.h"
@@ -12,47 +14,39 @@
 
 namespace sorvane::win32 {
 
-class Win32ClockWindow final : public ports::ClockWindow,
-                               public ports::SmoothEdges,
-                               public BaseWindow<Win32ClockWindow> {
+class Win32ClockWindow final : public ports::ClockWindow, public BaseWindow<Win32ClockWindow> {
  public:
-  static constexpr UINT_PTR kTimerId = 2;                    // the tick's one-shot timer
   static constexpr COLORREF kInitialColor = RGB(0, 0, 255);  // blue until analog_color
 
-  Win32ClockWindow(HINSTANCE instance, HWND application_window);
+  // A hidden window owned by the application window, whose messages go to `events` (none:
+  // nothing is forwarded).
+  Win32ClockWindow(HINSTANCE instance, HWND application_window,
+                   ports::ClockWindowEvents* events = nullptr);
 
-  // Where messages go; nothing is forwarded while unset.
   void SetEvents(ports::ClockWindowEvents* events) { events_ = events; }
-  void Show();
+  // Told of a right-button press before the clock hears of it.
+  void SetPressHandler(std::function<void(HWND)> handler) { on_press_ = std::move(handler); }
 
   Rect Bounds() const override;
-  void SetWidth(int32_t width) override;
-  void SetHeight(int32_t height) override;
-  void SetLeft(int32_t left) override;
-  void SetTop(int32_t top) override;
-  void SetColor(int32_t color) override;
+  void SetBounds(const Rect& bounds) override;
+  void Show() override;
+  void SetColor(ports::Color color) override;
   void SetRegion(const Region& region) override;
   void SetOpacity(int32_t percent) override;
   int32_t Dpi() const override;
   void ShowImage(const ports::LayeredImage& image) override;
   void Repaint() override;
-  void ScheduleTick(int32_t milliseconds) override;
-  void Close() override;
-  bool AnotherCopyRunning() override;
 
  private:
   friend BaseWindow;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   void OnPaint();
   void EraseBackground(HDC dc);
-  void OnTimer(WPARAM id);
-  void OnPowerBroadcast(WPARAM event);
   void OnDestroy();
-  void MoveTo(const Rect& bounds);
   void ShowRegionAtOpacity();
 
-  HWND application_window_ = nullptr;
   ports::ClockWindowEvents* events_ = nullptr;
+  std::function<void(HWND)> on_press_;
   COLORREF color_ = kInitialColor;
   int32_t opacity_ = 100;
   // While smooth edges are on: the image shown, kept for a change of opacity.

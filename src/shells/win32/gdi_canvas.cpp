@@ -5,13 +5,13 @@
 
 namespace sorvane::win32 {
 
-void GdiCanvas::FillRect(const Rect& rect, int32_t color) {
+void GdiCanvas::FillRect(const Rect& rect, ports::Color color) {
   // Only the part the device context can show goes to the window system (window_fit.h).
   RECT shown{};
   if (GetClipBox(dc_, &shown) == ERROR) return;
   const Rect part = ClipRect(rect, Rect{shown.left, shown.top, shown.right, shown.bottom});
   if (part.left == part.right || part.top == part.bottom) return;
-  BrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(color)));
+  BrushHandle brush(CreateSolidBrush(RGB(color.red, color.green, color.blue)));
   if (!brush) return;
   const RECT area{part.left, part.top, part.right, part.bottom};
   ::FillRect(dc_, &area, brush.get());

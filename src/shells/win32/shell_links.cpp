@@ -15,7 +15,11 @@ Win32Shell::~Win32Shell() {
   if (html_help_ != nullptr) FreeLibrary(html_help_);
 }
 
-void Win32Shell::OpenHelp(const std::string& topic_path) {
+// The topic in the help file's main window: "<folder>\\snk.chm::/<page>>mainwin". The folder
+// text already ends in a backslash and a second one is added; the viewer reads the doubled
+// separator as one, as it always has.
+void Win32Shell::OpenHelp(const ports::HelpTopic& topic) {
+  const std::string topic_path = help_folder_ + "\\snk.chm::/" + topic.page + ">mainwin";
   // hhctrl.ocx is not linked: a system without HTML Help still runs the clock.
   if (html_help_ == nullptr) html_help_ = LoadLibraryA("hhctrl.ocx");
   if (html_help_ == nullptr) return;

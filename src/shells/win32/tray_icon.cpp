@@ -12,12 +12,13 @@ constexpr UINT kIconId = 1;
 
 }  // namespace
 
-TrayIcon::TrayIcon(HINSTANCE instance, PopupMenuView& menu)
+TrayIcon::TrayIcon(HINSTANCE instance, PopupMenuView& menu, ports::ProgramEvents& program)
     : menu_(menu),
+      program_(program),
       icon_(static_cast<HICON>(
           LoadImageA(instance, MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0))) {
   menu_.owner().SetTrayMouseHandler([this](UINT mouse) {
-    if (mouse == WM_RBUTTONUP) menu_.PopupAtPointer();
+    if (mouse == WM_RBUTTONUP) OpenMenu();
   });
   menu_.owner().SetTaskbarCreatedHandler([this] {
     shown_ = false;
@@ -30,6 +31,13 @@ TrayIcon::~TrayIcon() {
   menu_.owner().SetTrayMouseHandler(nullptr);
   menu_.owner().SetTaskbarCreatedHandler(nullptr);
   if (icon_ != nullptr) DestroyIcon(icon_);
+}
+
+void TrayIcon::OpenMenu() {
+  const MenuModel* model = program_.TrayMenu();
+  if (model == nullptr) return;
+  const int32_t chosen = menu_.PopupAtPointer(*model);
+  if (chosen != 0) program_.TrayMenuItemChosen(chosen);
 }
 
 NOTIFYICONDATAA TrayIcon::Data() const {

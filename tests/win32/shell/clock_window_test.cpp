@@ -7,6 +7,7 @@
 
 #include "gdi_object_count.h"
 #include "shells/win32/application_window.h"
+#include "shells/win32/single_instance.h"
 #include "shells/win32/region_conversion.h"
 
 namespace sorvane::win32 {
@@ -14,11 +15,9 @@ namespace {
 
 struct RecordedEvents final : ports::ClockWindowEvents {
   std::vector<std::string> calls;
-  void Tick() override { calls.push_back("tick"); }
-  void TimeChanged() override { calls.push_back("time changed"); }
   void DragEnded() override { calls.push_back("drag ended"); }
   void Paint(ports::Canvas& canvas) override {
-    canvas.FillRect(Rect{0, 0, 5, 5}, 0x00FF00);
+    canvas.FillRect(Rect{0, 0, 5, 5}, ports::Color{0, 255, 0});
     calls.push_back("paint");
   }
   void RightButtonDown(int32_t x, int32_t y) override {
@@ -27,7 +26,6 @@ struct RecordedEvents final : ports::ClockWindowEvents {
   void MiddleButtonDown(int32_t x, int32_t y) override {
     calls.push_back("middle " + std::to_string(x) + "," + std::to_string(y));
   }
-  void Command(int32_t id) override { calls.push_back("command " + std::to_string(id)); }
   void DisplayScaleChanged() override { calls.push_back("scale"); }
   void Closed() override { calls.push_back("destroyed"); }
 };
@@ -63,18 +61,11 @@ TEST_F(ClockWindowTest, StartsAsAFramelessTopmostOwnedWindow) {
   EXPECT_FALSE(IsWindowVisible(app.handle()));
 }
 
-TEST_F(ClockWindowTest, SizeAndPlaceChangeOneAtATime) {
-  window.SetWidth(137);
-  EXPECT_EQ(window.Bounds(), (Rect{144, 237, 281, 539}));
-  window.SetHeight(171);
-  EXPECT_EQ(window.Bounds(), (Rect{144, 237, 281, 408}));
-  window.SetLeft(-20);
-  EXPECT_EQ(window.Bounds(), (Rect{-20, 237, 117, 408}));
-  window.SetTop(5);
-  EXPECT_EQ(window.Bounds(), (Rect{-20, 5, 117, 176}));
-  window.SetWidth(0);
-  window.SetHeight(0);
-  EXPECT_EQ(window.Bounds(), (Rect{-20, 5, -20, 5}));
+TEST_F(ClockWindowTest, SizeAndPlaceChangeInOneMove) {
+  for (const Rect& bounds : {Rect{144, 237, 281, 408}, Rect{-20, 5, 117, 176}, Rect{-20, 5, -20, 5}}) {
+    window.SetBounds(bounds);
+    EXPECT_EQ(window.Bounds(), bounds);
+  }
 }
 
 TEST_F(ClockWindowTest, TheWindowTakesTheRegionItIsGiven) {
@@ -92,7 +83,7 @@ TEST_F(ClockWindowTest, RebuildingTheOutlineLeavesNoGdiObjectBehind) {
   ASSERT_GT(before, 0);
   for (int i = 0; i < 500; ++i) {
     window.SetRegion(Region::Ellipse(Rect{0, 0, 50 + i % 100, 60}));
-    window.SetColor(i);
+    window.SetColor(ports::Color{static_cast<uint8_t>(i), 0, 0});
   }
   EXPECT_EQ(LiveGdiObjects(), before);
 }
@@ -106,18 +97,10 @@ TEST_F(ClockWindowTest, MessagesReachTheClockHandlers) {
 
   SendMessageA(window.handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 20));
   SendMessageA(window.handle(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(7, 3));
-  SendMessageA(window.handle(), WM_TIMER, Win32ClockWindow::kTimerId, 0);
-  SendMessageA(window.handle(), WM_TIMER, 99, 0);  // not Timer2
-  SendMessageA(window.handle(), WM_COMMAND, 100, 0);
-  SendMessageA(window.handle(), WM_TIMECHANGE, 0, 0);
-  SendMessageA(window.handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-  SendMessageA(window.handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
-  window.SetLeft(30);  // the clock's own move is no drag
+  window.SetBounds({30, 237, 332, 539});  // the clock's own move is no drag
   SendMessageA(window.handle(), WM_EXITSIZEMOVE, 0, 0);
   window.Repaint();
-  const std::vector<std::string> expected{"right 10,20", "middle 7,3",   "tick",
-                                          "command 100", "time changed", "time changed",
-                                          "drag ended",  "paint"};
+  const std::vector<std::string> expected{"right 10,20", "middle 7,3", "drag ended", "paint"};
   EXPECT_EQ(events.calls, expected);
 
   DestroyWindow(window.handle());
@@ -127,13 +110,27 @@ TEST_F(ClockWindowTest, MessagesReachTheClockHandlers) {
 
 struct RecordedProgramEvents final : ports::ProgramEvents {
   std::vector<std::string> calls;
+  void Tick() override { calls.push_back("tick"); }
+  void TimeChanged() override { calls.push_back("time changed"); }
   void SessionEnding() override { calls.push_back("ending"); }
   void SessionEnded() override { calls.push_back("ended"); }
   void ScreensChanged() override { calls.push_back("screens"); }
   void SecondStart(bool tray) override { calls.push_back(tray ? "second, tray" : "second"); }
+  const MenuModel* TrayMenu() override { return nullptr; }
+  void TrayMenuItemChosen(int32_t id) override { calls.push_back("tray " + std::to_string(id)); }
 };
 
-// The session's end is answered yes; the screens' messages of one change are heard once.
+void PumpMessages(ULONGLONG milliseconds) {
+  const ULONGLONG end = GetTickCount64() + milliseconds;
+  MSG message;
+  do {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Sleep(5);
+  } while (GetTickCount64() < end);
+}
+
+// The session's end is answered yes; the screens' messages of one change are heard once;
+// the time, its zone and a wake-up are each a change of time.
 TEST_F(ClockWindowTest, TheApplicationWindowHearsTheProgramsEvents) {
   RecordedProgramEvents events;
   bool tray = false;
@@ -143,47 +140,45 @@ TEST_F(ClockWindowTest, TheApplicationWindowHearsTheProgramsEvents) {
   SendMessageA(app.handle(), WM_ENDSESSION, TRUE, 0);
   SendMessageA(app.handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
   SendMessageA(app.handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
-  SendMessageA(app.handle(), WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  PumpMessages(0);
+  SendMessageA(app.handle(), WM_TIMECHANGE, 0, 0);
+  SendMessageA(app.handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  SendMessageA(app.handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
   SendMessageA(app.handle(), ApplicationWindow::SecondStartMessage(), 0, 0);
   tray = true;
   SendMessageA(app.handle(), ApplicationWindow::SecondStartMessage(), 0, 0);
   EXPECT_EQ(events.calls,
-            (std::vector<std::string>{"ending", "ended", "screens", "second", "second, tray"}));
+            (std::vector<std::string>{"ending", "ended", "screens", "time changed", "time changed",
+                                      "second", "second, tray"}));
   app.SetEvents(nullptr, nullptr);
 }
 
 // Each arming gives one tick, at about the time asked for, and a later arming replaces an
-// earlier one.
-TEST_F(ClockWindowTest, AnArmedTimerTicksOnce) {
-  RecordedEvents events;
-  window.SetEvents(&events);
-  window.ScheduleTick(60000);
-  window.ScheduleTick(0);
-  const ULONGLONG end = GetTickCount64() + 1000;
-  MSG msg;
-  while (GetTickCount64() < end) {
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(5);
-  }
-  EXPECT_EQ(events.calls, std::vector<std::string>{"tick"});
-  window.SetEvents(nullptr);
+// earlier one; deferred work runs once the message loop turns.
+TEST_F(ClockWindowTest, TheProgramsTimerTicksOnceAndDeferredWorkRunsLater) {
+  RecordedProgramEvents events;
+  app.SetEvents(&events, nullptr);
+  app.ScheduleTick(60000);
+  app.ScheduleTick(0);
+  app.Defer([&events] { events.calls.push_back("deferred"); });
+  EXPECT_TRUE(events.calls.empty());
+  PumpMessages(1000);
+  EXPECT_EQ(events.calls, (std::vector<std::string>{"deferred", "tick"}));
+  app.SetEvents(nullptr, nullptr);
 }
 
-TEST_F(ClockWindowTest, CloseAsksTheWindowToCloseLater) {
+TEST_F(ClockWindowTest, AWindowTheSystemClosesTellsItsClock) {
   RecordedEvents events;
   window.SetEvents(&events);
-  window.Close();
-  EXPECT_TRUE(IsWindow(window.handle()));  // the command that asked finishes first
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  PostMessageA(window.handle(), WM_CLOSE, 0, 0);
+  PumpMessages(0);
   EXPECT_EQ(window.handle(), nullptr);
   EXPECT_EQ(events.calls.back(), "destroyed");
 }
 
 TEST_F(ClockWindowTest, OnlyAnUnownedWindowWithTheExactTitleIsAnotherCopy) {
-  EXPECT_FALSE(window.AnotherCopyRunning());  // its own two windows do not count
+  const auto another_copy = [&] { return !UnownedWindowsTitled(app.handle(), "Sorvane").empty(); };
+  EXPECT_FALSE(another_copy());  // its own two windows do not count
   struct Case {
     const char* title;
     bool owned;
@@ -199,7 +194,7 @@ TEST_F(ClockWindowTest, OnlyAnUnownedWindowWithTheExactTitleIsAnotherCopy) {
     HWND other = CreateWindowExA(0, "STATIC", c.title, WS_POPUP, 0, 0, 10, 10,
                                  c.owned ? window.handle() : nullptr, nullptr, instance, nullptr);
     ASSERT_NE(other, nullptr);
-    EXPECT_EQ(window.AnotherCopyRunning(), c.counts);
+    EXPECT_EQ(another_copy(), c.counts);
     DestroyWindow(other);
   }
 }
@@ -231,8 +226,7 @@ TEST_F(ClockWindowTest, TheLookSwitchesBetweenRegionAndLayeredImage) {
   EXPECT_NE(flags & LWA_ALPHA, 0u);
   EXPECT_TRUE(HasRegion(window.handle()));
 
-  window.SetWidth(40);
-  window.SetHeight(30);
+  window.SetBounds({144, 237, 184, 267});
   window.ShowImage(Image(40, 30));
   EXPECT_TRUE(IsLayered(window.handle()));
   EXPECT_FALSE(HasRegion(window.handle()));
@@ -251,8 +245,7 @@ TEST_F(ClockWindowTest, ImagesOfEverySizeLeaveNoGdiObjectBehind) {
   const long before = LiveGdiObjects();
   for (int i = 0; i < 200; ++i) {
     const int32_t side = 20 + i % 7;
-    window.SetWidth(side);
-    window.SetHeight(side);
+    window.SetBounds({144, 237, 144 + side, 237 + side});
     window.ShowImage(Image(side, side));
     if (i % 50 == 0) window.SetRegion(Region::FromRect(Rect{0, 0, 10, 10}));
   }

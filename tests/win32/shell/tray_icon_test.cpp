@@ -16,11 +16,24 @@ bool IconShown(HWND owner) {
   return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
+// A program whose tray menu is never asked for here.
+struct NoProgram final : ports::ProgramEvents {
+  void Tick() override {}
+  void TimeChanged() override {}
+  void SessionEnding() override {}
+  void SessionEnded() override {}
+  void ScreensChanged() override {}
+  void SecondStart(bool) override {}
+  const MenuModel* TrayMenu() override { return nullptr; }
+  void TrayMenuItemChosen(int32_t) override {}
+};
+
 TEST(TrayIcon, ComesBackWhenTheTaskbarIsCreatedAnew) {
   PopupMenuView view(GetModuleHandleA(nullptr));
+  NoProgram program;
   HWND owner = view.owner().handle();
   {
-    TrayIcon tray(GetModuleHandleA(nullptr), view);
+    TrayIcon tray(GetModuleHandleA(nullptr), view, program);
     if (!tray.Add()) GTEST_SKIP() << "no notification area on this desktop";
     EXPECT_TRUE(IconShown(owner));
 
