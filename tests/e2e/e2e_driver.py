@@ -22,14 +22,27 @@ WS_EX_TOOLWINDOW = 0x80
 HEADER = b"Vitrelle profiles file.\r\n"
 
 
-def profile_bytes(x=100, y=100, size="Small", style="Analog", datashow=0, seconds=1,
-                  skin="test_ring.skn"):
-    lines = ["Vitrelle profiles file.", "\\profile StartUp", f"x {x} left", f"y {y} top",
-             f"size {size}", "timecolor 16777215", "clockcolor 255", "dateformatnumber  1",
-             f"style {style}", f"showseconds {seconds}", f"showsecondsd {seconds}",
-             f"datashow {datashow}", "format12 0", "showalarms 1", "ancor hook", "visible 1",
-             f"skinfile {skin}", "fontitalic 0", "fontname Arial"]
+def profile_lines(x=100, y=100, size="Small", style="Analog", datashow=0, seconds=1,
+                  skin="test_ring.skn", name="StartUp", zone=None, label=None):
+    """One profile's lines as the clock writes them; the zone and label only when set."""
+    lines = [f"\\profile {name}", f"x {x} left", f"y {y} top", f"size {size}",
+             "timecolor 16777215", "clockcolor 255", "dateformatnumber  1"]
+    lines += [f"timezone {zone}"] if zone else []
+    lines += [f"label {label}"] if label else []
+    lines += [f"style {style}", f"showseconds {seconds}", f"showsecondsd {seconds}",
+              f"datashow {datashow}", "format12 0", "showalarms 1", "ancor hook", "visible 1",
+              f"skinfile {skin}", "fontitalic 0", "fontname Arial"]
+    return lines
+
+
+def profiles_bytes(*profiles):
+    """A whole vl.prf of these profiles (each a list of lines from profile_lines)."""
+    lines = ["Vitrelle profiles file."] + [line for p in profiles for line in p]
     return ("\r\n".join(lines) + "\r\n").encode()
+
+
+def profile_bytes(**words):
+    return profiles_bytes(profile_lines(**words))
 
 
 class ClockFolder:
@@ -392,9 +405,11 @@ def main():
     import menu_checks
     import session_checks
     import start_checks
+    import world_checks
     checks = (check_windows, check_second_copy, check_foreign_titles, check_drag_close_kill,
               check_seconds_on_time, check_first_start, check_error_boxes) + menu_checks.CHECKS \
-        + start_checks.CHECKS + keep_checks.CHECKS + look_checks.CHECKS + session_checks.CHECKS
+        + start_checks.CHECKS + keep_checks.CHECKS + look_checks.CHECKS + session_checks.CHECKS \
+        + world_checks.CHECKS
     if args.screens:
         checks = session_checks.SCREEN_AND_SESSION_CHECKS
     if args.only:

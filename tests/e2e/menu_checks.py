@@ -12,8 +12,11 @@ from e2e_driver import Clock, numbers, profile_bytes, visible_point, wait_for, x
 
 ITEM, SEP = "item", "sep"
 # The entries of each menu, in display order; the skin items follow the analog submenu's four.
-TOP = [ITEM, SEP, ITEM, ITEM, ITEM, ITEM, SEP, ITEM, ITEM, ITEM, SEP, ITEM]
-TOP_ANALOG, TOP_DIGITAL, TOP_COLOR, TOP_SIZE, TOP_START_WITH_WINDOWS, TOP_CLOSE = 2, 3, 4, 5, 7, 11
+TOP = [ITEM, SEP, ITEM, ITEM, ITEM, ITEM, SEP, ITEM, ITEM, ITEM, ITEM, SEP, ITEM, ITEM, ITEM, SEP,
+       ITEM]
+TOP_ANALOG, TOP_DIGITAL, TOP_COLOR, TOP_SIZE = 2, 3, 4, 5
+TOP_TIME_ZONE, TOP_LABEL, TOP_NEW_CLOCK, TOP_REMOVE_CLOCK = 7, 8, 9, 10
+TOP_START_WITH_WINDOWS, TOP_CLOSE = 12, 16
 COLOR = [ITEM, ITEM, SEP, ITEM, ITEM]  # Set Analog Color, Set Digital Color, Smooth Edges, Opacity
 COLOR_SMOOTH, COLOR_OPACITY = 3, 4
 OPACITIES = [ITEM] * 4  # 100, 85, 70, 50 %

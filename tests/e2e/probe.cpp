@@ -2,7 +2,8 @@
 // what it finds as "key=value" lines for the end-to-end driver.
 //
 //   probe list                 every top-level window: title, class, owner, styles, rect
-//   probe clock                the clock window (class ClockForm) and its application window
+//   probe clock                the first clock window (class TForm1) and its application window
+//   probe clocks               every clock window: rect, region, process, in creation order
 //   probe wait SECONDS         waits until a visible clock window exists, then as "clock"
 //   probe command ID           posts WM_COMMAND ID to the clock window
 //   probe message MSG          posts message MSG (decimal) with no parameters
@@ -22,6 +23,8 @@
 //                              and presses its OK button
 //   probe outline-repaint      how many pixels of the clock's region change when the clock
 //                              is made to repaint all of it (read while the region stays put)
+//   probe dialog-edit TITLE SECONDS  waits for a dialog box titled TITLE, prints its rect and
+//                              the text of its first edit control
 //   probe resolution W H       sets the display to W x H as the Settings app does
 //                              (ChangeDisplaySettingsExA) and prints the screen size after
 #include <windows.h>
@@ -247,6 +250,22 @@ int PrintClock(HWND clock) {
   return 0;
 }
 
+// Every clock window of the program, oldest first (EnumWindows goes from the top of the
+// z-order, where the newest window stands).
+int PrintClocks() {
+  std::vector<HWND> clocks;
+  for (const TopLevel& w : TopLevelWindows()) {
+    if (w.class_name == "TForm1" && w.title == "Sorvane") clocks.insert(clocks.begin(), w.handle);
+  }
+  for (size_t i = 0; i < clocks.size(); ++i) {
+    const std::string prefix = "clock" + std::to_string(i);
+    PrintWindow(prefix.c_str(), clocks[i]);
+    PrintRegion(prefix.c_str(), clocks[i]);
+  }
+  std::printf("clocks=%zu\n", clocks.size());
+  return 0;
+}
+
 int WaitForClock(double seconds) {
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
   for (;;) {
@@ -384,6 +403,26 @@ int AnswerMessageBox(double seconds) {
   std::printf("dialog=shown\ndialog.text=%s\n", message.c_str());
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   return 0;
+}
+
+int PrintDialogEdit(const char* title, double seconds) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  while (GetTickCount64() <= end) {
+    for (const TopLevel& w : TopLevelWindows()) {
+      if (w.class_name != "#32770" || w.title != title || !IsWindowVisible(w.handle)) continue;
+      RECT r{};
+      GetWindowRect(w.handle, &r);
+      char text[512] = {};
+      HWND edit = FindWindowExA(w.handle, nullptr, "Edit", nullptr);
+      if (edit != nullptr) GetWindowTextA(edit, text, sizeof(text));
+      std::printf("dialog=shown\ndialog.rect=%ld,%ld,%ld,%ld\ndialog.edit=%s\n", r.left, r.top,
+                  r.right, r.bottom, text);
+      return 0;
+    }
+    Sleep(100);
+  }
+  std::printf("dialog=none\n");
+  return 1;
 }
 
 int LockFile(const char* path, double seconds) {
@@ -556,6 +595,8 @@ int main(int argc, char** argv) {
   const char* arg = argc > 2 ? argv[2] : "0";
   if (what == "list") return ListWindows();
   if (what == "clock") return PrintClock(FindClock());
+  if (what == "clocks") return PrintClocks();
+  if (what == "dialog-edit" && argc > 3) return PrintDialogEdit(argv[2], std::atof(argv[3]));
   if (what == "wait") return WaitForClock(std::atof(arg));
   if (what == "command") return Post(WM_COMMAND, static_cast<WPARAM>(std::atoi(arg)));
   if (what == "message") return Post(static_cast<UINT>(std::atoi(arg)), 0);

@@ -19,20 +19,24 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "e2e"))
-from e2e_driver import Checks, ClockFolder, drag, profile_bytes, xdotool  # noqa: E402
+from e2e_driver import (Checks, ClockFolder, drag, profile_bytes, profile_lines,  # noqa: E402
+                        profiles_bytes, wait_for as wait_until, xdotool)
 from x_windows import Screen, wait_for  # noqa: E402
 
 # Keys that walk the popup menu: Down from nothing selects the first enabled item (the
 # title is disabled), Right opens a submenu at its first item.
-TOP_ORDER = ["Analog Clock", "Digital Clock", "Color", "Size", "Start at Login", "Help", "More",
-             "Close"]
+TOP_ORDER = ["Analog Clock", "Digital Clock", "Color", "Size", "Time Zone...", "Label...",
+             "New Clock", "Remove Clock", "Start at Login", "Help", "More", "Close"]
 SIZES = ["FullScreen", "Huge", "Large", "Medium", "Small", "Tiny", "SuperTiny"]
 ANALOG = ["Enable Analog Clock", "Show Seconds", "Test Ring", "Test Square"]
 LINKS = ["Skin Gallery", "Read Me", "Changes"]
 
 
-def keys_to(top, sub_items=None, sub=None):
-    keys = ["Down"] * (TOP_ORDER.index(top) + 1)
+def keys_to(top, sub_items=None, sub=None, disabled=("Remove Clock",)):
+    """The keys that walk to an item; the keyboard skips disabled items (Remove Clock on the
+    only clock)."""
+    order = [item for item in TOP_ORDER if item not in disabled]
+    keys = ["Down"] * (order.index(top) + 1)
     if sub is not None:
         keys += ["Right"] + ["Down"] * sub_items.index(sub)
     return keys + ["Return"]
@@ -322,6 +326,107 @@ def check_screens(args, screen, c):
             clock.stop()
 
 
+def clock_windows(clock):
+    """The program's clock windows, left to right."""
+    windows = clock.screen.clock(clock.process.pid)
+    return sorted(windows, key=lambda w: clock.screen.rect(w)[0])
+
+
+def choose_on(clock, window, keys):
+    """Right-clicks a clock window where its shape is and walks its menu by keys."""
+    left, top, _, _ = clock.screen.rect(window)
+    x, y, width, height = clock.screen.shape_rects(window)[0]
+    return choose(clock, keys, at=(left + x + width // 2, top + y + height // 2))
+
+
+def answer_dialog(clock, title, keys):
+    """Waits for the dialog titled `title` and types into it: text, or ("key", name)."""
+    dialog = wait_for(lambda: clock.screen.named(title), 10)
+    if not dialog:
+        return False
+    for key in keys:
+        time.sleep(0.3)
+        xdotool(*key) if isinstance(key, tuple) else xdotool("type", key)
+    return wait_for(lambda: not clock.screen.named(title), 10)
+
+
+def check_several_clocks(args, screen, c):
+    print("several clocks: a window each, a zone's time, Close saves them all")
+    # Kolkata and Colombo are both UTC+05:30 all year: one time, which the local clock (UTC
+    # here) does not show.
+    profiles = [profile_lines(x=100, seconds=0),
+                profile_lines(x=300, seconds=0, name="Kolkata", zone="Asia/Kolkata"),
+                profile_lines(x=500, seconds=0, name="Colombo", zone="Asia/Colombo")]
+    data = profiles_bytes(*profiles)
+    clock = Clock(args, screen, data)
+    try:
+        clock.process = clock.launch()
+        windows = wait_for(lambda: len(clock_windows(clock)) == 3 and clock_windows(clock), 20)
+        c.expect(windows and len(windows) == 3, "three profiles, three clock windows of one process")
+        if not windows:
+            return
+        while not 2 <= time.localtime().tm_sec <= 50:  # the minute stays while the shapes are read
+            time.sleep(0.5)
+        rects = [screen.rect(w) for w in windows]
+        c.expect(rects == [[x, 100, x + 137, 237] for x in (100, 300, 500)],
+                 f"each where its profile puts it: {rects}")
+        local, kolkata, colombo = (screen.shape_rects(w) for w in windows)
+        c.expect(kolkata == colombo and kolkata != local,
+                 "the Kolkata clock shows UTC+05:30's time, not the local one")
+        c.expect(choose_on(clock, windows[1], keys_to("Close", disabled=())),
+                 "Close in the second clock's menu")
+        c.expect(clock.wait_for_exit(15), "ends the program")
+        c.expect(clock.prf_bytes() == data, "and saves every profile, byte for byte")
+    finally:
+        clock.stop()
+
+
+def check_world_clock_menu(args, screen, c):
+    print("New Clock, Time Zone..., Label..., Remove Clock from the menu")
+    first = profile_lines(x=100, seconds=0)
+    clock = Clock(args, screen, profiles_bytes(first))
+    try:
+        clock.start()
+        c.expect(choose(clock, keys_to("New Clock")), "New Clock")
+        windows = wait_for(lambda: len(clock_windows(clock)) == 2 and clock_windows(clock), 10)
+        c.expect(windows and [screen.rect(w) for w in windows] ==
+                 [[100, 100, 237, 237], [237, 100, 374, 237]],
+                 "a second clock, whole, beside the first")
+        if not windows:
+            return
+        second = profile_lines(x=237, seconds=0, name="Clock 2")
+        c.expect(wait_until(lambda: clock.prf_bytes() == profiles_bytes(first, second)),
+                 "saved at once")
+
+        c.expect(choose_on(clock, windows[1], keys_to("Time Zone...", disabled=())),
+                 "Time Zone... on it")
+        c.expect(answer_dialog(clock, "Time Zone", ["kolkata", ("key", "Return")]),
+                 "typing in the zone chooser's filter and Enter choose the zone")
+        c.expect(answer_dialog(clock, "Label", [("key", "Return")]), "the label box is answered")
+        labelled = profile_lines(x=237, seconds=0, name="Clock 2", zone="Asia/Kolkata",
+                                 label="Kolkata")
+        c.expect(wait_until(lambda: clock.prf_bytes() == profiles_bytes(first, labelled)),
+                 "the zone is saved with its city as the label")
+        c.expect(wait_until(lambda: screen.rect(clock_windows(clock)[1]) == [237, 100, 374, 271]),
+                 "the window grows by the label's line")
+
+        c.expect(choose_on(clock, clock_windows(clock)[1], keys_to("Label...", disabled=())),
+                 "Label... on it")
+        c.expect(answer_dialog(clock, "Label", [("key", "ctrl+a"), "Pune", ("key", "Return")]), "a new label")
+        renamed = profile_lines(x=237, seconds=0, name="Clock 2", zone="Asia/Kolkata",
+                                label="Pune")
+        c.expect(wait_until(lambda: clock.prf_bytes() == profiles_bytes(first, renamed)),
+                 "is saved")
+
+        c.expect(choose_on(clock, clock_windows(clock)[0], keys_to("Remove Clock", disabled=())),
+                 "Remove Clock on the first")
+        c.expect(wait_until(lambda: len(clock_windows(clock)) == 1, 10), "leaves one window")
+        c.expect(wait_until(lambda: clock.prf_bytes() == profiles_bytes(renamed)),
+                 "and vl.prf the other clock's profile")
+    finally:
+        clock.stop()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
@@ -331,7 +436,7 @@ def main():
     screen = Screen()
     c = Checks()
     checks = [check_window, check_drag_menu_close, check_tray_first_start,
-              check_invisible_second_start]
+              check_invisible_second_start, check_several_clocks, check_world_clock_menu]
     if args.only:
         checks = [check for check in checks + [check_screens] if args.only in check.__name__]
     for check in checks:

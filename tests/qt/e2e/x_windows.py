@@ -42,6 +42,17 @@ class Screen:
                 continue
         return found
 
+    def named(self, title):
+        """The mapped top-level windows titled `title` (a dialog of the clock's, say)."""
+        found = []
+        for w in self.root.query_tree().children:
+            try:
+                if w.get_wm_name() == title and self._viewable(w):
+                    found.append(w)
+            except Exception:
+                continue
+        return found
+
     def pid(self, window):
         prop = window.get_full_property(self.d.intern_atom("_NET_WM_PID"), X.AnyPropertyType)
         return prop.value[0] if prop else None
