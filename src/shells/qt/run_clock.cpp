@@ -34,7 +34,7 @@ struct QtServices {
     dialogs.SetOwner(&window);
   }
   QtScreen screen;
-  QtLocalClock clock;
+  QtTimeSource clock;
   QtTextOutlines qt_text;
   RememberedTextLines text{qt_text};  // the date line is drawn once a day, not every second
   QtDialogs dialogs;
