@@ -5,7 +5,9 @@
 #include <QString>
 #include <algorithm>
 
+#include "shells/qt/label_dialog.h"
 #include "shells/qt/qt_canvas.h"
+#include "shells/qt/zone_dialog.h"
 
 namespace sorvane::qt {
 
@@ -40,13 +42,21 @@ std::optional<int32_t> QtDialogs::ChooseColor(int32_t initial) {
 }
 
 // Scalable fonts only, as the clock draws their outlines.
-std::optional<ports::ClockFontState> QtDialogs::ChooseFont(
-    const ports::ClockFontState& current) {
+std::optional<ports::ClockFontState> QtDialogs::ChooseFont(const ports::ClockFontState& current) {
   bool chosen = false;
   const QFont font = QFontDialog::getFont(&chosen, ToQFont(current), owner_, QString(),
                                           QFontDialog::ScalableFonts);
   if (!chosen) return std::nullopt;
   return FromQFont(font, current);
+}
+
+std::optional<std::string> QtDialogs::ChooseZone(const std::vector<ports::ChoiceRow>& rows,
+                                                 const std::string& current) {
+  return ChooseZoneIn(rows, current, owner_);
+}
+
+std::optional<std::string> QtDialogs::EditLabel(const std::string& initial) {
+  return EditLabelIn(initial, owner_);
 }
 
 }  // namespace sorvane::qt

@@ -1,5 +1,5 @@
 #pragma once
-// The colour and font dialogs, Qt's own.
+// The dialogs: colour and font are Qt's own, the zone chooser and the label box ours.
 #include <QFont>
 #include <QWidget>
 
@@ -15,8 +15,10 @@ class QtDialogs final : public ports::Dialogs {
  public:
   void SetOwner(QWidget* owner) { owner_ = owner; }
   std::optional<int32_t> ChooseColor(int32_t initial) override;
-  std::optional<ports::ClockFontState> ChooseFont(
-      const ports::ClockFontState& current) override;
+  std::optional<ports::ClockFontState> ChooseFont(const ports::ClockFontState& current) override;
+  std::optional<std::string> ChooseZone(const std::vector<ports::ChoiceRow>& rows,
+                                        const std::string& current) override;
+  std::optional<std::string> EditLabel(const std::string& initial) override;
 
  private:
   QWidget* owner_ = nullptr;

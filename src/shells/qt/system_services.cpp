@@ -1,6 +1,5 @@
 #include "shells/qt/system_services.h"
 
-#include <QDateTime>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -40,13 +39,6 @@ Rect QtScreen::PrimaryWorkArea() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {};
   return ToRect(screen->availableGeometry());
-}
-
-DateTime QtLocalClock::Now() const {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate d = now.date();
-  const QTime t = now.time();
-  return DateTime{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), t.msec()};
 }
 
 void MessageBoxErrors::ShowError(const std::string& text) {

@@ -1,5 +1,5 @@
 #pragma once
-// The small system services: screens, local time, the error box.
+// The small system services: screens and the error box.
 #include <QWidget>
 
 #include "app/ports/services.h"
@@ -11,11 +11,6 @@ class QtScreen final : public ports::Screen {
   Size PrimarySize() const override;
   std::vector<Rect> Monitors() const override;
   Rect PrimaryWorkArea() const override;
-};
-
-class QtLocalClock final : public ports::LocalClock {
- public:
-  DateTime Now() const override;
 };
 
 // The error box: the error's text, the program's name as title, a stop sign.
