@@ -10,7 +10,7 @@ import os
 import subprocess
 import time
 
-from e2e_driver import profile_bytes, xdotool
+from e2e_driver import profile_bytes, profile_lines, profiles_bytes, xdotool
 from linux_e2e import Clock
 from x_windows import Screen, wait_for
 
@@ -41,6 +41,24 @@ def main():
                 shoot(os.path.join(args.out, name), *clock.rect())
             finally:
                 clock.stop()
+
+    # World clocks: three labelled clocks of one program, each in its own zone.
+    world = profiles_bytes(*[
+        profile_lines(x=40 + 190 * i, y=80, size="Medium", style="AnaDigi", skin="classic.skn",
+                      name=label, zone=zone, label=label)
+        for i, (zone, label) in enumerate(((None, "Local"), ("Asia/Kolkata", "Kolkata"),
+                                           ("America/New_York", "New York")))])
+    clock = Clock(args, screen, world)
+    try:
+        clock.process = clock.launch()
+        windows = wait_for(lambda: len(screen.clock(clock.process.pid)) == 3 and
+                           screen.clock(clock.process.pid), 20)
+        time.sleep(2.5)
+        rects = [screen.rect(w) for w in windows]
+        shoot(os.path.join(args.out, "linux-world-clocks.png"), min(r[0] for r in rects),
+              min(r[1] for r in rects), max(r[2] for r in rects), max(r[3] for r in rects))
+    finally:
+        clock.stop()
 
     # The menu, opened by a right click, and its Size submenu opened from the keyboard.
     clock = Clock(args, screen, profile_bytes(x=40, y=80, size="Huge", style="AnaDigi",
