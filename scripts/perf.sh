@@ -15,6 +15,8 @@
 #   scripts/perf.sh --linux    only the native Linux clock's section (about 6 minutes)
 #   scripts/perf.sh --ticks    only the running clock under Wine (about 11 minutes; the cases
 #                              run side by side, each on its own display and Wine prefix)
+#   scripts/perf.sh --world    only world clocks: 1, 2 and 5 clocks in one program, natively
+#                              and under Wine (about 6 minutes)
 #   PERF_NATIVE_DIR=... PERF_WIN_DIR=... scripts/perf.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -61,6 +63,22 @@ ticks_section() {
     anadigi_seconds="$out_dir/anadigi_seconds.txt" lag="$out_dir/lag.txt"
   rm -rf "$out_dir"
 }
+world_section() {
+  local win_dir=$1 seconds=${PERF_WORLD_SECONDS:-120}
+  echo "== world clocks: 1, 2 and 5 clocks, $seconds s side by side, natively and under Wine"
+  cmake --preset linux >/dev/null
+  cmake --build --preset linux --target sorvane
+  PYTHONPATH="$root/tests/e2e:$root/tests/qt/e2e" bash tests/qt/with_xvfb.sh /usr/bin/python3 \
+    tests/qt/e2e/measure_world_clocks.py --program "$root/build/linux/bin/sorvane" \
+    --skins "$root/skins" --doc "$root/docs/performance.md" --seconds "$seconds"
+  cmake --build "$win_dir" -j2 --target sorvane probe
+  bash tests/e2e/with_own_wine.sh "$win_dir" measure_world_clocks.py \
+    --doc "$root/docs/performance.md" --seconds "$seconds"
+}
+if [ "${1:-}" = "--world" ]; then
+  world_section "${PERF_WIN_DIR:-$root/build-perf-win}"
+  exit 0
+fi
 if [ "${1:-}" = "--ticks" ]; then
   ticks_section "${PERF_WIN_DIR:-$root/build-perf-win}"
   exit 0

@@ -4,6 +4,7 @@
 //   probe list                 every top-level window: title, class, owner, styles, rect
 //   probe clock                the first clock window (class TForm1) and its application window
 //   probe clocks               every clock window: rect, region, process, in creation order
+//   probe wait-clocks N SECONDS  waits until N clock windows show a region; prints clocks=N
 //   probe wait SECONDS         waits until a visible clock window exists, then as "clock"
 //   probe command ID           posts WM_COMMAND ID to the clock window
 //   probe message MSG          posts message MSG (decimal) with no parameters
@@ -264,6 +265,27 @@ int PrintClocks() {
   }
   std::printf("clocks=%zu\n", clocks.size());
   return 0;
+}
+
+int WaitForShapedClocks(int count, double seconds) {
+  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  for (;;) {
+    int shaped = 0;
+    for (const TopLevel& w : TopLevelWindows()) {
+      if (w.class_name != "TForm1" || !IsWindowVisible(w.handle)) continue;
+      HRGN region = CreateRectRgn(0, 0, 0, 0);
+      RECT box{};
+      if (GetWindowRgn(w.handle, region) != ERROR && GetRgnBox(region, &box) != NULLREGION) {
+        ++shaped;
+      }
+      DeleteObject(region);
+    }
+    if (shaped >= count || GetTickCount64() > end) {
+      std::printf("clocks=%d\n", shaped);
+      return shaped >= count ? 0 : 1;
+    }
+    Sleep(2);
+  }
 }
 
 int WaitForClock(double seconds) {
@@ -596,6 +618,7 @@ int main(int argc, char** argv) {
   if (what == "list") return ListWindows();
   if (what == "clock") return PrintClock(FindClock());
   if (what == "clocks") return PrintClocks();
+  if (what == "wait-clocks" && argc > 3) return WaitForShapedClocks(std::atoi(argv[2]), std::atof(argv[3]));
   if (what == "dialog-edit" && argc > 3) return PrintDialogEdit(argv[2], std::atof(argv[3]));
   if (what == "wait") return WaitForClock(std::atof(arg));
   if (what == "command") return Post(WM_COMMAND, static_cast<WPARAM>(std::atoi(arg)));
