@@ -45,7 +45,7 @@ struct Win32Services {
     shell.SetOwner(clock_window);
   }
   Win32Screen screen;
-  Win32LocalClock clock;
+  Win32TimeSource clock;
   GdiTextOutlines gdi_text;
   RememberedTextLines text{gdi_text};  // the date line is drawn once a day, not every second
   Win32Dialogs dialogs;

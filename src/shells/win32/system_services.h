@@ -1,8 +1,9 @@
 #pragma once
-// The small system services: screen, local time, the error box.
+// The small system services: screen, the error box; and the clock, which has its own file.
 #include "shells/win32/windows_api.h"
 
 #include "app/ports/services.h"
+#include "shells/win32/win32_time_source.h"
 
 namespace sorvane::win32 {
 
@@ -11,11 +12,6 @@ class Win32Screen final : public ports::Screen {
   Size PrimarySize() const override;
   std::vector<Rect> Monitors() const override;
   Rect PrimaryWorkArea() const override;
-};
-
-class Win32LocalClock final : public ports::LocalClock {
- public:
-  DateTime Now() const override;
 };
 
 // The framework's error box: the error's text, the application title, a stop sign.
