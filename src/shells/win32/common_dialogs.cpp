@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "shells/win32/gdi_holders.h"
+#include "shells/win32/label_dialog.h"
+#include "shells/win32/zone_dialog.h"
 
 namespace sorvane::win32 {
 
@@ -71,6 +73,15 @@ std::optional<ports::ClockFontState> Win32Dialogs::ChooseFont(
   dialog.rgbColors = static_cast<COLORREF>(current.color);
   if (!::ChooseFontA(&dialog)) return std::nullopt;
   return ClockFontFromDialog(log, dialog.iPointSize, dialog.rgbColors);
+}
+
+std::optional<std::string> Win32Dialogs::ChooseZone(const std::vector<ports::ChoiceRow>& rows,
+                                                    const std::string& current) {
+  return ChooseZoneDialog(owner_, rows, current);
+}
+
+std::optional<std::string> Win32Dialogs::EditLabel(const std::string& initial) {
+  return EditLabelDialog(owner_, initial);
 }
 
 }  // namespace sorvane::win32

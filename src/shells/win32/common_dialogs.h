@@ -1,5 +1,6 @@
 #pragma once
-// The colour and font dialogs (comdlg32), modal over the clock window.
+// The dialogs a command may open, modal over the clock window: colour and font (comdlg32),
+// the time-zone chooser and the label box (the shell's own).
 #include "shells/win32/windows_api.h"
 
 #include <array>
@@ -20,6 +21,9 @@ class Win32Dialogs final : public ports::Dialogs {
   std::optional<int32_t> ChooseColor(int32_t initial) override;
   std::optional<ports::ClockFontState> ChooseFont(
       const ports::ClockFontState& current) override;
+  std::optional<std::string> ChooseZone(const std::vector<ports::ChoiceRow>& rows,
+                                        const std::string& current) override;
+  std::optional<std::string> EditLabel(const std::string& initial) override;
 
  private:
   HWND owner_ = nullptr;

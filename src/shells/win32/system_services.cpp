@@ -43,12 +43,6 @@ Rect Win32Screen::PrimaryWorkArea() const {
   return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-DateTime Win32LocalClock::Now() const {
-  SYSTEMTIME t{};
-  GetLocalTime(&t);
-  return DateTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
-}
-
 void MessageBoxErrors::ShowError(const std::string& text) {
   MessageBoxA(owner_, text.c_str(), kAppTitle, MB_OK | MB_ICONSTOP);
 }

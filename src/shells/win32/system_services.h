@@ -1,5 +1,5 @@
 #pragma once
-// The small system services: screen, local time, the error box.
+// The small system services: screen and the error box.
 #include "shells/win32/windows_api.h"
 
 #include "app/ports/services.h"
@@ -11,11 +11,6 @@ class Win32Screen final : public ports::Screen {
   Size PrimarySize() const override;
   std::vector<Rect> Monitors() const override;
   Rect PrimaryWorkArea() const override;
-};
-
-class Win32LocalClock final : public ports::LocalClock {
- public:
-  DateTime Now() const override;
 };
 
 // The framework's error box: the error's text, the application title, a stop sign.

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/clock_form.h"
+#include "support/one_clock.h"
 #include "app/clock/menu_tree.h"
 #include "files/profile.h"
 #include "support/headless_services.h"
@@ -111,7 +111,7 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
     profile.skin_file = "b.skn";
     hs.files.Put(headless::HeadlessServices::InProgramFolder(kProfilesFileName),
                  FormatProfiles({profile}));
-    ClockForm form(hs.services);
+    headless::OneClock form(hs);
     ASSERT_TRUE(form.Start());
 
     const MenuHandle menu = BuildPopupMenu(form.Menu().Items());
