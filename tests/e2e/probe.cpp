@@ -25,7 +25,7 @@
 //   probe outline-repaint      how many pixels of the clock's region change when the clock
 //                              is made to repaint all of it (read while the region stays put)
 //   probe dialog-edit TITLE SECONDS  waits for a dialog box titled TITLE, prints its rect and
-//                              the text of its first edit control
+//                              the text and rect of its first edit control
 //   probe resolution W H       sets the display to W x H as the Settings app does
 //                              (ChangeDisplaySettingsExA) and prints the screen size after
 #include <windows.h>
@@ -436,9 +436,17 @@ int PrintDialogEdit(const char* title, double seconds) {
       GetWindowRect(w.handle, &r);
       char text[512] = {};
       HWND edit = FindWindowExA(w.handle, nullptr, "Edit", nullptr);
-      if (edit != nullptr) GetWindowTextA(edit, text, sizeof(text));
+      // An edit control of another process tells its text only when asked by message.
+      DWORD_PTR copied = 0;
+      if (edit != nullptr) {
+        SendMessageTimeoutA(edit, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
+                            SMTO_ABORTIFHUNG, 2000, &copied);
+      }
+      RECT e{};
+      if (edit != nullptr) GetWindowRect(edit, &e);
       std::printf("dialog=shown\ndialog.rect=%ld,%ld,%ld,%ld\ndialog.edit=%s\n", r.left, r.top,
                   r.right, r.bottom, text);
+      std::printf("dialog.edit_rect=%ld,%ld,%ld,%ld\n", e.left, e.top, e.right, e.bottom);
       return 0;
     }
     Sleep(100);

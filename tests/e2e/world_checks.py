@@ -31,13 +31,14 @@ def choose_on(clock, user, index, entry):
 
 
 def answer_dialog(clock, title, keys):
-    """Waits for the dialog box titled `title`, puts the mouse on it (without a window manager
-    the keys go where the pointer is) and types. Returns what its edit box held at first."""
+    """Waits for the dialog box titled `title`, puts the mouse on its edit box (without a
+    window manager the keys go where the pointer is) and types. Returns what the edit box
+    held at first."""
     facts = clock.probe("dialog-edit", title, "10")
     if facts.get("dialog") != "shown":
         return None
-    left, top, right, bottom = numbers(facts["dialog.rect"])
-    xdotool("mousemove", (left + right) // 2, top + 10)
+    left, top, right, bottom = numbers(facts["dialog.edit_rect"])
+    xdotool("mousemove", (left + right) // 2, (top + bottom) // 2)
     time.sleep(0.3)
     for key in keys:
         xdotool(*key) if isinstance(key, tuple) else xdotool("type", "--delay", "80", key)

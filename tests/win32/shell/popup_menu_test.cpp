@@ -144,17 +144,18 @@ TEST(PopupMenu, BuiltMenuMatchesTheModelForEachProfile) {
 TEST(PopupMenu, TopLevelOrderAsTheUserSeesIt) {
   const MenuModel model = BuildClockMenu();
   const MenuHandle menu = BuildPopupMenu(model.Items());
-  const char* expected[] = {"Sorvane", "", "Analog Clock", "Digital Clock", "Color",
-                            "Size",    "", "Help",         nullptr,         "",
+  const char* expected[] = {"Sorvane",      "", "Analog Clock", "Digital Clock", "Color",
+                            "Size",         "", "Time Zone...", "Label...",      "New Clock",
+                            "Remove Clock", "", "Help",         nullptr,         "",
                             "Close"};
-  ASSERT_EQ(GetMenuItemCount(menu.get()), 11);
-  for (UINT i = 0; i < 11; ++i) {
+  ASSERT_EQ(GetMenuItemCount(menu.get()), 16);
+  for (UINT i = 0; i < 16; ++i) {
     if (expected[i] == nullptr) continue;  // the web links' caption is ours to choose
     char text[64] = {};
     GetMenuStringA(menu.get(), i, text, sizeof(text), MF_BYPOSITION);
     EXPECT_STREQ(text, expected[i]) << i;
   }
-  EXPECT_EQ(GetMenuItemID(menu.get(), 10), static_cast<UINT>(menu_id::Close));
+  EXPECT_EQ(GetMenuItemID(menu.get(), 15), static_cast<UINT>(menu_id::Close));
 }
 
 // Counts the pixels of the check column that differ from the menu's background.
