@@ -1,4 +1,5 @@
 // What a clock window's events do to the program.
+#include "app/clock/menu_tree.h"
 #include "clock_fixture.h"
 
 namespace sorvane::testing {
@@ -15,6 +16,14 @@ TEST_F(ClockEventsTest, AWindowClosedByTheSystemStopsTheProgram) {
   EXPECT_TRUE(hs.host.quit);
   form.Tick();
   EXPECT_EQ(hs.host.tick_delays.size(), armed);
+}
+
+// A menu command sent to the window itself runs that clock's item, saved as from its menu.
+TEST_F(ClockEventsTest, ACommandSentToTheWindowRunsItsClocksItem) {
+  Start();
+  hs.host.events.at(0)->Command(menu_id::ShowDate);
+  EXPECT_TRUE(form.CurrentProfile().show_date);
+  EXPECT_EQ(hs.files.writes, 1);
 }
 
 }  // namespace

@@ -8,7 +8,8 @@ import os
 import subprocess
 import time
 
-from e2e_driver import Clock, numbers, picture_arguments, profile_bytes
+from e2e_driver import (Clock, numbers, picture_arguments, profile_bytes, profile_lines,
+                        profiles_bytes)
 
 MARGIN = 12
 
@@ -35,6 +36,31 @@ def main():
                       f"{f.get('clock.region_rects')} region rectangles")
             finally:
                 clock.stop()
+    world_clocks(args)
+
+
+def world_clocks(args):
+    """Three labelled clocks of one program, each in its own zone: world-clocks.png."""
+    clock = Clock(args, profiles_bytes(*[
+        profile_lines(x=40 + 190 * i, y=80, size="Medium", style="AnaDigi", skin="classic.skn",
+                      name=label, zone=zone, label=label)
+        for i, (zone, label) in enumerate(((None, "Local"), ("Asia/Kolkata", "Kolkata"),
+                                           ("America/New_York", "New York")))]))
+    try:
+        clock.start()
+        clock.probe("wait-clocks", "3", "20")
+        time.sleep(2.5)
+        facts = clock.probe("clocks")
+        rects = [numbers(facts[f"clock{i}.rect"]) for i in range(int(facts["clocks"]))]
+        left, top = min(r[0] for r in rects), min(r[1] for r in rects)
+        right, bottom = max(r[2] for r in rects), max(r[3] for r in rects)
+        path = os.path.join(args.out, "world-clocks.png")
+        crop = f"{right - left + 2 * MARGIN}x{bottom - top + 2 * MARGIN}" \
+               f"+{left - MARGIN}+{top - MARGIN}"
+        subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path], check=True)
+        print(f"{path}: {len(rects)} clocks")
+    finally:
+        clock.stop()
 
 
 if __name__ == "__main__":

@@ -16,6 +16,9 @@ class ClockWindowEvents {
   // The user let go of the window after dragging it (or only pressed on it).
   virtual void DragEnded() = 0;
   virtual void DisplayScaleChanged() = 0;  // moved to a monitor of another scale
+  // A menu item's command sent to the window itself (WM_COMMAND), as another program or a
+  // test sends it: the item of the clock's menu with this id.
+  virtual void Command(int32_t id) = 0;
   // The system closed the window (not the program): the program ends.
   virtual void Closed() = 0;
 };

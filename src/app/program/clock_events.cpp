@@ -33,6 +33,10 @@ void ClockEvents::DisplayScaleChanged() {
   Run([&] { program_.DisplayScaleChanged(*clock_); });
 }
 
+void ClockEvents::Command(int32_t id) {
+  Run([&] { program_.RunMenuItem(*clock_, id); });
+}
+
 void ClockEvents::Closed() {
   Run([&] { program_.WindowClosed(); });
 }

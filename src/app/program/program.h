@@ -141,6 +141,7 @@ class ClockEvents final : public ports::ClockWindowEvents {
   void MiddleButtonDown(int32_t x, int32_t y) override;
   void DragEnded() override;
   void DisplayScaleChanged() override;
+  void Command(int32_t id) override;
   void Closed() override;
 
  private:

@@ -77,11 +77,12 @@ std::unique_ptr<ports::ClockWindow> QtProgram::MakeClockWindow(
 void QtProgram::Defer(std::function<void()> task) {
   QTimer::singleShot(0, &deferrer_, [this, task = std::move(task)] {
     task();
-    OwnWith(nullptr);  // the window that went may have owned the dialogs
+    if (owner_.isNull()) OwnWith(nullptr);  // the window that went owned the dialogs
   });
 }
 
 void QtProgram::OwnWith(QWidget* window) {
+  owner_ = window;
   dialogs_.SetOwner(window);
   errors_.SetOwner(window);
 }

@@ -68,6 +68,7 @@ class QtProgram final : public ProgramShell, public ports::ProgramHost {
   std::unique_ptr<ScreenWatcher> screens_;
   std::unique_ptr<SessionEnd> session_end_;
   QObject deferrer_;  // the context of deferred work, gone with the program
+  QPointer<QWidget> owner_;  // the clock window that owns dialogs, none once it is gone
 };
 
 }  // namespace sorvane::qt

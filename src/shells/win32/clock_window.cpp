@@ -161,6 +161,9 @@ LRESULT Win32ClockWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lpar
       // A window partly off the screen gets a new surface when it moves.
       painted_ = Region();
       return 0;
+    case WM_COMMAND:
+      if (events_ != nullptr) events_->Command(LOWORD(wparam));
+      return 0;
     case WM_EXITSIZEMOVE:
       // The system's move loop, begun by the press on the "caption", ends with the button.
       if (events_ != nullptr) events_->DragEnded();

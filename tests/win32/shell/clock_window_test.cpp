@@ -27,6 +27,7 @@ struct RecordedEvents final : ports::ClockWindowEvents {
     calls.push_back("middle " + std::to_string(x) + "," + std::to_string(y));
   }
   void DisplayScaleChanged() override { calls.push_back("scale"); }
+  void Command(int32_t id) override { calls.push_back("command " + std::to_string(id)); }
   void Closed() override { calls.push_back("destroyed"); }
 };
 
@@ -97,10 +98,12 @@ TEST_F(ClockWindowTest, MessagesReachTheClockHandlers) {
 
   SendMessageA(window.handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 20));
   SendMessageA(window.handle(), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(7, 3));
+  SendMessageA(window.handle(), WM_COMMAND, 100, 0);
   window.SetBounds({30, 237, 332, 539});  // the clock's own move is no drag
   SendMessageA(window.handle(), WM_EXITSIZEMOVE, 0, 0);
   window.Repaint();
-  const std::vector<std::string> expected{"right 10,20", "middle 7,3", "drag ended", "paint"};
+  const std::vector<std::string> expected{"right 10,20", "middle 7,3", "command 100",
+                                          "drag ended", "paint"};
   EXPECT_EQ(events.calls, expected);
 
   DestroyWindow(window.handle());
