@@ -104,7 +104,7 @@ TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
   chosen.bold = true;
   chosen.italic = true;
   chosen.underline = true;
-  chosen.color = 0x00336699;
+  chosen.color = ports::ColorFromRef(0x00336699);
   hs.dialogs.font_answers.push_back(chosen);
   form.ChooseFont();
 
@@ -116,7 +116,7 @@ TEST_F(Commands, ChosenFontKeepsFaceAndSlantOnly) {
   EXPECT_FALSE(font.bold);
   EXPECT_FALSE(font.underline);
   EXPECT_EQ(font.point_size, 24);  // seeds the next dialog
-  EXPECT_EQ(font.color, 0x00336699);
+  EXPECT_EQ(font.color, ports::ColorFromRef(0x00336699));
   EXPECT_EQ(hs.files.writes, 1);
   EXPECT_EQ(*hs.files.Find(ProfilesPath()), FormatProfiles({form.CurrentProfile()}));
   EXPECT_EQ(hs.window.RegionCount(), 1);  // the new face shows from the next rebuild

@@ -12,9 +12,11 @@ std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers) {
 }
 }  // namespace
 
-std::optional<int32_t> ScriptedDialogs::ChooseColor(int32_t initial) {
-  colors_offered.push_back(initial);
-  return NextAnswer(color_answers);
+std::optional<ports::Color> ScriptedDialogs::ChooseColor(ports::Color initial) {
+  colors_offered.push_back(ports::RefFromColor(initial));
+  const std::optional<int32_t> answer = NextAnswer(color_answers);
+  if (!answer) return std::nullopt;
+  return ports::ColorFromRef(*answer);
 }
 
 std::optional<ports::ClockFontState> ScriptedDialogs::ChooseFont(

@@ -11,12 +11,13 @@ namespace sorvane::headless {
 
 class ScriptedDialogs : public ports::Dialogs {
  public:
-  std::optional<int32_t> ChooseColor(int32_t initial) override;
+  std::optional<ports::Color> ChooseColor(ports::Color initial) override;
   std::optional<ports::ClockFontState> ChooseFont(const ports::ClockFontState& current) override;
   std::optional<std::string> ChooseZone(const std::vector<ports::ChoiceRow>& rows,
                                         const std::string& current) override;
   std::optional<std::string> EditLabel(const std::string& initial) override;
 
+  // Colours as vl.prf keeps them (COLORREF), for tests that read the file.
   std::deque<std::optional<int32_t>> color_answers;
   std::deque<std::optional<ports::ClockFontState>> font_answers;
   std::vector<int32_t> colors_offered;

@@ -126,17 +126,19 @@ void Clock::ChooseDateFormat(int32_t number) {
 
 // The analog colour is the window's own colour: a repaint shows it, the outline stays.
 bool Clock::ChooseAnalogColor() {
-  const std::optional<int32_t> chosen = services_.dialogs.ChooseColor(profile_.analog_color);
+  const std::optional<ports::Color> chosen =
+      services_.dialogs.ChooseColor(ports::ColorFromRef(profile_.analog_color));
   if (!chosen) return false;
-  profile_.analog_color = *chosen;
-  SetWindowColor(ports::ColorFromRef(*chosen));
+  profile_.analog_color = ports::RefFromColor(*chosen);
+  SetWindowColor(*chosen);
   return true;
 }
 
 bool Clock::ChooseDigitalColor() {
-  const std::optional<int32_t> chosen = services_.dialogs.ChooseColor(profile_.digital_color);
+  const std::optional<ports::Color> chosen =
+      services_.dialogs.ChooseColor(ports::ColorFromRef(profile_.digital_color));
   if (!chosen) return false;
-  profile_.digital_color = *chosen;
+  profile_.digital_color = ports::RefFromColor(*chosen);
   ApplyProfile();
   return true;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ports/color.h"
+
 namespace sorvane::ports {
 
 // The window's drawing font: what the font dialog chose and the clock text starts from.
@@ -17,7 +19,7 @@ struct ClockFontState {
   bool underline = false;
   bool strike_out = false;
   uint8_t char_set = 204;
-  int32_t color = 0;  // COLORREF
+  Color color;
   friend bool operator==(const ClockFontState&, const ClockFontState&) = default;
 };
 
@@ -32,7 +34,7 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // The colour dialog opened at `initial`; nothing on Cancel.
-  virtual std::optional<int32_t> ChooseColor(int32_t initial) = 0;
+  virtual std::optional<Color> ChooseColor(Color initial) = 0;
   // The font dialog opened at `current`; nothing on Cancel.
   virtual std::optional<ClockFontState> ChooseFont(const ClockFontState& current) = 0;
   // The time-zone chooser: the rows in the order given, a filter box above them that keeps

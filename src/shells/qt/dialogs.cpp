@@ -35,10 +35,13 @@ ports::ClockFontState FromQFont(const QFont& font, const ports::ClockFontState& 
   return chosen;
 }
 
-std::optional<int32_t> QtDialogs::ChooseColor(int32_t initial) {
-  const QColor chosen = QColorDialog::getColor(FromColorRef(initial), owner_);
+std::optional<ports::Color> QtDialogs::ChooseColor(ports::Color initial) {
+  const QColor chosen =
+      QColorDialog::getColor(QColor(initial.red, initial.green, initial.blue), owner_);
   if (!chosen.isValid()) return std::nullopt;  // Cancel
-  return ToColorRef(chosen);
+  const QColor rgb = chosen.toRgb();
+  return ports::Color{static_cast<uint8_t>(rgb.red()), static_cast<uint8_t>(rgb.green()),
+                      static_cast<uint8_t>(rgb.blue())};
 }
 
 // Scalable fonts only, as the clock draws their outlines.

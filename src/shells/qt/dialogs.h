@@ -14,7 +14,7 @@ ports::ClockFontState FromQFont(const QFont& font, const ports::ClockFontState& 
 class QtDialogs final : public ports::Dialogs {
  public:
   void SetOwner(QWidget* owner) { owner_ = owner; }
-  std::optional<int32_t> ChooseColor(int32_t initial) override;
+  std::optional<ports::Color> ChooseColor(ports::Color initial) override;
   std::optional<ports::ClockFontState> ChooseFont(const ports::ClockFontState& current) override;
   std::optional<std::string> ChooseZone(const std::vector<ports::ChoiceRow>& rows,
                                         const std::string& current) override;

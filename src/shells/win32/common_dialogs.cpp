@@ -33,7 +33,7 @@ LOGFONTA ClockFontToLogFont(const ports::ClockFontState& font) {
 }
 
 ports::ClockFontState ClockFontFromDialog(const LOGFONTA& log, INT point_size_tenths,
-                                             COLORREF color) {
+                                          COLORREF color) {
   ports::ClockFontState font;
   font.face = std::string(log.lfFaceName, strnlen(log.lfFaceName, sizeof(log.lfFaceName)));
   font.height = std::abs(log.lfHeight);
@@ -43,20 +43,21 @@ ports::ClockFontState ClockFontFromDialog(const LOGFONTA& log, INT point_size_te
   font.underline = log.lfUnderline != 0;
   font.strike_out = log.lfStrikeOut != 0;
   font.char_set = log.lfCharSet;
-  font.color = static_cast<int32_t>(color);
+  font.color = ports::Color{GetRValue(color), GetGValue(color), GetBValue(color)};
   return font;
 }
 
-std::optional<int32_t> Win32Dialogs::ChooseColor(int32_t initial) {
+std::optional<ports::Color> Win32Dialogs::ChooseColor(ports::Color initial) {
   CHOOSECOLORA dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner_;
-  dialog.rgbResult = static_cast<COLORREF>(initial);
+  dialog.rgbResult = RGB(initial.red, initial.green, initial.blue);
   dialog.lpCustColors = custom_colors_.data();
   // CC_RGBINIT opens the dialog at the colour in use.
   dialog.Flags = CC_FULLOPEN | CC_SOLIDCOLOR | CC_ANYCOLOR | CC_RGBINIT;
   if (!::ChooseColorA(&dialog)) return std::nullopt;
-  return static_cast<int32_t>(dialog.rgbResult);
+  const COLORREF c = dialog.rgbResult;
+  return ports::Color{GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
 std::optional<ports::ClockFontState> Win32Dialogs::ChooseFont(
@@ -70,7 +71,7 @@ std::optional<ports::ClockFontState> Win32Dialogs::ChooseFont(
   dialog.lpLogFont = &log;
   dialog.iPointSize = current.point_size * 10;
   dialog.Flags = kFontDialogFlags;
-  dialog.rgbColors = static_cast<COLORREF>(current.color);
+  dialog.rgbColors = RGB(current.color.red, current.color.green, current.color.blue);
   if (!::ChooseFontA(&dialog)) return std::nullopt;
   return ClockFontFromDialog(log, dialog.iPointSize, dialog.rgbColors);
 }

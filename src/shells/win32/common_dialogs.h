@@ -13,14 +13,13 @@ namespace sorvane::win32 {
 LOGFONTA ClockFontToLogFont(const ports::ClockFontState& font);
 // The clock font the dialog chose: its logical font, point size (tenths) and colour.
 ports::ClockFontState ClockFontFromDialog(const LOGFONTA& log, INT point_size_tenths,
-                                             COLORREF color);
+                                          COLORREF color);
 
 class Win32Dialogs final : public ports::Dialogs {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
-  std::optional<int32_t> ChooseColor(int32_t initial) override;
-  std::optional<ports::ClockFontState> ChooseFont(
-      const ports::ClockFontState& current) override;
+  std::optional<ports::Color> ChooseColor(ports::Color initial) override;
+  std::optional<ports::ClockFontState> ChooseFont(const ports::ClockFontState& current) override;
   std::optional<std::string> ChooseZone(const std::vector<ports::ChoiceRow>& rows,
                                         const std::string& current) override;
   std::optional<std::string> EditLabel(const std::string& initial) override;

@@ -22,14 +22,16 @@ TEST(FontDialogRecord, TheClockFontTravelsThroughTheLogicalFont) {
   italic.underline = true;
   italic.height = 40;
   italic.point_size = 30;
-  italic.color = 0x123456;
+  italic.color = ports::ColorFromRef(0x123456);
   for (const Case& c : {Case{"window font", window_font}, Case{"italic", italic}}) {
     SCOPED_TRACE(c.name);
     const LOGFONTA log = ClockFontToLogFont(c.font);
     EXPECT_EQ(log.lfHeight, -c.font.height);  // character height, not cell height
     EXPECT_EQ(log.lfWeight, c.font.bold ? 700 : 400);
     EXPECT_EQ(log.lfCharSet, c.font.char_set);
-    EXPECT_EQ(ClockFontFromDialog(log, c.font.point_size * 10, c.font.color), c.font);
+    EXPECT_EQ(ClockFontFromDialog(log, c.font.point_size * 10,
+                                  RGB(c.font.color.red, c.font.color.green, c.font.color.blue)),
+              c.font);
   }
 }
 
