@@ -16,6 +16,8 @@ class FakeHost : public ports::ProgramHost {
  public:
   FakeHost(FakeWindow& first_window, Journal* journal)
       : first_window_(first_window), journal_(journal) {}
+  // Work still deferred may own clocks, whose windows must outlive them.
+  ~FakeHost() override { deferred.clear(); }
 
   std::unique_ptr<ports::ClockWindow> MakeClockWindow(ports::ClockWindowEvents& events) override;
   void ScheduleTick(int32_t milliseconds) override;
