@@ -19,6 +19,7 @@ pkg_installed qt6-qpa-plugins || need+=(qt6-qpa-plugins)
 pkg_installed fonts-dejavu-core || need+=(fonts-dejavu-core)
 pkg_installed libxext-dev || need+=(libxext-dev)  # the shell's tests read X SHAPE back
 pkg_installed libx11-dev || need+=(libx11-dev)    # the shell asks the X server what Qt does not tell
+pkg_installed libxfixes-dev || need+=(libxfixes-dev)  # ... and hears when a compositor comes or goes
 pkg_installed googletest || need+=(googletest)
 pkg_installed libgtest-dev || need+=(libgtest-dev)
 pkg_installed libstb-dev || need+=(libstb-dev)
@@ -46,6 +47,10 @@ if [ "${1:-}" != "--linux" ]; then
   # xrandr to change it.
   have Xvnc || need+=(tigervnc-standalone-server)
   have xrandr || need+=(x11-xserver-utils)
+  # Smooth edges on Linux: a compositing manager for the virtual display, and the X clocks
+  # the native clock's CPU time is measured beside.
+  have xcompmgr || need+=(xcompmgr)
+  have xclock || need+=(x11-apps)
 fi
 
 if [ ${#need[@]} -gt 0 ]; then

@@ -65,6 +65,24 @@ TEST_F(Look, SmoothEdgesShowTheRegionsOutlineWithShadesAtItsEdges) {
 }
 
 // Fewer samples where four would take the outline past what a region holds; never none.
+// A compositor that stops takes the item and the image away, and gives them back when it
+// starts again; the profile keeps its smooth edges throughout and nothing is saved.
+TEST_F(Look, SmoothEdgesComeAndGoWithTheDesktopsCompositing) {
+  PutSkin("a.skn", "Disc");
+  profile.smooth_edges = true;
+  Start();
+  EXPECT_TRUE(hs.window.shows_image);
+  for (const bool available : {false, true}) {
+    hs.host.smooth_edges = available;
+    form.program.SmoothEdgesAvailabilityChanged();
+    EXPECT_EQ(hs.window.shows_image, available);
+    const MenuItem* item = form.Menu().Find(menu_id::SmoothEdges);
+    EXPECT_EQ(item != nullptr && item->checked, available);
+    EXPECT_TRUE(form.CurrentProfile().smooth_edges);
+  }
+  EXPECT_EQ(hs.files.writes, 0);
+}
+
 TEST_F(Look, HugeWindowsTakeFewerSamples) {
   EXPECT_EQ(SmoothSamplesFor(1920, 480), 4);
   EXPECT_EQ(SmoothSamplesFor(5120, 1280), 3);

@@ -99,6 +99,7 @@ TEST(MenuBuilder, TrayMenuFillsOnShowAndReportsTheChosenId) {
     void SessionEnded() override {}
     void ScreensChanged() override {}
     void SecondStart(bool) override {}
+    void SmoothEdgesAvailabilityChanged() override {}
     const MenuModel* TrayMenu() override { return &model; }
     void TrayMenuItemChosen(int32_t id) override { chosen.push_back(id); }
     MenuModel model = ModelWithSkinsAndStates();

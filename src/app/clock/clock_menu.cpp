@@ -25,9 +25,12 @@ void Clock::CheckMenuFromProfile() {
   }
 }
 
-// Only a shell that can show per-pixel alpha offers smooth edges.
+// Only a shell that can show per-pixel alpha now offers smooth edges.
 void Clock::ShowSmoothEdgesItem() {
-  if (!services_.host.SmoothEdgesAvailable()) return;
+  if (!services_.host.SmoothEdgesAvailable()) {
+    RemoveSmoothEdgesItem(menu_);
+    return;
+  }
   if (menu_.Find(menu_id::SmoothEdges) == nullptr) AddSmoothEdgesItem(menu_);
   menu_.SetChecked(menu_id::SmoothEdges, profile_.smooth_edges);
 }

@@ -255,6 +255,11 @@ void AddSmoothEdgesItem(MenuModel& menu) {
                               MenuCommand::ToggleSmoothEdges));
 }
 
+void RemoveSmoothEdgesItem(MenuModel& menu) {
+  std::vector<MenuItem>& items = menu.At(menu_id::ColorSubmenu).children;
+  std::erase_if(items, [](const MenuItem& item) { return item.id == menu_id::SmoothEdges; });
+}
+
 void AddSkinItem(MenuModel& menu, const std::string& name, int32_t index) {
   if (index < 0 || index > menu_id::LastSkinItem - menu_id::FirstSkinItem) return;
   MenuItem item = WithTag(Radio(menu_id::SkinItem(index), "Skin" + std::to_string(index), name, 0,

@@ -87,8 +87,9 @@ void SetDateFormatCaptions(MenuModel& menu, const std::array<std::string, 11>& c
 // captioned as the shell names it.
 void AddLoginStartItem(MenuModel& menu, const std::string& caption);
 
-// Adds the "Smooth Edges" check item to the Color submenu, before "Opacity".
+// Adds the "Smooth Edges" check item to the Color submenu, before "Opacity"; removes it.
 void AddSmoothEdgesItem(MenuModel& menu);
+void RemoveSmoothEdgesItem(MenuModel& menu);
 
 // Appends a skin's radio item to the analog submenu. A skin whose index has no command id
 // left gets no item.

@@ -23,6 +23,8 @@ class ProgramEvents {
   // The program was started again while this copy runs; `tray_icon_shown` says whether the
   // user can reach the menu through the notification area.
   virtual void SecondStart(bool tray_icon_shown) = 0;
+  // Smooth edges can be shown now, or no longer (a compositing manager started or stopped).
+  virtual void SmoothEdgesAvailabilityChanged() = 0;
   // The tray icon's menu, read afresh each time it opens, and the item chosen in it.
   virtual const MenuModel* TrayMenu() = 0;
   virtual void TrayMenuItemChosen(int32_t id) = 0;

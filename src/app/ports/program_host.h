@@ -24,7 +24,8 @@ class ProgramHost {
   virtual void Defer(std::function<void()> task) = 0;
   // Ends the event loop; the program's windows go with the program.
   virtual void Quit() = 0;
-  // Whether windows can show an image with per-pixel alpha now (smooth edges).
+  // Whether windows can show an image with per-pixel alpha now (smooth edges); the shell
+  // tells when that changes (ProgramEvents::SmoothEdgesAvailabilityChanged).
   virtual bool SmoothEdgesAvailable() const = 0;
 };
 

@@ -88,6 +88,9 @@ class Program {
   // The program was started again. A clock the user cannot reach (every clock shows
   // nothing, or there is no tray icon to right-click) opens its menu at the mouse pointer.
   void SecondStart(bool tray_icon_shown);
+  // Smooth edges came or went with the desktop's compositing: every clock offers the item as
+  // the desktop now allows and shows its outline the way it can. Profiles keep "smooth 1".
+  void SmoothEdgesAvailabilityChanged();
 
   size_t ClockCount() const { return clocks_.size(); }
   Clock& ClockAt(size_t index) { return *clocks_.at(index).clock; }

@@ -42,6 +42,10 @@ void ProgramEventHandler::SecondStart(bool tray_icon_shown) {
   ports::ReportErrors(errors_, [&] { program_.SecondStart(tray_icon_shown); });
 }
 
+void ProgramEventHandler::SmoothEdgesAvailabilityChanged() {
+  IgnoreErrors([&] { program_.SmoothEdgesAvailabilityChanged(); });
+}
+
 const MenuModel* ProgramEventHandler::TrayMenu() {
   const MenuModel* menu = nullptr;
   ports::ReportErrors(errors_, [&] { menu = &program_.TrayMenu(); });

@@ -18,6 +18,7 @@ class ProgramEventHandler final : public ports::ProgramEvents {
   void SessionEnded() override;
   void ScreensChanged() override;
   void SecondStart(bool tray_icon_shown) override;
+  void SmoothEdgesAvailabilityChanged() override;
   const MenuModel* TrayMenu() override;
   void TrayMenuItemChosen(int32_t id) override;
 

@@ -23,6 +23,13 @@ void Program::SessionEnded() {
   SaveIfChanged();
 }
 
+void Program::SmoothEdgesAvailabilityChanged() {
+  for (Slot& slot : clocks_) {
+    slot.clock->ShowSmoothEdgesItem();
+    slot.clock->RebuildOutline();
+  }
+}
+
 // With a tray icon and a clock that shows something, the user reaches every menu as always:
 // a second start changes nothing. Otherwise the menu of the first clock that shows nothing
 // (or of the first clock) opens where the mouse pointer is.

@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "shells/qt/app_title.h"
+#include "shells/qt/input_shape.h"
 #include "shells/qt/pointer_buttons.h"
 #include "shells/qt/qt_canvas.h"
 #include "shells/qt/region_conversion.h"
@@ -29,7 +30,10 @@ QtClockWindow::QtClockWindow(ports::ClockWindowEvents* events)
       events_(events),
       color_(kInitialColor) {
   setWindowTitle(QString::fromLatin1(kAppTitle));
-  // Every pixel is painted in the window's own colours: no background to erase first.
+  // Every pixel is painted in the window's own colours: no background to erase first. The
+  // alpha channel only shows where a compositor blends it; a window gets its visual when it
+  // is made, so it is asked for now.
+  setAttribute(Qt::WA_TranslucentBackground);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setGeometry(kInitialLeft, kInitialTop, kInitialSide, kInitialSide);
@@ -60,8 +64,29 @@ void QtClockWindow::SetColor(ports::Color color) {
 // The backing store holds every pixel of the window painted, so pixels a new outline shows
 // already have their colour: only the mask changes.
 void QtClockWindow::SetRegion(const Region& region) {
+  if (shows_image_) {
+    // Back from smooth edges: the mouse reaches the shape again, every pixel repainted.
+    shows_image_ = false;
+    image_ = QImage();
+    ResetInputShape(*this);
+    update();
+  }
   // Only what the window can show, in what one X request can carry (window_fit.h).
   setMask(MaskFor(RegionForWindow(region, width(), height())));
+}
+
+// The image is the outline: the window is not cut, and clicks on its clear pixels reach the
+// window below.
+void QtClockWindow::ShowImage(const ports::LayeredImage& image) {
+  if (!shows_image_) {
+    clearMask();
+    shows_image_ = true;
+  }
+  image_ = QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                  image.width * 4, QImage::Format_ARGB32_Premultiplied)
+               .copy();
+  SetInputShape(*this, CoveredPixels(image));
+  update();
 }
 
 // The window manager's compositor blends the window; without one it stays opaque.
@@ -75,6 +100,11 @@ void QtClockWindow::Repaint() {
 
 void QtClockWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  if (shows_image_) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, image_);
+    return;
+  }
   QtCanvas canvas(painter);
   canvas.FillRect(Rect{0, 0, width(), height()},
                   ports::Color{static_cast<uint8_t>(color_.red()),

@@ -1,7 +1,10 @@
 #pragma once
 // The clock window: no frame, above other windows, no taskbar entry, cut to the clock's
-// outline by its mask (X SHAPE), so only the clock itself shows and takes the mouse.
+// outline by its mask (X SHAPE), so only the clock itself shows and takes the mouse. It is
+// made with an alpha channel: where a compositing manager blends windows it can show an
+// image with smooth edges instead, unshaped, the mouse reaching only its covered pixels.
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QTimer>
 #include <QWidget>
@@ -27,8 +30,8 @@ class QtClockWindow final : public QWidget, public ports::ClockWindow {
   void Show() override { show(); }
   void SetColor(ports::Color color) override;
   void SetRegion(const Region& region) override;
-  // Never asked while the shell offers no smooth edges.
-  void ShowImage(const ports::LayeredImage&) override {}
+  // Asked only while a compositing manager runs.
+  void ShowImage(const ports::LayeredImage& image) override;
   void SetOpacity(int32_t percent) override;
   // Qt lays the window out in device-independent pixels and scales them itself.
   int32_t Dpi() const override { return 96; }
@@ -48,6 +51,9 @@ class QtClockWindow final : public QWidget, public ports::ClockWindow {
   ports::ClockWindowEvents* events_ = nullptr;
   std::function<void(QWidget*)> on_press_;
   QColor color_;
+  // While smooth edges are on: the image shown, premultiplied.
+  bool shows_image_ = false;
+  QImage image_;
   // While the window is moved by hand: the cursor's offset from the window's corner.
   std::optional<QPoint> grab_offset_;
   // While the window manager moves the window: looks for the button's release.

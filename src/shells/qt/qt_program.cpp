@@ -33,7 +33,10 @@ QtProgram::QtProgram(QApplication& application, const QString& runtime)
           },
           [this] {
             if (events_ != nullptr) events_->TimeChanged();
-          }) {}
+          }),
+      compositor_([this] {
+        if (events_ != nullptr) events_->SmoothEdgesAvailabilityChanged();
+      }) {}
 
 QtProgram::~QtProgram() {
   timer_.Stop();

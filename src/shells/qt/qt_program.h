@@ -10,6 +10,7 @@
 #include "app/ports/program_host.h"
 #include "app/program/remembered_text_lines.h"
 #include "app/program/run_program.h"
+#include "shells/qt/compositor_watch.h"
 #include "shells/qt/dialogs.h"
 #include "shells/qt/menu_view.h"
 #include "shells/qt/qt_time_source.h"
@@ -41,7 +42,7 @@ class QtProgram final : public ProgramShell, public ports::ProgramHost {
   void ScheduleTick(int32_t milliseconds) override { timer_.Start(milliseconds); }
   void Defer(std::function<void()> task) override;
   void Quit() override { QCoreApplication::quit(); }
-  bool SmoothEdgesAvailable() const override { return false; }
+  bool SmoothEdgesAvailable() const override { return compositor_.Running(); }
 
  private:
   // Dialogs and the error box open over the clock last pressed.
@@ -63,6 +64,7 @@ class QtProgram final : public ProgramShell, public ports::ProgramHost {
   ports::Services services_;
   ports::ProgramEvents* events_ = nullptr;
   WallClockTimer timer_;
+  CompositorWatch compositor_;
   std::unique_ptr<QtTrayIcon> tray_;
   std::unique_ptr<SecondStartListener> second_starts_;
   std::unique_ptr<ScreenWatcher> screens_;

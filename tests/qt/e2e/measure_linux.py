@@ -19,7 +19,7 @@ import time
 from Xlib.ext import shape
 
 from e2e_driver import profile_bytes
-from linux_e2e import Clock
+from linux_clock import Clock
 from x_windows import Screen
 
 CASES = [  # (what, profile)

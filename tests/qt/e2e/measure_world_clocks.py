@@ -12,7 +12,7 @@ import platform
 from Xlib.ext import shape
 
 import world_measure
-from linux_e2e import Clock
+from linux_clock import Clock
 from x_windows import Screen
 
 TITLE = "Linux: world clocks"

@@ -11,7 +11,7 @@ import subprocess
 import time
 
 from e2e_driver import profile_bytes, profile_lines, profiles_bytes, xdotool
-from linux_e2e import Clock
+from linux_clock import Clock
 from x_windows import Screen, wait_for
 
 MARGIN = 12

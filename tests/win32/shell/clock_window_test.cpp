@@ -119,6 +119,7 @@ struct RecordedProgramEvents final : ports::ProgramEvents {
   void SessionEnded() override { calls.push_back("ended"); }
   void ScreensChanged() override { calls.push_back("screens"); }
   void SecondStart(bool tray) override { calls.push_back(tray ? "second, tray" : "second"); }
+  void SmoothEdgesAvailabilityChanged() override {}
   const MenuModel* TrayMenu() override { return nullptr; }
   void TrayMenuItemChosen(int32_t id) override { calls.push_back("tray " + std::to_string(id)); }
 };

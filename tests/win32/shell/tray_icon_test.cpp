@@ -24,6 +24,7 @@ struct NoProgram final : ports::ProgramEvents {
   void SessionEnded() override {}
   void ScreensChanged() override {}
   void SecondStart(bool) override {}
+  void SmoothEdgesAvailabilityChanged() override {}
   const MenuModel* TrayMenu() override { return nullptr; }
   void TrayMenuItemChosen(int32_t) override {}
 };

@@ -1,0 +1,64 @@
+#include "shells/qt/compositor_watch.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <string>
+
+// Xlib's macros (None, Bool, Status, ...) would clash with Qt's names: included last.
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+
+namespace sorvane::qt {
+
+namespace {
+
+Display* XDisplay() {
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  return x11 != nullptr ? x11->display() : nullptr;
+}
+
+}  // namespace
+
+CompositorWatch::CompositorWatch(std::function<void()> changed) : changed_(std::move(changed)) {
+  Display* display = XDisplay();
+  int error_base = 0;
+  if (display == nullptr || !XFixesQueryExtension(display, &xfixes_events_, &error_base)) return;
+  // The server answers XFixes requests only from a client that has told its version.
+  int major = 0, minor = 0;
+  if (!XFixesQueryVersion(display, &major, &minor) || major < 1) return;
+  const std::string name = "_NET_WM_CM_S" + std::to_string(DefaultScreen(display));
+  selection_ = XInternAtom(display, name.c_str(), False);
+  XFixesSelectSelectionInput(display, DefaultRootWindow(display), selection_,
+                             XFixesSetSelectionOwnerNotifyMask |
+                                 XFixesSelectionWindowDestroyNotifyMask |
+                                 XFixesSelectionClientCloseNotifyMask);
+  XFlush(display);
+  running_ = AskServer();
+  QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+CompositorWatch::~CompositorWatch() {
+  if (selection_ != 0) QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool CompositorWatch::AskServer() const {
+  Display* display = XDisplay();
+  return display != nullptr && selection_ != 0 &&
+         XGetSelectionOwner(display, selection_) != 0;  // 0 is None
+}
+
+// Any selection's owner change is looked at again: the server is asked who owns ours, which
+// is one round trip, and only when some selection changed hands.
+bool CompositorWatch::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
+  if (type != "xcb_generic_event_t" || selection_ == 0) return false;
+  const auto response_type = *static_cast<const unsigned char*>(message) & 0x7f;
+  if (response_type != xfixes_events_ + XFixesSelectionNotify) return false;
+  const bool running = AskServer();
+  if (running != running_) {
+    running_ = running;
+    changed_();
+  }
+  return false;
+}
+
+}  // namespace sorvane::qt
