@@ -9,6 +9,7 @@
 #include "shells/qt/pointer_buttons.h"
 #include "shells/qt/qt_canvas.h"
 #include "shells/qt/region_conversion.h"
+#include "shells/qt/x_connection.h"
 #include "region/window_fit.h"
 
 namespace sorvane::qt {
@@ -73,6 +74,7 @@ void QtClockWindow::SetRegion(const Region& region) {
   }
   // Only what the window can show, in what one X request can carry (window_fit.h).
   setMask(MaskFor(RegionForWindow(region, width(), height())));
+  FlushX();
 }
 
 // The image is the outline: the window is not cut, and clicks on its clear pixels reach the

@@ -1,23 +1,15 @@
 #include "shells/qt/compositor_watch.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <string>
+
+#include "shells/qt/x_connection.h"
 
 // Xlib's macros (None, Bool, Status, ...) would clash with Qt's names: included last.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>
 
 namespace sorvane::qt {
-
-namespace {
-
-Display* XDisplay() {
-  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  return x11 != nullptr ? x11->display() : nullptr;
-}
-
-}  // namespace
 
 CompositorWatch::CompositorWatch(std::function<void()> changed) : changed_(std::move(changed)) {
   Display* display = XDisplay();

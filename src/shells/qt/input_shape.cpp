@@ -1,24 +1,15 @@
 #include "shells/qt/input_shape.h"
 
-#include <QGuiApplication>
 #include <vector>
 
 #include "region/window_fit.h"
+#include "shells/qt/x_connection.h"
 
 // Xlib's macros (None, Bool, Status, ...) would clash with Qt's names: included last.
 #include <X11/Xlib.h>
 #include <X11/extensions/shape.h>
 
 namespace sorvane::qt {
-
-namespace {
-
-Display* XDisplay() {
-  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  return x11 != nullptr ? x11->display() : nullptr;
-}
-
-}  // namespace
 
 // Each row's runs of covered pixels; the region engine merges equal rows into bands.
 Region CoveredPixels(const ports::LayeredImage& image) {

@@ -1,6 +1,6 @@
 #include "shells/qt/pointer_buttons.h"
 
-#include <QGuiApplication>
+#include "shells/qt/x_connection.h"
 
 // Xlib's macros (None, Bool, Status, ...) would clash with Qt's names: included last.
 #include <X11/Xlib.h>
@@ -8,8 +8,7 @@
 namespace sorvane::qt {
 
 bool LeftButtonDown() {
-  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  Display* display = x11 != nullptr ? x11->display() : nullptr;
+  Display* display = XDisplay();
   if (display == nullptr) return false;
   Window root = 0, child = 0;
   int root_x = 0, root_y = 0, x = 0, y = 0;
