@@ -25,6 +25,17 @@ from smooth_edges_checks import check_smooth_edges  # noqa: E402
 from x_windows import Screen, wait_for  # noqa: E402
 
 
+def shape_changes(screen, window, seconds):
+    """How often the window's shape on the X server changes within `seconds`."""
+    changes, last = 0, screen.shape_rects(window)
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        time.sleep(0.05)
+        now = screen.shape_rects(window)
+        changes, last = changes + (now != last), now
+    return changes
+
+
 def check_window(args, screen, c):
     print("the clock window, a second copy, Start at Login")
     clock = Clock(args, screen, profile_bytes())
@@ -72,6 +83,9 @@ def check_window(args, screen, c):
         c.expect(choose(clock, keys_to("Start at Login")) and wait_for(
             lambda: not os.path.exists(entry), 5), "choosing it again removes the entry")
         c.expect(clock.prf_bytes() is None, "neither writes the profiles file")
+        changes = shape_changes(screen, clock.window(), 3.2)
+        c.expect(changes >= 3, f"the second hand's shape reaches the screen every second, "
+                               f"nothing else going on ({changes} changes in 3.2 s)")
 
         c.expect(choose(clock, keys_to("Help")) and choose(clock, keys_to("More", LINKS, "Read Me")),
                  "Help and More > Read Me are chosen")
