@@ -59,7 +59,8 @@ inline int ConsumeFaceSide(FuzzedDataProvider& in) {
   if (size.side > 0) return size.side;
   const Size screen{in.ConsumeIntegralInRange(1, 16384), in.ConsumeIntegralInRange(1, 16384)};
   const bool show_date = in.ConsumeBool();
-  return WindowSizeFor(0, in.ConsumeBool() ? "Analog" : "AnaDigi", show_date, screen).width;
+  const ClockStyle style = in.ConsumeBool() ? ClockStyle::Analog : ClockStyle::AnaDigi;
+  return WindowSizeFor(0, style, show_date, screen).width;
 }
 
 }  // namespace sorvane::fuzz
