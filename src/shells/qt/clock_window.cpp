@@ -5,12 +5,9 @@
 #include <QWindow>
 
 #include "shells/qt/app_title.h"
-#include "shells/qt/input_shape.h"
 #include "shells/qt/pointer_buttons.h"
 #include "shells/qt/qt_canvas.h"
-#include "shells/qt/region_conversion.h"
-#include "shells/qt/x_connection.h"
-#include "region/window_fit.h"
+#include "shells/qt/window_shape.h"
 
 namespace sorvane::qt {
 
@@ -72,16 +69,14 @@ void QtClockWindow::SetRegion(const Region& region) {
     ResetInputShape(*this);
     update();
   }
-  // Only what the window can show, in what one X request can carry (window_fit.h).
-  setMask(MaskFor(RegionForWindow(region, width(), height())));
-  FlushX();
+  SetBoundingShape(*this, region);
 }
 
 // The image is the outline: the window is not cut, and clicks on its clear pixels reach the
 // window below.
 void QtClockWindow::ShowImage(const ports::LayeredImage& image) {
   if (!shows_image_) {
-    clearMask();
+    ResetBoundingShape(*this);
     shows_image_ = true;
   }
   image_ = QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,

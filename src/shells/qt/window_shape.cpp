@@ -1,5 +1,6 @@
-#include "shells/qt/input_shape.h"
+#include "shells/qt/window_shape.h"
 
+#include <cmath>
 #include <vector>
 
 #include "region/window_fit.h"
@@ -29,27 +30,49 @@ Region CoveredPixels(const ports::LayeredImage& image) {
   return Region::FromRects(runs);
 }
 
-// Only what one request can carry (window_fit.h), as for the shape the window shows.
-void SetInputShape(QWidget& window, const Region& region) {
+namespace {
+
+// The region is in Qt's device-independent pixels; the server counts the screen's own.
+XRectangle OnScreen(const Rect& r, double scale) {
+  const auto at = [scale](int32_t v) { return static_cast<int>(std::lround(v * scale)); };
+  return {static_cast<short>(at(r.left)), static_cast<short>(at(r.top)),
+          static_cast<unsigned short>(at(r.right) - at(r.left)),
+          static_cast<unsigned short>(at(r.bottom) - at(r.top))};
+}
+
+void SetShape(QWidget& window, int kind, const Region& region) {
   Display* display = XDisplay();
   if (display == nullptr) return;
   const Region fitted = RegionForWindow(region, window.width(), window.height());
+  const std::vector<Rect> bands = fitted.Rects();
+  const double scale = window.devicePixelRatioF();
   std::vector<XRectangle> rects;
-  for (const Rect& r : fitted.Rects()) {
-    rects.push_back({static_cast<short>(r.left), static_cast<short>(r.top),
-                     static_cast<unsigned short>(r.right - r.left),
-                     static_cast<unsigned short>(r.bottom - r.top)});
-  }
-  XShapeCombineRectangles(display, window.winId(), ShapeInput, 0, 0, rects.data(),
+  rects.reserve(bands.size());
+  for (const Rect& r : bands) rects.push_back(OnScreen(r, scale));
+  XShapeCombineRectangles(display, window.winId(), kind, 0, 0, rects.data(),
                           static_cast<int>(rects.size()), ShapeSet, YXBanded);
   XFlush(display);
 }
 
-void ResetInputShape(QWidget& window) {
+void ResetShape(QWidget& window, int kind) {
   Display* display = XDisplay();
   if (display == nullptr) return;
-  XShapeCombineMask(display, window.winId(), ShapeInput, 0, 0, 0, ShapeSet);  // 0 is None
+  XShapeCombineMask(display, window.winId(), kind, 0, 0, 0, ShapeSet);  // 0 is None
   XFlush(display);
 }
+
+}  // namespace
+
+void SetBoundingShape(QWidget& window, const Region& region) {
+  SetShape(window, ShapeBounding, region);
+}
+
+void ResetBoundingShape(QWidget& window) { ResetShape(window, ShapeBounding); }
+
+void SetInputShape(QWidget& window, const Region& region) {
+  SetShape(window, ShapeInput, region);
+}
+
+void ResetInputShape(QWidget& window) { ResetShape(window, ShapeInput); }
 
 }  // namespace sorvane::qt
