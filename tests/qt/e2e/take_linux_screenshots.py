@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Screenshots of the native clock, sorvane, in each style with and without the date, and of
-its menu, for docs/screenshots/linux-*.png.
+"""Screenshots of the native clock, sorvane, in each style with and without the date, with
+smooth edges under a compositing manager beside the shape, and of its menu, for
+docs/screenshots/linux-*.png.
 
 take_linux_screenshots.py --program build/linux/bin/sorvane --skins skins --out DIR
 Expects DISPLAY (tests/qt/with_xvfb.sh gives one).
@@ -15,12 +16,54 @@ from linux_clock import Clock
 from x_windows import Screen, wait_for
 
 MARGIN = 12
+GREY = "#808080"  # the desktop behind the smooth clocks, where their edge shades show
 
 
 def shoot(path, left, top, right, bottom):
     crop = f"{right - left + 2 * MARGIN}x{bottom - top + 2 * MARGIN}+{left - MARGIN}+{top - MARGIN}"
     subprocess.run(["import", "-window", "root", "-crop", crop, "+repage", path], check=True)
     print(f"{path}: {left},{top},{right},{bottom}")
+
+
+def smooth(profile):
+    return profile.replace(b"dateformatnumber  1\r\n", b"dateformatnumber  1\r\nsmooth 1\r\n")
+
+
+def shoot_smooth_edges(args, screen):
+    """Smooth clocks over a grey desktop with xcompmgr running, and one beside the shape."""
+    subprocess.run(["xsetroot", "-solid", GREY], check=True)
+    compositor = subprocess.Popen(["xcompmgr"], stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(1)
+        for style in ("Analog", "AnaDigi"):
+            clock = Clock(args, screen, smooth(profile_bytes(
+                x=40, y=80, size="Huge", style=style, datashow=1, skin="classic.skn")))
+            try:
+                clock.start()
+                time.sleep(2.5)
+                shoot(os.path.join(args.out, f"linux-smooth-{style.lower()}-date.png"),
+                      *clock.rect())
+            finally:
+                clock.stop()
+        plain = profile_bytes(x=40, y=80, size="Medium", style="AnaDigi", datashow=1,
+                              skin="classic.skn")
+        clocks = [Clock(args, screen, plain),
+                  Clock(args, screen, smooth(plain.replace(b"x 40 left", b"x 240 left")))]
+        try:
+            for clock in clocks:
+                clock.start()
+            time.sleep(2.5)
+            rects = [clock.rect() for clock in clocks]
+            shoot(os.path.join(args.out, "linux-smooth-beside-region.png"), rects[0][0],
+                  rects[0][1], rects[1][2], rects[1][3])
+        finally:
+            for clock in clocks:
+                clock.stop()
+    finally:
+        compositor.terminate()
+        compositor.wait()
+        subprocess.run(["xsetroot", "-def"])
 
 
 def main():
@@ -41,6 +84,8 @@ def main():
                 shoot(os.path.join(args.out, name), *clock.rect())
             finally:
                 clock.stop()
+
+    shoot_smooth_edges(args, screen)
 
     # World clocks: three labelled clocks of one program, each in its own zone.
     world = profiles_bytes(*[
