@@ -9,7 +9,8 @@
 # Then smooth edges against the region path under Wine: process CPU, 4 turns of 2 minutes.
 #
 # Then the section on the native Linux clock: its process CPU over 5 minutes with and without
-# seconds, start to first shape, peak memory.
+# seconds and with smooth edges, beside xclock, oclock and an idle Qt program on the same
+# display under xcompmgr; start to first shape, peak memory.
 #
 #   scripts/perf.sh            (build folders build-perf and build-perf-win)
 #   scripts/perf.sh --linux    only the native Linux clock's section (about 6 minutes)
@@ -25,9 +26,10 @@ root=$(pwd)
 linux_section() {
   echo "== the native Linux clock: CPU over ${PERF_LINUX_SECONDS:-300} s, start-up, memory"
   cmake --preset linux >/dev/null
-  cmake --build --preset linux --target sorvane
+  cmake --build --preset linux --target sorvane qt_idle_timer
   PYTHONPATH="$root/tests/e2e:$root/tests/qt/e2e" bash tests/qt/with_xvfb.sh /usr/bin/python3 \
     tests/qt/e2e/measure_linux.py --program "$root/build/linux/bin/sorvane" \
+    --idle-timer "$root/build/linux/tests/qt/qt_idle_timer" \
     --skins "$root/skins" --doc "$root/docs/performance.md" --seconds "${PERF_LINUX_SECONDS:-300}"
 }
 ticks_section() {
