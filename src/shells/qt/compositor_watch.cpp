@@ -1,6 +1,7 @@
 #include "shells/qt/compositor_watch.h"
 
 #include <QCoreApplication>
+#include <cstdint>
 #include <string>
 
 #include "shells/qt/x_connection.h"
@@ -39,12 +40,27 @@ bool CompositorWatch::AskServer() const {
          XGetSelectionOwner(display, selection_) != 0;  // 0 is None
 }
 
-// Any selection's owner change is looked at again: the server is asked who owns ours, which
-// is one round trip, and only when some selection changed hands.
+// The XFixes selection event as it comes over the wire (the X protocol fixes it).
+struct SelectionOwnerEvent {
+  uint8_t response_type;
+  uint8_t subtype;
+  uint16_t sequence;
+  uint32_t window;
+  uint32_t owner;
+  uint32_t selection;
+  uint32_t timestamp;
+  uint32_t selection_timestamp;
+};
+
+// Qt's clipboard watches other selections the same way: only ours is looked at, and its
+// owner asked of the server, which is one round trip when a compositor comes or goes.
 bool CompositorWatch::nativeEventFilter(const QByteArray& type, void* message, qintptr*) {
   if (type != "xcb_generic_event_t" || selection_ == 0) return false;
-  const auto response_type = *static_cast<const unsigned char*>(message) & 0x7f;
-  if (response_type != xfixes_events_ + XFixesSelectionNotify) return false;
+  const auto* event = static_cast<const SelectionOwnerEvent*>(message);
+  if ((event->response_type & 0x7f) != xfixes_events_ + XFixesSelectionNotify ||
+      event->selection != selection_) {
+    return false;
+  }
   const bool running = AskServer();
   if (running != running_) {
     running_ = running;
