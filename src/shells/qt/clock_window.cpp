@@ -60,7 +60,7 @@ void QtClockWindow::SetColor(ports::Color color) {
 }
 
 // The backing store holds every pixel of the window painted, so pixels a new outline shows
-// already have their colour: only the mask changes.
+// already have their colour: only the shape changes.
 void QtClockWindow::SetRegion(const Region& region) {
   if (shows_image_) {
     // Back from smooth edges: the mouse reaches the shape again, every pixel repainted.

@@ -1,6 +1,6 @@
 #pragma once
 // The clock window: no frame, above other windows, no taskbar entry, cut to the clock's
-// outline by its mask (X SHAPE), so only the clock itself shows and takes the mouse. It is
+// outline by its X bounding shape, so only the clock itself shows and takes the mouse. It is
 // made with an alpha channel: where a compositing manager blends windows it can show an
 // image with smooth edges instead, unshaped, the mouse reaching only its covered pixels.
 #include <QColor>
