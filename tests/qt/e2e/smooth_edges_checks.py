@@ -2,14 +2,13 @@
 shown as shades at the clock's edges over a grey desktop, clicks on its clear pixels reaching
 the window below; the X shape again when the compositor stops, smooth again when it comes
 back, and "smooth 1" saved."""
-import os
 import subprocess
-import tempfile
 import time
 
 from Xlib import X
 
 from e2e_driver import profile_bytes, xdotool
+from look_checks import screen_pixels
 from linux_clock import Clock, choose, keys_to
 from x_windows import wait_for
 
@@ -20,31 +19,13 @@ GREY = "#808080"
 PURE = {"#000000", "#FFFFFF", "#FF0000", GREY}
 
 
-def screen_colours(rect):
-    """{(x, y): "#RRGGBB"} of the screen's pixels in `rect`, in screen coordinates."""
-    left, top, right, bottom = rect
-    with tempfile.TemporaryDirectory() as folder:
-        shot = os.path.join(folder, "shot.txt")
-        subprocess.run(["import", "-window", "root", "-crop",
-                        f"{right - left}x{bottom - top}+{left}+{top}", "+repage", "-depth", "8",
-                        "txt:" + shot], check=True)
-        with open(shot) as f:
-            lines = f.read().splitlines()[1:]
-    colours = {}
-    for line in lines:
-        where, _, rest = line.partition(":")
-        x, y = (int(v) for v in where.split(","))
-        colours[(left + x, top + y)] = rest.split()[1][:7].upper()
-    return colours
-
-
 def shades(rect):
-    return sum(1 for colour in screen_colours(rect).values() if colour not in PURE)
+    return sum(1 for colour in screen_pixels(rect).values() if colour not in PURE)
 
 
 def solid_red(rect):
     """A point of the clock's red away from its soft edge."""
-    red = {p for p, colour in screen_colours(rect).items() if colour == "#FF0000"}
+    red = {p for p, colour in screen_pixels(rect).items() if colour == "#FF0000"}
     return next(((x, y) for (x, y) in sorted(red)
                  if all((x + dx, y + dy) in red for dx in (-2, 0, 2) for dy in (-2, 0, 2))), None)
 
