@@ -59,8 +59,8 @@ void QtClockWindow::SetColor(ports::Color color) {
   update();
 }
 
-// The backing store holds every pixel of the window painted, so pixels a new outline shows
-// already have their colour: only the shape changes.
+// The server holds every pixel of the window painted as its background, so pixels a new
+// outline shows already have their colour: only the shape changes.
 void QtClockWindow::SetRegion(const Region& region) {
   if (shows_image_) {
     // Back from smooth edges: the mouse reaches the shape again, every pixel repainted.
@@ -77,6 +77,7 @@ void QtClockWindow::SetRegion(const Region& region) {
 void QtClockWindow::ShowImage(const ports::LayeredImage& image) {
   if (!shows_image_) {
     ResetBoundingShape(*this);
+    background_.Drop();
     shows_image_ = true;
   }
   image_ = QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
@@ -102,12 +103,33 @@ void QtClockWindow::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, image_);
     return;
   }
+  const QImage picture = Picture();
+  background_.Set(picture);
+  painter.drawImage(0, 0, picture);
+}
+
+QImage QtClockWindow::Picture() {
+  const qreal scale = devicePixelRatioF();
+  QImage picture(size() * scale, QImage::Format_ARGB32_Premultiplied);
+  picture.setDevicePixelRatio(scale);
+  QPainter painter(&picture);
   QtCanvas canvas(painter);
   canvas.FillRect(Rect{0, 0, width(), height()},
                   ports::Color{static_cast<uint8_t>(color_.red()),
                                static_cast<uint8_t>(color_.green()),
                                static_cast<uint8_t>(color_.blue())});
   if (events_ != nullptr) events_->Paint(canvas);
+  return picture;
+}
+
+// Only the map matters here: Qt handles every event itself.
+bool QtClockWindow::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
+  constexpr uint8_t kMapNotify = 19;  // X11's MapNotify; bit 7 marks a sent event
+  if (type == "xcb_generic_event_t" && !shows_image_ &&
+      (*static_cast<const uint8_t*>(message) & 0x7f) == kMapNotify) {
+    background_.Reexpose();
+  }
+  return QWidget::nativeEvent(type, message, result);
 }
 
 // A left press moves the window: by the window manager where there is one that can, by

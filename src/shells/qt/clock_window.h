@@ -13,6 +13,7 @@
 
 #include "app/ports/clock_window_events.h"
 #include "app/ports/clock_window.h"
+#include "shells/qt/server_background.h"
 
 namespace sorvane::qt {
 
@@ -43,8 +44,11 @@ class QtClockWindow final : public QWidget, public ports::ClockWindow {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
 
  private:
+  // The window's picture in device pixels: the background colour, then what the clock paints.
+  QImage Picture();
   void WatchSystemMove();
   void DragEnded();
 
@@ -54,6 +58,8 @@ class QtClockWindow final : public QWidget, public ports::ClockWindow {
   // While smooth edges are on: the image shown, premultiplied.
   bool shows_image_ = false;
   QImage image_;
+  // Without smooth edges: the picture the server fills uncovered pixels with.
+  ServerBackground background_{*this};
   // While the window is moved by hand: the cursor's offset from the window's corner.
   std::optional<QPoint> grab_offset_;
   // While the window manager moves the window: looks for the button's release.

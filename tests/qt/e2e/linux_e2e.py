@@ -21,6 +21,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "e2e"))
 from linux_clock import ANALOG, LINKS, SIZES, Clock, choose, keys_to  # noqa: E402
 from e2e_driver import (Checks, drag, profile_bytes, profile_lines,  # noqa: E402
                         profiles_bytes, wait_for as wait_until, xdotool)
+from look_checks import screen_pixels  # noqa: E402
 from smooth_edges_checks import check_smooth_edges  # noqa: E402
 from x_windows import Screen, wait_for  # noqa: E402
 
@@ -34,6 +35,27 @@ def shape_changes(screen, window, seconds):
         now = screen.shape_rects(window)
         changes, last = changes + (now != last), now
     return changes
+
+
+def foreign_pixels_over_ticks(screen, window, ticks):
+    """Pixels inside the window's shape that are neither its face colour (red) nor its text
+    colour (white), over `ticks` screenshots taken while the shape stayed put; None if the
+    shape never stayed put for one."""
+    left, top, right, bottom = screen.rect(window)
+    foreign, taken = 0, 0
+    for _ in range(ticks * 4):
+        before = screen.shape_rects(window)
+        pixels = screen_pixels([left, top, right, bottom])
+        if screen.shape_rects(window) != before:
+            continue
+        taken += 1
+        foreign += sum(1 for x, y, cx, cy in before for px in range(x, x + cx)
+                       for py in range(y, y + cy)
+                       if pixels[(left + px, top + py)] not in ("#FF0000", "#FFFFFF"))
+        if taken == ticks:
+            return foreign
+        time.sleep(1)
+    return None
 
 
 def check_window(args, screen, c):
@@ -86,6 +108,10 @@ def check_window(args, screen, c):
         changes = shape_changes(screen, clock.window(), 3.2)
         c.expect(changes >= 3, f"the second hand's shape reaches the screen every second, "
                                f"nothing else going on ({changes} changes in 3.2 s)")
+        # What a new outline uncovers, or a closed menu leaves, shows the clock's own colours.
+        foreign = foreign_pixels_over_ticks(screen, clock.window(), 4)
+        c.expect(foreign == 0, f"every pixel inside the outline is red or white over four "
+                               f"seconds' shapes, after its menus closed: {foreign} are not")
 
         c.expect(choose(clock, keys_to("Help")) and choose(clock, keys_to("More", LINKS, "Read Me")),
                  "Help and More > Read Me are chosen")
