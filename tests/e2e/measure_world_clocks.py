@@ -43,6 +43,27 @@ class OwnPrefixClock(Clock):
         super().stop()
 
 
+class FloorProgram:
+    """reshape_peer.exe with `count` windows, in a Wine prefix of its own."""
+
+    def __init__(self, exe, count, prefix):
+        self.process = subprocess.Popen(["wine", exe, str(count)],
+                                        env=dict(os.environ, WINEPREFIX=prefix),
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait()
+
+
+def make_prefix(prefix):
+    if not os.path.exists(os.path.join(prefix, "system.reg")):
+        subprocess.run(["wineboot", "-i"], env=dict(os.environ, WINEPREFIX=prefix),
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+
+
 def main():
     parser = clock_arguments()
     parser.add_argument("--doc", required=True)
@@ -54,19 +75,23 @@ def main():
     def start_clock(profile):
         count = profile.count(b"\\profile ")
         prefix = prefixes.setdefault(count, f"{base}-world-{count}")
-        if not os.path.exists(os.path.join(prefix, "system.reg")):
-            subprocess.run(["wineboot", "-i"], env=dict(os.environ, WINEPREFIX=prefix),
-                           stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL)
+        make_prefix(prefix)
         clock = OwnPrefixClock(args, profile, prefix)
         clock.start()
         return clock
+
+    def start_floor(count):
+        prefix = prefixes.setdefault(f"floor-{count}", f"{base}-floor-{count}")
+        make_prefix(prefix)
+        return FloorProgram(os.path.join(os.path.dirname(args.probe), "reshape_peer.exe"),
+                            count, prefix)
 
     def shown_count(clock):
         return clock.wait_for_clocks(clock.prf_bytes().count(b"\\profile "))
 
     try:
-        figures, wall, loads = world_measure.measure(start_clock, shown_count, args.seconds)
+        figures, wall, loads = world_measure.measure(start_clock, shown_count, args.seconds,
+                                                     start_floor=start_floor)
     finally:
         for prefix in prefixes.values():
             subprocess.run(["wineserver", "-k"], env=dict(os.environ, WINEPREFIX=prefix),

@@ -199,12 +199,13 @@ def main():
              f"nothing (`bench/qt_idle_timer.cpp`) costs {idle_vs_xclock:.2f}x `xclock -update "
              f"1` in the same run, and the clock with seconds "
              f"{ratio(used[SMALL_SECONDS], used[idle]):.2f}x that idle program. On this "
-             "virtual machine a wake-up costs about what `xclock`'s whole tick does, and a "
-             "tick of ours is three: its timer, then the X server's exposures of the new "
-             "outline, read by Qt's X thread and handed to the main thread, which sends the "
-             "newly shown pixels from its backing store (seen with `strace -f`). Building "
-             "the outline and setting the shape are the small part: a few hundred thousand "
-             "instructions a tick under callgrind.")
+             "virtual machine a wake-up costs about what `xclock`'s whole tick does. A tick "
+             "of ours is one wake-up, its timer: the window's picture is its X background, "
+             "so the server fills what the new outline uncovers and no exposure comes back "
+             "(before, each tick also woke Qt's X thread and the main thread to answer the "
+             "exposure from the backing store). Building the outline and setting the shape "
+             "are the small part: a few hundred thousand instructions a tick under "
+             "callgrind.")
     L.append("")
     L.append(f"CPU over the same {wall:.0f} s (load {during}; all still running: "
              f"{'yes' if running else 'no'}):")
