@@ -36,6 +36,9 @@ QtProgram::QtProgram(QApplication& application, const QString& runtime)
           }),
       compositor_([this] {
         if (events_ != nullptr) events_->SmoothEdgesAvailabilityChanged();
+      }),
+      zone_watch_([this] {
+        if (events_ != nullptr) events_->TimeChanged();
       }) {}
 
 QtProgram::~QtProgram() {

@@ -20,6 +20,7 @@
 #include "shells/qt/shell_links.h"
 #include "shells/qt/sorted_files.h"
 #include "shells/qt/system_services.h"
+#include "shells/qt/system_zone_watch.h"
 #include "shells/qt/text_outlines.h"
 #include "shells/qt/tray_icon.h"
 #include "shells/qt/wall_clock_timer.h"
@@ -65,6 +66,7 @@ class QtProgram final : public ProgramShell, public ports::ProgramHost {
   ports::ProgramEvents* events_ = nullptr;
   WallClockTimer timer_;
   CompositorWatch compositor_;
+  SystemZoneWatch zone_watch_;
   std::unique_ptr<QtTrayIcon> tray_;
   std::unique_ptr<SecondStartListener> second_starts_;
   std::unique_ptr<ScreenWatcher> screens_;

@@ -23,6 +23,7 @@ from e2e_driver import (Checks, drag, profile_bytes, profile_lines,  # noqa: E40
                         profiles_bytes, wait_for as wait_until, xdotool)
 from look_checks import screen_pixels  # noqa: E402
 from smooth_edges_checks import check_smooth_edges  # noqa: E402
+from system_zone_checks import check_system_zone_change  # noqa: E402
 from x_windows import Screen, wait_for  # noqa: E402
 
 
@@ -380,7 +381,7 @@ def main():
     c = Checks()
     checks = [check_window, check_drag_menu_close, check_tray_first_start,
               check_invisible_second_start, check_several_clocks, check_world_clock_menu,
-              check_smooth_edges]
+              check_smooth_edges, check_system_zone_change]
     if args.only:
         checks = [check for check in checks + [check_screens] if args.only in check.__name__]
     for check in checks:
