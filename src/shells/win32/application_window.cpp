@@ -68,7 +68,7 @@ bool ApplicationWindow::HandleProgramMessage(UINT message, WPARAM wparam) {
       events_->Tick();
       return true;
     case WM_TIMECHANGE:
-      events_->TimeChanged();
+      TimeOrZoneChanged();
       return true;
     case WM_POWERBROADCAST:
       if (wparam == PBT_APMRESUMEAUTOMATIC) events_->TimeChanged();
@@ -86,7 +86,7 @@ bool ApplicationWindow::HandleProgramMessage(UINT message, WPARAM wparam) {
       if (wparam == SPI_SETWORKAREA) {
         ScreensChangedSoon();
       } else {
-        events_->TimeChanged();  // a new time zone comes as a change of settings too
+        TimeOrZoneChanged();  // a new time zone comes as a change of settings too
       }
       return true;
     case kScreensChanged:
@@ -98,6 +98,11 @@ bool ApplicationWindow::HandleProgramMessage(UINT message, WPARAM wparam) {
       events_->SecondStart(tray_icon_shown_ && tray_icon_shown_());
       return true;
   }
+}
+
+void ApplicationWindow::TimeOrZoneChanged() {
+  if (zone_data_changed_) zone_data_changed_();
+  events_->TimeChanged();
 }
 
 void ApplicationWindow::ScreensChangedSoon() {

@@ -27,6 +27,10 @@ class ApplicationWindow : public BaseWindow<ApplicationWindow> {
     tray_icon_shown_ = std::move(tray_icon_shown);
   }
 
+  // Called before the program hears of a new time or new settings, either of which may come
+  // with new zone data: the rules kept from the old are then forgotten.
+  void SetZoneDataChanged(std::function<void()> changed) { zone_data_changed_ = std::move(changed); }
+
   // The program's timer: one Tick, `milliseconds` from now; arming again replaces it.
   void ScheduleTick(int32_t milliseconds);
   // Runs `task` from the message loop, once the message at hand is handled.
@@ -40,10 +44,12 @@ class ApplicationWindow : public BaseWindow<ApplicationWindow> {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   bool HandleProgramMessage(UINT message, WPARAM wparam);
   void ScreensChangedSoon();
+  void TimeOrZoneChanged();
   void RunDeferred();
 
   ports::ProgramEvents* events_ = nullptr;
   std::function<bool()> tray_icon_shown_;
+  std::function<void()> zone_data_changed_;
   UINT second_start_ = 0;
   bool screens_change_posted_ = false;
   std::deque<std::function<void()>> deferred_;

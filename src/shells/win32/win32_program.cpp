@@ -28,6 +28,8 @@ Win32Program::Win32Program(HINSTANCE instance)
                 DiskFiles(), ReadUserLocale(), ports::Folders::AllIn(ProgramFolder()),
                 &login_} {
   OwnWith(application_.handle());
+  // Windows keeps its zone data current; the rules read from it are read again.
+  application_.SetZoneDataChanged([this] { clock_.ReloadZones(); });
 }
 
 Win32Program::~Win32Program() {

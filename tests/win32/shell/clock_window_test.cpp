@@ -134,18 +134,24 @@ void PumpMessages(ULONGLONG milliseconds) {
 }
 
 // The session's end is answered yes; the screens' messages of one change are heard once;
-// the time, its zone and a wake-up are each a change of time.
+// the time, its zone and a wake-up are each a change of time; a new time or new settings
+// may bring new zone data first.
 TEST_F(ClockWindowTest, TheApplicationWindowHearsTheProgramsEvents) {
   RecordedProgramEvents events;
   bool tray = false;
+  int zone_data = 0;
   app.SetEvents(&events, [&tray] { return tray; });
+  app.SetZoneDataChanged([&] { ++zone_data; });
   EXPECT_EQ(SendMessageA(app.handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageA(app.handle(), WM_ENDSESSION, FALSE, 0);  // the log-off was cancelled
   SendMessageA(app.handle(), WM_ENDSESSION, TRUE, 0);
   SendMessageA(app.handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
   SendMessageA(app.handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
   PumpMessages(0);
+  EXPECT_EQ(zone_data, 0) << "a new work area brings no zone data";
   SendMessageA(app.handle(), WM_TIMECHANGE, 0, 0);
+  SendMessageA(app.handle(), WM_SETTINGCHANGE, 0, 0);
+  EXPECT_EQ(zone_data, 2);
   SendMessageA(app.handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
   SendMessageA(app.handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
   SendMessageA(app.handle(), ApplicationWindow::SecondStartMessage(), 0, 0);
@@ -153,8 +159,9 @@ TEST_F(ClockWindowTest, TheApplicationWindowHearsTheProgramsEvents) {
   SendMessageA(app.handle(), ApplicationWindow::SecondStartMessage(), 0, 0);
   EXPECT_EQ(events.calls,
             (std::vector<std::string>{"ending", "ended", "screens", "time changed", "time changed",
-                                      "second", "second, tray"}));
+                                      "time changed", "second", "second, tray"}));
   app.SetEvents(nullptr, nullptr);
+  app.SetZoneDataChanged(nullptr);
 }
 
 // Each arming gives one tick, at about the time asked for, and a later arming replaces an
