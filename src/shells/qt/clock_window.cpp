@@ -73,18 +73,23 @@ void QtClockWindow::SetRegion(const Region& region) {
 }
 
 // The image is the outline: the window is not cut, and clicks on its clear pixels reach the
-// window below.
+// window below. The server paints it from the background, before the cut goes.
 void QtClockWindow::ShowImage(const ports::LayeredImage& image) {
-  if (!shows_image_) {
-    ResetBoundingShape(*this);
-    background_.Drop();
-    shows_image_ = true;
-  }
   image_ = QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
                   image.width * 4, QImage::Format_ARGB32_Premultiplied)
                .copy();
+  image_.setDevicePixelRatio(devicePixelRatioF());
+  background_.Show(InDevicePixels(image_));
+  if (!shows_image_) {
+    ResetBoundingShape(*this);
+    shows_image_ = true;
+  }
   SetInputShape(*this, CoveredPixels(image));
-  update();
+}
+
+QImage QtClockWindow::InDevicePixels(const QImage& image) const {
+  const QSize device = size() * devicePixelRatioF();
+  return image.size() == device ? image : image.scaled(device);
 }
 
 // The window manager's compositor blends the window; without one it stays opaque.
@@ -101,6 +106,7 @@ void QtClockWindow::paintEvent(QPaintEvent*) {
   if (shows_image_) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, image_);
+    background_.Set(InDevicePixels(image_));
     return;
   }
   const QImage picture = Picture();
@@ -125,7 +131,7 @@ QImage QtClockWindow::Picture() {
 // Only the map matters here: Qt handles every event itself.
 bool QtClockWindow::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
   constexpr uint8_t kMapNotify = 19;  // X11's MapNotify; bit 7 marks a sent event
-  if (type == "xcb_generic_event_t" && !shows_image_ &&
+  if (type == "xcb_generic_event_t" &&
       (*static_cast<const uint8_t*>(message) & 0x7f) == kMapNotify) {
     background_.Reexpose();
   }

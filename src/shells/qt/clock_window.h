@@ -49,6 +49,8 @@ class QtClockWindow final : public QWidget, public ports::ClockWindow {
  private:
   // The window's picture in device pixels: the background colour, then what the clock paints.
   QImage Picture();
+  // An image of the window's size in device-independent pixels, in the screen's own.
+  QImage InDevicePixels(const QImage& image) const;
   void WatchSystemMove();
   void DragEnded();
 
@@ -58,7 +60,7 @@ class QtClockWindow final : public QWidget, public ports::ClockWindow {
   // While smooth edges are on: the image shown, premultiplied.
   bool shows_image_ = false;
   QImage image_;
-  // Without smooth edges: the picture the server fills uncovered pixels with.
+  // The picture the server fills uncovered pixels with, or the smooth image it shows.
   ServerBackground background_{*this};
   // While the window is moved by hand: the cursor's offset from the window's corner.
   std::optional<QPoint> grab_offset_;

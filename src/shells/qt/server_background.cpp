@@ -65,11 +65,11 @@ void ServerBackground::Set(const QImage& picture) {
   XFlush(display);
 }
 
-void ServerBackground::Drop() {
-  if (!Known()) return;
+void ServerBackground::Show(const QImage& picture) {
+  Set(picture);
+  if (window_id_ == 0) return;
   Display* display = XDisplay();
-  XSetWindowBackgroundPixmap(display, window_id_, 0);  // 0 is None
-  SelectExposures(true);
+  XClearWindow(display, window_id_);
   XFlush(display);
 }
 

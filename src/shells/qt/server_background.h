@@ -1,9 +1,10 @@
 #pragma once
-// A shaped window's picture kept on the X server as the window's background. The clock's
+// A window's picture kept on the X server as the window's background. A shaped clock's
 // picture changes only when a command changes it, while its outline changes every second:
 // with the picture on the server, the server fills the pixels a new outline uncovers itself,
 // and the window need not hear of them. Without it every new outline is an exposure to
 // read, hand to the painting thread and answer with pixels: a wake-up per window per tick.
+// An image with smooth edges goes up the same way, and the server paints it.
 #include <QImage>
 #include <QWidget>
 
@@ -19,9 +20,9 @@ class ServerBackground {
   // Makes `picture` (the window's size in device pixels) the window's background, and stops
   // exposures: the server now paints what is uncovered.
   void Set(const QImage& picture);
-  // No background and exposures reported again, as Qt made the window: for a window whose
-  // every pixel Qt paints itself (an image with smooth edges).
-  void Drop();
+  // Set, and the window painted from it now: for a picture Qt does not paint (an image
+  // with smooth edges, new every tick).
+  void Show(const QImage& picture);
   // A window mapped again was not exposed while exposures were off, and Qt paints only an
   // exposed window: exposures are reported again and the whole window exposed.
   void Reexpose();

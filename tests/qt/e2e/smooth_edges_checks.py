@@ -69,7 +69,7 @@ def check_smooth_edges(args, screen, c):
     subprocess.run(["xsetroot", "-solid", GREY], check=True)
     compositor = start_compositor()
     catcher = Catcher(screen, (180, 180, 380, 380))
-    clock = Clock(args, screen, profile_bytes(x=200, y=200, seconds=0))
+    clock = Clock(args, screen, profile_bytes(x=200, y=200))
     try:
         clock.start()
         time.sleep(1)
@@ -79,6 +79,9 @@ def check_smooth_edges(args, screen, c):
                  "Color > Smooth Edges is offered and chosen")
         c.expect(wait_for(lambda: shades(rect) > 100, 5),
                  f"the edges show shades of red on grey ({shades(rect)} pixels)")
+        before = screen_pixels(rect)
+        c.expect(wait_for(lambda: screen_pixels(rect) != before, 3),
+                 "the image follows the second hand")
         c.expect(screen.shape_rects(clock.window()) == [(0, 0, rect[2] - rect[0],
                                                          rect[3] - rect[1])],
                  "the window is no longer cut to the outline")
