@@ -41,7 +41,10 @@ def check_system_zone_change(args, screen, c):
     os.utime(zone_file, (time.time() - 3600, time.time() - 3600))
     clock = OwnZoneClock(args, screen, profile_bytes(seconds=0), zone_file)
     try:
-        c.expect(clock.start() is not None, "a clock in local time (UTC) starts")
+        c.expect(clock.start() is not None and wait_for(
+            lambda: len(screen.shape_rects(clock.window())) > 1, 5),
+                 "a clock in local time (UTC) starts and shows its shape")
+        time.sleep(0.5)  # settled: only the zone can change the shape from here
         # Well inside a minute, so that only the new zone can move the hands.
         wait_for(lambda: 2 <= time.gmtime().tm_sec <= 45, 60)
         before = screen.shape_rects(clock.window())
