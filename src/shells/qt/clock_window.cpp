@@ -78,7 +78,6 @@ void QtClockWindow::ShowImage(const ports::LayeredImage& image) {
   image_ = QImage(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
                   image.width * 4, QImage::Format_ARGB32_Premultiplied)
                .copy();
-  image_.setDevicePixelRatio(devicePixelRatioF());
   background_.Show(InDevicePixels(image_));
   if (!shows_image_) {
     ResetBoundingShape(*this);
